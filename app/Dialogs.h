@@ -1,0 +1,30 @@
+// Every message box and file dialog of the program passes through here, so tests can
+// replace them with a recording fake.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // Plain message: one sentence, one OK button, no icon.
+    virtual void Message(const QString& text) = 0;
+    // Warning question with OK and Cancel; true only for OK.
+    virtual bool Question(const QString& text) = 0;
+    // Error box with a stop icon and one OK button.
+    virtual void Error(const QString& text) = 0;
+
+    // File dialogs with the filter "Документ Зорант" (*.okz) and the default extension "okz".
+    // `initial` is the name last chosen in this dialog. Nothing when the user cancels.
+    virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& initial) = 0;
+    virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& initial) = 0;
+};
+
+// The dialogs in use: the real ones unless a test has put its own in place.
+Dialogs& CurrentDialogs();
+// Puts `dialogs` in place (not owned); nullptr restores the real ones.
+void SetDialogs(Dialogs* dialogs);

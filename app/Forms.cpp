@@ -1,0 +1,43 @@
+#include "Forms.h"
+
+#include "AboutProgramUnit.h"
+#include "AskNumberUnit.h"
+#include "DeleteAllReportUnit.h"
+#include "DeviceDefenceUnit.h"
+#include "MainUnit.h"
+#include "ReportUnit.h"
+#include "ResultUnit.h"
+
+void CreateForms()
+{
+    SharedResult = ShortCircuitResult{};
+    DeviceSettings = ProtectiveDeviceSettings{};
+    SelectedRow = 0;
+    SelectedCol = 0;
+
+    MainForm = new TMainForm;
+    ResultForm = new TResultForm;
+    DeviceDefenceForm = new TDeviceDefenceForm;
+    AskNumberForm = new TAskNumberForm;
+    ReportForm = new TReportForm;
+    DeleteAllReportForm = new TDeleteAllReportForm;
+    AboutProgramForm = new TAboutProgramForm;
+}
+
+template <typename Form>
+static void Release(Form*& form)
+{
+    delete form;
+    form = nullptr;
+}
+
+void DestroyForms()
+{
+    Release(AboutProgramForm);
+    Release(DeleteAllReportForm);
+    Release(ReportForm);
+    Release(AskNumberForm);
+    Release(DeviceDefenceForm);
+    Release(ResultForm);
+    Release(MainForm);
+}

@@ -1,0 +1,3 @@
+#include "LineUnit.h"
+
+LineImpedance LookupLineImpedance(std::string_view, std::string_view, std::string_view) { return {}; }

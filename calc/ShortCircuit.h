@@ -1,0 +1,55 @@
+// The single-phase short-circuit calculation of one supply chain: transformer, six line
+// sections in series and the transient resistance of contacts and arc.
+#pragma once
+
+#include <array>
+#include <string>
+
+constexpr int LineSectionCount = 6;
+
+// One line section as the user typed it.
+struct LineSection {
+    std::string KindPerform;  // line type
+    std::string Stuff;        // core material
+    std::string Ff;           // phase core section, mm2
+    std::string Fn;           // neutral core section, mm2
+    std::string Length;       // metres
+    std::string QuanPar;      // parallel conductors, "нет" or a whole number
+};
+
+// The texts of the main window's inputs, exactly as the user left them.
+struct NetworkDescription {
+    std::string TransPower;
+    std::string WindKind;
+    std::array<LineSection, LineSectionCount> Lines;
+    std::string RArc;
+};
+
+// The main window's initial texts.
+NetworkDescription InitialNetworkDescription();
+
+// Outcome of one successful calculation; resistances in mOhm, the current in A.
+// Line arrays are indexed 0..5 for line sections 1..6.
+struct ShortCircuitResult {
+    double Rt = 0, Xt = 0, Zt = 0;
+    std::array<double, LineSectionCount> RLine{}, XLine{}, ZLine{};
+    double RLineSum = 0, XLineSum = 0, ZLineSum = 0;
+    double Rother = 0;
+    double Rsum = 0, Xsum = 0, Zsum = 0;
+    double Iokz = 0;
+};
+
+enum class CalculationStatus {
+    Success,
+    InvalidPower,  // the power text is not a whole number: the window sets its texts first
+    Failed,        // any other input refused: `message` says why
+    Overflow,      // a number beyond the range of a double
+};
+
+struct CalculationOutcome {
+    CalculationStatus status = CalculationStatus::Failed;
+    std::string message;        // for InvalidPower and Failed
+    ShortCircuitResult result;  // for Success
+};
+
+CalculationOutcome CalculateShortCircuit(const NetworkDescription& network);

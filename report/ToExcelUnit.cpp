@@ -1,0 +1,3 @@
+#include "ToExcelUnit.h"
+
+void ExportReportToExcel() {}

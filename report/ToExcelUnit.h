@@ -1,0 +1,4 @@
+// Export of the report's leading named rows to a new spreadsheet workbook.
+#pragma once
+
+void ExportReportToExcel();

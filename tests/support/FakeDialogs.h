@@ -1,0 +1,56 @@
+// A recording stand-in for the program's message boxes and file dialogs.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+#include "Dialogs.h"
+
+class FakeDialogs final : public Dialogs {
+public:
+    FakeDialogs() { SetDialogs(this); }
+    ~FakeDialogs() override { SetDialogs(nullptr); }
+
+    QStringList messages;   // plain messages, in order
+    QStringList questions;  // questions asked, in order
+    QStringList errors;     // error boxes, in order
+
+    std::deque<bool> answers;                       // answers to questions; Cancel when empty
+    std::deque<std::optional<QString>> saveNames;   // what the save dialog returns; cancel when empty
+    std::deque<std::optional<QString>> openNames;   // what the open dialog returns; cancel when empty
+    QStringList saveInitials, openInitials;         // the names the dialogs were opened with
+
+    void Message(const QString& text) override { messages << text; }
+    bool Question(const QString& text) override
+    {
+        questions << text;
+        if (answers.empty())
+            return false;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void Error(const QString& text) override { errors << text; }
+    std::optional<QString> SaveFileName(QWidget*, const QString& initial) override
+    {
+        saveInitials << initial;
+        return Next(saveNames);
+    }
+    std::optional<QString> OpenFileName(QWidget*, const QString& initial) override
+    {
+        openInitials << initial;
+        return Next(openNames);
+    }
+
+private:
+    static std::optional<QString> Next(std::deque<std::optional<QString>>& queue)
+    {
+        if (queue.empty())
+            return std::nullopt;
+        auto name = queue.front();
+        queue.pop_front();
+        return name;
+    }
+};

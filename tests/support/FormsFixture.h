@@ -1,0 +1,16 @@
+// Test fixture that creates the program's seven windows for each test and destroys them after,
+// with the message boxes replaced by a recording fake.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "FakeDialogs.h"
+#include "Forms.h"
+
+class FormsTest : public ::testing::Test {
+protected:
+    void SetUp() override { CreateForms(); }
+    void TearDown() override { DestroyForms(); }
+
+    FakeDialogs dialogs;
+};
