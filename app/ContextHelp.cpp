@@ -6,3 +6,7 @@
 void SetHelpContext(QWidget* widget, int context) { widget->setProperty("helpContext", context); }
 
 void SetHelpFile(QWidget* window, const QString& fileName) { window->setProperty("helpFile", fileName); }
+
+void SetDefaultHelpFile(const QString&) {}
+
+void RequestHelp(QWidget*, int) {}

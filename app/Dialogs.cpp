@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "HelpViewer.h"
+
 namespace {
 
 const QString DocumentFilter = QStringLiteral("Документ Зорант (*.okz)");
@@ -59,6 +61,8 @@ public:
             return std::nullopt;
         return dialog.selectedFiles().constFirst();
     }
+
+    void ShowHelp(const QString& fileName, int context) override { ShowHelpTopic(fileName, context); }
 };
 
 RealDialogs realDialogs;

@@ -22,6 +22,9 @@ public:
     // `initial` is the name last chosen in this dialog. Nothing when the user cancels.
     virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& initial) = 0;
     virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& initial) = 0;
+
+    // Shows topic `context` of the help file `fileName` in the help viewer.
+    virtual void ShowHelp(const QString& fileName, int context) = 0;
 };
 
 // The dialogs in use: the real ones unless a test has put its own in place.

@@ -21,6 +21,7 @@ public:
     std::deque<std::optional<QString>> saveNames;   // what the save dialog returns; cancel when empty
     std::deque<std::optional<QString>> openNames;   // what the open dialog returns; cancel when empty
     QStringList saveInitials, openInitials;         // the names the dialogs were opened with
+    QList<QPair<QString, int>> helpRequests;        // help file and context number, in order
 
     void Message(const QString& text) override { messages << text; }
     bool Question(const QString& text) override
@@ -43,6 +44,8 @@ public:
         openInitials << initial;
         return Next(openNames);
     }
+
+    void ShowHelp(const QString& fileName, int context) override { helpRequests.append({fileName, context}); }
 
 private:
     static std::optional<QString> Next(std::deque<std::optional<QString>>& queue)

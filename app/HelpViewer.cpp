@@ -1,0 +1,3 @@
+#include "HelpViewer.h"
+
+void ShowHelpTopic(const QString&, int) {}
