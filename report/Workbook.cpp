@@ -1,0 +1,176 @@
+#include "Workbook.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <memory>
+#include <stdexcept>
+#include <xlsxwriter.h>
+
+namespace {
+
+// The sheet's own titles and units, not the report window's captions: "|Zф-н|" has no blanks,
+// the amperes are the Cyrillic "А" and the last unit is the Latin "c".
+const ReportRow Titles = {"№ точки", "Rт/3", "Xт/3", "Rл", "Xл", "Rпр", "Rф-н", "Xф-н", "|Zф-н|", "Iокз", "Iср", "Tср"};
+const ReportRow Units = {"", "мОм", "мОм", "мОм", "мОм", "мОм", "мОм", "мОм", "мОм", "А", "А", "c"};
+const char* const SheetName = "Расчет ОКЗ";
+
+constexpr double NarrowColumnWidth = 8;
+constexpr double LastColumnWidth = 11;
+constexpr int MaxNameAttempts = 1000;
+
+[[noreturn]] void Fail(const QString& text) { throw std::runtime_error(text.toStdString()); }
+
+// The bytes libxlsxwriter's fopen expects for a path: UTF-8 on Windows (except MinGW builds,
+// which call the narrow fopen), the file system's own encoding elsewhere.
+QByteArray NativeFileName(const QString& path)
+{
+#if defined(Q_OS_WIN) && !defined(__MINGW32__)
+    return QDir::toNativeSeparators(path).toUtf8();
+#elif defined(Q_OS_WIN)
+    return QDir::toNativeSeparators(path).toLocal8Bit();
+#else
+    return QFile::encodeName(path);
+#endif
+}
+
+// libxlsxwriter copies bytes through unchecked; a workbook holding broken UTF-8 is refused by
+// spreadsheet programs, so such a text goes in with its bad bytes replaced.
+std::string CheckedUtf8(const std::string& text)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    const QString decoded = decoder.decode(QByteArrayView(text.data(), qsizetype(text.size())));
+    return decoder.hasError() ? decoded.toUtf8().toStdString() : text;
+}
+
+// Creates an empty file under a name that did not exist in `folder` and returns its path. The
+// name is taken with an exclusive create, so two exports never share a file.
+QString ReserveWorkbookFile(const QString& folder)
+{
+    const QString stem = QString::fromUtf8(SheetName) + QLatin1Char(' ')
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
+    const QDir dir(folder);
+    for (int attempt = 1; attempt <= MaxNameAttempts; ++attempt) {
+        const QString name = attempt == 1 ? stem + QStringLiteral(".xlsx")
+                                          : stem + QStringLiteral(" (%1).xlsx").arg(attempt);
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return path;
+        if (!QFileInfo::exists(path))
+            Fail(QStringLiteral("Не удалось создать файл книги в папке «%1»: %2")
+                     .arg(QDir::toNativeSeparators(folder), file.errorString()));
+    }
+    Fail(QStringLiteral("Не удалось подобрать свободное имя для файла книги в папке «%1»")
+             .arg(QDir::toNativeSeparators(folder)));
+}
+
+struct WorkbookFree {
+    void operator()(lxw_workbook* workbook) const { lxw_workbook_free(workbook); }
+};
+using WorkbookHandle = std::unique_ptr<lxw_workbook, WorkbookFree>;
+
+class WorkbookWriter {
+public:
+    explicit WorkbookWriter(const QString& path) : path_(path) {}
+
+    void Write(const TransferBlock& block, const QString& folder)
+    {
+        const QByteArray fileName = NativeFileName(path_);
+        QByteArray tempDir = NativeFileName(folder);
+        // The library's scratch files go next to the workbook: the C library's default folder
+        // for them is not writable for every user on every system.
+        lxw_workbook_options options{LXW_FALSE, tempDir.data(), LXW_FALSE};
+        WorkbookHandle workbook(workbook_new_opt(fileName.constData(), &options));
+        if (!workbook)
+            Fail(Message(LXW_ERROR_MEMORY_MALLOC_FAILED));
+
+        lxw_worksheet* sheet = workbook_add_worksheet(workbook.get(), SheetName);
+        if (!sheet)
+            Fail(Message(LXW_ERROR_MEMORY_MALLOC_FAILED));
+
+        // A cell's own format replaces its row's, so the cells carry the borders together with
+        // the row's font and alignment, while the row formats (without borders) cover the rest
+        // of each row.
+        lxw_format* headerRow = workbook_add_format(workbook.get());
+        format_set_bold(headerRow);
+        format_set_align(headerRow, LXW_ALIGN_CENTER);
+        lxw_format* headerCell = workbook_add_format(workbook.get());
+        format_set_bold(headerCell);
+        format_set_align(headerCell, LXW_ALIGN_CENTER);
+        format_set_border(headerCell, LXW_BORDER_THIN);
+        lxw_format* dataRow = workbook_add_format(workbook.get());
+        format_set_align(dataRow, LXW_ALIGN_RIGHT);
+        lxw_format* dataCell = workbook_add_format(workbook.get());
+        format_set_align(dataCell, LXW_ALIGN_RIGHT);
+        format_set_border(dataCell, LXW_BORDER_THIN);
+
+        Check(worksheet_set_column(sheet, 0, ReportColumnCount - 2, NarrowColumnWidth, nullptr));
+        Check(worksheet_set_column(sheet, ReportColumnCount - 1, ReportColumnCount - 1, LastColumnWidth, nullptr));
+
+        for (std::size_t i = 0; i < block.size(); ++i) {
+            const auto row = lxw_row_t(i);
+            const bool header = i < 2;
+            Check(worksheet_set_row(sheet, row, LXW_DEF_ROW_HEIGHT, header ? headerRow : dataRow));
+            for (int col = 0; col < ReportColumnCount; ++col) {
+                const std::string text = CheckedUtf8(block[i][col]);
+                // An empty text makes a blank cell that still carries the format.
+                Check(worksheet_write_string(sheet, row, lxw_col_t(col), text.c_str(),
+                                             header ? headerCell : dataCell));
+            }
+        }
+
+        // The library frees the workbook whatever closing reports.
+        Check(workbook_close(workbook.release()));
+    }
+
+private:
+    void Check(lxw_error error) const
+    {
+        if (error != LXW_NO_ERROR)
+            Fail(Message(error));
+    }
+
+    QString Message(lxw_error error) const
+    {
+        return QStringLiteral("Не удалось записать книгу «%1»: %2")
+            .arg(QDir::toNativeSeparators(path_), QString::fromUtf8(lxw_strerror(error)));
+    }
+
+    QString path_;
+};
+
+}  // namespace
+
+int ExportedRowCount(const ReportRows& rows)
+{
+    int count = 0;
+    while (count < int(rows.size()) && !rows[count][0].empty())
+        ++count;
+    return count;
+}
+
+TransferBlock BuildTransferBlock(const ReportRows& rows)
+{
+    const int count = ExportedRowCount(rows);
+    TransferBlock block;
+    block.reserve(std::size_t(count) + 2);
+    block.push_back(Titles);
+    block.push_back(Units);
+    block.insert(block.end(), rows.begin(), rows.begin() + count);
+    return block;
+}
+
+QString WriteWorkbook(const TransferBlock& block, const QString& folder)
+{
+    const QString path = ReserveWorkbookFile(folder);
+    try {
+        WorkbookWriter(path).Write(block, folder);
+    } catch (...) {
+        QFile::remove(path);
+        throw;
+    }
+    return path;
+}
