@@ -94,7 +94,7 @@ TDeviceDefenceForm::TDeviceDefenceForm(QWidget* parent) : QDialog(parent)
         for (const auto& [number, text] : lines) {
             auto* label = new QLabel(QString::fromUtf16(text), group);
             label->setObjectName(QStringLiteral("Label%1").arg(number));
-            label->setGeometry(left, top, 130, kCaptionLineHeight);
+            label->setGeometry(left, top, 104, kCaptionLineHeight);
             Labels[number - 1] = label;
             top += kCaptionLineHeight;
         }
@@ -112,19 +112,19 @@ TDeviceDefenceForm::TDeviceDefenceForm(QWidget* parent) : QDialog(parent)
     captions(breaker, 16, {{2, u"Номинальный"}, {15, u"ток, А"}});
     TokAVnomComboBox = MakeList(breaker, "TokAVnomComboBox", BreakerRatedCurrents(), QStringLiteral("16"),
                                 QStringLiteral("Введите номинальный ток выключателя"),
-                                QRect(16, kListTop, 105, kListHeight));
-    captions(breaker, 152, {{3, u"Коэффициент"}, {4, u"независимого"}, {5, u"расцепителя"}});
+                                QRect(16, kListTop, 100, kListHeight));
+    captions(breaker, 128, {{3, u"Коэффициент"}, {4, u"независимого"}, {5, u"расцепителя"}});
     TokNRComboBox = MakeList(breaker, "TokNRComboBox", ReleaseMultiples(), QStringLiteral("10 (\"C\")"),
                              QStringLiteral("Введите коэффициент отсечки или ток срабатывания отсечки"),
-                             QRect(152, kListTop, 120, kListHeight));
+                             QRect(128, kListTop, 96, kListHeight));
     TokNRCheckBox = new QCheckBox(QStringLiteral("Указан ток срабатывания независимого расцепителя, А"), breaker);
     TokNRCheckBox->setObjectName(QStringLiteral("TokNRCheckBox"));
-    TokNRCheckBox->setGeometry(152, 102, 300, 17);
+    TokNRCheckBox->setGeometry(128, 102, 320, 17);
     SetStatusHint(TokNRCheckBox, QStringLiteral("Включение/выключение опции ввода тока срабатывания отсечки"));
     SetHelpContext(TokNRCheckBox, kHelpContext);
-    captions(breaker, 312, {{7, u"Коэффициент"}, {6, u"запаса"}});
+    captions(breaker, 236, {{7, u"Коэффициент"}, {6, u"запаса"}});
     KZAVComboBox = MakeList(breaker, "KZAVComboBox", SafetyFactors(), QStringLiteral("1.1"),
-                            QStringLiteral("Введите коэффициент запаса"), QRect(312, kListTop, 100, kListHeight));
+                            QStringLiteral("Введите коэффициент запаса"), QRect(236, kListTop, 96, kListHeight));
 
     // Fuse group, below the breaker.
     QGroupBox* fuse = MakeGroup(this, "PPGroupBox", QRect(8, 144, 460, 108));

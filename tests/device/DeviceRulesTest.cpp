@@ -8,6 +8,9 @@
 
 #include "DeviceRules.h"
 
+// Readable texts in failure messages.
+void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace {
 
 const NumberSeparators kPoint{".", ","};
