@@ -1,12 +1,300 @@
 #include "DeviceDefenceUnit.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QStyle>
+
+#include "ContextHelp.h"
+#include "DeviceRules.h"
+#include "Dialogs.h"
+#include "MainUnit.h"
+#include "RegionalSettings.h"
+#include "ResultUnit.h"
+#include "StatusHints.h"
+
 TDeviceDefenceForm* DeviceDefenceForm = nullptr;
 ProtectiveDeviceSettings DeviceSettings;
+
+namespace {
+
+constexpr int kHelpContext = 34;
+
+// Geometry inside a group: caption lines, then the list below them.
+constexpr int kCaptionLineHeight = 13;
+constexpr int kCaptionBottom = 70;   // lower edge of the last caption line
+constexpr int kListTop = 74;
+constexpr int kListHeight = 21;
+
+QComboBox* MakeList(QWidget* parent, const char* name, const QStringList& items, const QString& text,
+                    const QString& hint, QRect geometry)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    // Texts stay exactly as typed: no completion from the items.
+    list->setCompleter(nullptr);
+    list->setMaxVisibleItems(16);
+    list->addItems(items);
+    list->setCurrentIndex(items.indexOf(text));
+    list->setGeometry(geometry);
+    SetStatusHint(list, hint);
+    SetHelpContext(list, kHelpContext);
+    return list;
+}
+
+QGroupBox* MakeGroup(QWidget* parent, const char* name, QRect geometry)
+{
+    auto* group = new QGroupBox(parent);
+    group->setObjectName(QString::fromLatin1(name));
+    group->setGeometry(geometry);
+    return group;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                        QStyle::StandardPixmap icon, int left, int top)
+{
+    auto* button = new QPushButton(parent->style()->standardIcon(icon), caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    // Enter in a list must not press a button.
+    button->setAutoDefault(false);
+    button->setGeometry(left, top, 89, 25);
+    SetStatusHint(button, hint);
+    return button;
+}
+
+void SetText(QLabel* label, const std::optional<QString>& text)
+{
+    if (label != nullptr && text)
+        label->setText(*text);
+}
+
+}  // namespace
 
 TDeviceDefenceForm::TDeviceDefenceForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("DeviceDefenceForm"));
     setWindowTitle(QStringLiteral("Аппарат защиты"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFixedSize(476, 349);
+    SetHelpFile(this, QStringLiteral("help 2.0.hlp"));
+    SetHelpContext(this, kHelpContext);
+
+    // Caption lines, bottom-aligned above their list: `lines` are Label numbers from top to bottom.
+    auto captions = [this](QWidget* group, int left, std::initializer_list<std::pair<int, const char16_t*>> lines) {
+        int top = kCaptionBottom - static_cast<int>(lines.size()) * kCaptionLineHeight;
+        for (const auto& [number, text] : lines) {
+            auto* label = new QLabel(QString::fromUtf16(text), group);
+            label->setObjectName(QStringLiteral("Label%1").arg(number));
+            label->setGeometry(left, top, 104, kCaptionLineHeight);
+            Labels[number - 1] = label;
+            top += kCaptionLineHeight;
+        }
+    };
+
+    // Breaker group, upper part.
+    QGroupBox* breaker = MakeGroup(this, "AVGroupBox", QRect(8, 6, 460, 130));
+    AVRadioButton = new QRadioButton(QStringLiteral("Автоматический выключатель"), breaker);
+    AVRadioButton->setObjectName(QStringLiteral("AVRadioButton"));
+    AVRadioButton->setGeometry(12, 10, 260, 17);
+    AVRadioButton->setChecked(true);
+    SetStatusHint(AVRadioButton, QStringLiteral("Переключатель на выбор автоматического выключателя"));
+    SetHelpContext(AVRadioButton, kHelpContext);
+
+    captions(breaker, 16, {{2, u"Номинальный"}, {15, u"ток, А"}});
+    TokAVnomComboBox = MakeList(breaker, "TokAVnomComboBox", BreakerRatedCurrents(), QStringLiteral("16"),
+                                QStringLiteral("Введите номинальный ток выключателя"),
+                                QRect(16, kListTop, 100, kListHeight));
+    captions(breaker, 128, {{3, u"Коэффициент"}, {4, u"независимого"}, {5, u"расцепителя"}});
+    TokNRComboBox = MakeList(breaker, "TokNRComboBox", ReleaseMultiples(), QStringLiteral("10 (\"C\")"),
+                             QStringLiteral("Введите коэффициент отсечки или ток срабатывания отсечки"),
+                             QRect(128, kListTop, 96, kListHeight));
+    TokNRCheckBox = new QCheckBox(QStringLiteral("Указан ток срабатывания независимого расцепителя, А"), breaker);
+    TokNRCheckBox->setObjectName(QStringLiteral("TokNRCheckBox"));
+    TokNRCheckBox->setGeometry(128, 102, 320, 17);
+    SetStatusHint(TokNRCheckBox, QStringLiteral("Включение/выключение опции ввода тока срабатывания отсечки"));
+    SetHelpContext(TokNRCheckBox, kHelpContext);
+    captions(breaker, 236, {{7, u"Коэффициент"}, {6, u"запаса"}});
+    KZAVComboBox = MakeList(breaker, "KZAVComboBox", SafetyFactors(), QStringLiteral("1.1"),
+                            QStringLiteral("Введите коэффициент запаса"), QRect(236, kListTop, 96, kListHeight));
+
+    // Fuse group, below the breaker.
+    QGroupBox* fuse = MakeGroup(this, "PPGroupBox", QRect(8, 144, 460, 108));
+    PPRadioButton = new QRadioButton(QStringLiteral("Плавкий предохранитель"), fuse);
+    PPRadioButton->setObjectName(QStringLiteral("PPRadioButton"));
+    PPRadioButton->setGeometry(12, 10, 260, 17);
+    SetStatusHint(PPRadioButton, QStringLiteral("Переключатель на выбор плавкого предохранителя"));
+    SetHelpContext(PPRadioButton, kHelpContext);
+
+    captions(fuse, 16, {{1, u"Тип"}, {12, u"предохранителя"}});
+    TypePPComboBox = MakeList(fuse, "TypePPComboBox", FuseTypeNames(), QStringLiteral("ППН"),
+                              QStringLiteral("Введите тип предохранителя"), QRect(16, kListTop, 100, kListHeight));
+    captions(fuse, 128, {{8, u"Номинальный"}, {11, u"ток, А"}});
+    TokPPComboBox = MakeList(fuse, "TokPPComboBox", FuseRatingList(1), QStringLiteral("63"),
+                             QStringLiteral("Введите номинальный ток вставки"), QRect(128, kListTop, 96, kListHeight));
+    captions(fuse, 236, {{10, u"Коэффициент"}, {9, u"запаса"}});
+    KZPPComboBox = MakeList(fuse, "KZPPComboBox", SafetyFactors(), QStringLiteral("1.1"),
+                            QStringLiteral("Введите коэффициент запаса"), QRect(236, kListTop, 96, kListHeight));
+    captions(fuse, 344, {{14, u"Время"}, {13, u"срабатывания"}});
+    TimePPComboBox = MakeList(fuse, "TimePPComboBox", FuseTimeTexts(), QStringLiteral("Тср < 5 с"),
+                              QStringLiteral("Введите нормируемое время срабатывания вставки"),
+                              QRect(344, kListTop, 104, kListHeight));
+
+    // The two radio buttons sit in different groups, so they are made exclusive explicitly.
+    auto* kind = new QButtonGroup(this);
+    kind->addButton(AVRadioButton);
+    kind->addButton(PPRadioButton);
+
+    OKDDBitBtn = MakeButton(this, "OKDDBitBtn", QStringLiteral("Да"), QStringLiteral("Подтверждение ввода данных"),
+                            QStyle::SP_DialogOkButton, 80, 276);
+    BitBtn3 = MakeButton(this, "BitBtn3", QStringLiteral("Сброс"), QStringLiteral("Сброс ввода данных"),
+                         QStyle::SP_DialogResetButton, 193, 276);
+    BitBtn2 = MakeButton(this, "BitBtn2", QStringLiteral("Отмена"), QStringLiteral("Отмена ввода данных"),
+                         QStyle::SP_DialogCancelButton, 306, 276);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setGeometry(0, 349 - 20, 476, 20);
+    SetStatusHint(StatusBar1, QStringLiteral("Строка состояния"));
+    AttachHintStatusBar(this, StatusBar1);
+
+    SetBreakerGroupEnabled(true);
+
+    QWidget* order[] = {AVRadioButton,  TokAVnomComboBox, TokNRComboBox, TokNRCheckBox,  KZAVComboBox,
+                        PPRadioButton,  TypePPComboBox,   TokPPComboBox, KZPPComboBox,   TimePPComboBox,
+                        OKDDBitBtn,     BitBtn3,          BitBtn2};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    // Connected last, so that setting up the initial texts runs no handler.
+    connect(AVRadioButton, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            AVRadioButtonClick();
+    });
+    connect(PPRadioButton, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            PPRadioButtonClick();
+    });
+    connect(TokNRCheckBox, &QCheckBox::toggled, this, &TDeviceDefenceForm::TokNRCheckBoxClick);
+    // Fires for a picked item and for every typed character alike.
+    connect(TypePPComboBox, &QComboBox::currentTextChanged, this, &TDeviceDefenceForm::TypePPComboBoxChange);
+    connect(OKDDBitBtn, &QPushButton::clicked, this, &TDeviceDefenceForm::OKDDBitBtnClick);
+    connect(BitBtn3, &QPushButton::clicked, this, &TDeviceDefenceForm::BitBtn3Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TDeviceDefenceForm::AlertDeviceDefence() {}
+void TDeviceDefenceForm::SetBreakerGroupEnabled(bool enabled)
+{
+    for (QWidget* control : {static_cast<QWidget*>(TokAVnomComboBox), static_cast<QWidget*>(TokNRComboBox),
+                             static_cast<QWidget*>(KZAVComboBox), static_cast<QWidget*>(TokNRCheckBox)})
+        control->setEnabled(enabled);
+    for (int number : {2, 3, 4, 5, 6, 7, 15})
+        Label(number)->setEnabled(enabled);
+
+    for (QWidget* control : {static_cast<QWidget*>(TypePPComboBox), static_cast<QWidget*>(TimePPComboBox),
+                             static_cast<QWidget*>(TokPPComboBox), static_cast<QWidget*>(KZPPComboBox)})
+        control->setEnabled(!enabled);
+    for (int number : {1, 8, 9, 10, 11, 12, 13, 14})
+        Label(number)->setEnabled(!enabled);
+}
+
+void TDeviceDefenceForm::AVRadioButtonClick() { SetBreakerGroupEnabled(true); }
+
+void TDeviceDefenceForm::PPRadioButtonClick() { SetBreakerGroupEnabled(false); }
+
+void TDeviceDefenceForm::TokNRCheckBoxClick()
+{
+    if (TokNRCheckBox->isChecked()) {
+        TokNRComboBox->clear();
+        TokNRComboBox->setEditText(QString());
+        return;
+    }
+    const QStringList multiples = ReleaseMultiples();
+    TokNRComboBox->insertItems(0, multiples);
+    TokNRComboBox->setCurrentIndex(multiples.indexOf(QStringLiteral("10 (\"C\")")));
+}
+
+void TDeviceDefenceForm::TypePPComboBoxChange()
+{
+    const RatingListChange change = RatingListForTypeText(TypePPComboBox->currentText());
+    if (change.unknownType)
+        CurrentDialogs().Message(QStringLiteral("Неизвестный тип предохранителя"));
+    TokPPComboBox->clear();
+    TokPPComboBox->addItems(change.items);
+    const int index = change.items.indexOf(change.text);
+    if (index >= 0)
+        TokPPComboBox->setCurrentIndex(index);
+    else
+        TokPPComboBox->setEditText(change.text);
+}
+
+void TDeviceDefenceForm::OKDDBitBtnClick()
+{
+    DeviceInputs inputs;
+    inputs.breaker = AVRadioButton->isChecked();
+    inputs.ratedCurrent = TokAVnomComboBox->currentText();
+    inputs.release = TokNRComboBox->currentText();
+    inputs.releaseCurrentGiven = TokNRCheckBox->isChecked();
+    inputs.breakerFactor = KZAVComboBox->currentText();
+    inputs.fuseType = TypePPComboBox->currentText();
+    inputs.fuseRating = TokPPComboBox->currentText();
+    inputs.fuseFactor = KZPPComboBox->currentText();
+    inputs.fuseTime = TimePPComboBox->currentText();
+
+    const DeviceConfirmation outcome = ConfirmDevice(inputs, DeviceSettings, RegionalSeparators());
+    DeviceSettings = outcome.settings;
+    if (ResultForm != nullptr) {
+        SetText(ResultForm->TypeDDLabel, outcome.labels.typeDD);
+        SetText(ResultForm->ToknomLabel, outcome.labels.toknom);
+        SetText(ResultForm->KZLabel, outcome.labels.kz);
+        SetText(ResultForm->TokSRLabel, outcome.labels.tokSR);
+    }
+
+    switch (outcome.refusal) {
+    case DeviceConfirmation::Refusal::Message:
+        CurrentDialogs().Message(outcome.refusalText);
+        return;
+    case DeviceConfirmation::Refusal::Error:
+        CurrentDialogs().Error(outcome.refusalText);
+        return;
+    case DeviceConfirmation::Refusal::None:
+        break;
+    }
+    AlertDeviceDefence();
+    accept();
+}
+
+void TDeviceDefenceForm::BitBtn3Click()
+{
+    if (ResultForm != nullptr) {
+        for (QLabel* label : {ResultForm->TypeDDLabel, ResultForm->ToknomLabel, ResultForm->KZLabel,
+                              ResultForm->TokSRLabel, ResultForm->TimeSRLabel})
+            SetText(label, NoValueText());
+    }
+    DeviceSettings.TokSR = -1;
+    if (MainForm != nullptr)
+        SetText(MainForm->StatusDDLabel, NotDeterminedText());
+    if (ResultForm != nullptr)
+        SetText(ResultForm->StatusDDLabel, NotDeterminedText());
+    done(NoResult);
+}
+
+void TDeviceDefenceForm::AlertDeviceDefence()
+{
+    const DeviceVerdict verdict = JudgeDevice(SharedResult.Iokz, DeviceSettings);
+    if (MainForm != nullptr)
+        SetText(MainForm->StatusDDLabel, verdict.status);
+    if (ResultForm != nullptr) {
+        SetText(ResultForm->StatusDDLabel, verdict.status);
+        SetText(ResultForm->TimeSRLabel, verdict.timeSR);
+    }
+}

@@ -2,17 +2,60 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
 #include "DeviceSettings.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
 
 class TDeviceDefenceForm : public QDialog {
     Q_OBJECT
 public:
     explicit TDeviceDefenceForm(QWidget* parent = nullptr);
 
+    // The modal result of "Сброс", distinct from Accepted ("Да") and Rejected ("Отмена").
+    static constexpr int NoResult = 7;
+
     // Judges the confirmed device against the last successful calculation and writes
     // both status lines and, for a verdict, the result window's trip time.
     void AlertDeviceDefence();
+
+    // Handlers, named after their controls.
+    void AVRadioButtonClick();
+    void PPRadioButtonClick();
+    void TokNRCheckBoxClick();
+    void TypePPComboBoxChange();
+    void OKDDBitBtnClick();
+    void BitBtn3Click();
+
+    // Breaker group
+    QRadioButton* AVRadioButton = nullptr;
+    QComboBox* TokAVnomComboBox = nullptr;
+    QComboBox* TokNRComboBox = nullptr;
+    QCheckBox* TokNRCheckBox = nullptr;
+    QComboBox* KZAVComboBox = nullptr;
+    // Fuse group
+    QRadioButton* PPRadioButton = nullptr;
+    QComboBox* TypePPComboBox = nullptr;
+    QComboBox* TokPPComboBox = nullptr;
+    QComboBox* KZPPComboBox = nullptr;
+    QComboBox* TimePPComboBox = nullptr;
+    // Captions Label1..Label15 at index 0..14
+    std::array<QLabel*, 15> Labels{};
+
+    QPushButton* OKDDBitBtn = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+
+private:
+    QLabel* Label(int number) const { return Labels[number - 1]; }
+    void SetBreakerGroupEnabled(bool enabled);
 };
 
 extern TDeviceDefenceForm* DeviceDefenceForm;

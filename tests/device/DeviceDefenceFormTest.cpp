@@ -1,0 +1,615 @@
+// The device window driven through its controls: initial state, switching, the type and
+// release lists, confirmation with its partial effects, reset, cancel and the verdict lines.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
+
+#include "DeviceDefenceUnit.h"
+#include "FormsFixture.h"
+#include "MainUnit.h"
+#include "ResultUnit.h"
+
+// Readable texts in failure messages.
+void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+namespace {
+
+const QString kBreaker = "Автоматический выключатель";
+const QString kNotDetermined = "В расчете не определен";
+const QString kCalculate = "Выполните расчет тока однофазного короткого замыкания";
+const QString kTrips = "Срабатывание за нормативное время";
+const QString kNoTrip = "Несрабатывание за нормативное время";
+const QString kUnknownType = "Неизвестный тип предохранителя";
+
+class DeviceFormTest : public FormsTest {
+public:
+    void SetUp() override
+    {
+        FormsTest::SetUp();
+        form = DeviceDefenceForm;
+        // Shown without a modal loop, so that clicks reach enabled controls.
+        form->show();
+    }
+
+    template <typename T>
+    T* Find(const char* name) const
+    {
+        return form->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    // Types `text` over the whole text of `list`, one key at a time (Cyrillic letters too).
+    static void Type(QComboBox* list, const QString& text)
+    {
+        // With the focus, as when the user types: completion only acts on a focused field.
+        QApplication::setActiveWindow(list->window());
+        list->setFocus();
+        list->lineEdit()->selectAll();
+        for (QChar ch : text)
+            QTest::sendKeyEvent(QTest::Click, list, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+
+    // Near the left edge, where the indicator and the start of the caption are.
+    void Click(QAbstractButton* button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
+
+    QStringList Items(QComboBox* list) const
+    {
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i)
+            items << list->itemText(i);
+        return items;
+    }
+
+    // The five device labels of the result window, in their order.
+    QStringList DeviceLabels() const
+    {
+        return {ResultForm->TypeDDLabel->text(), ResultForm->ToknomLabel->text(), ResultForm->KZLabel->text(),
+                ResultForm->TokSRLabel->text(), ResultForm->TimeSRLabel->text()};
+    }
+
+    void ChooseFuse(const QString& type, const QString& rating, const QString& factor, const QString& time)
+    {
+        Click(form->PPRadioButton);
+        form->TypePPComboBox->setCurrentText(type);
+        form->TokPPComboBox->setCurrentText(rating);
+        form->KZPPComboBox->setCurrentText(factor);
+        form->TimePPComboBox->setCurrentText(time);
+    }
+
+    TDeviceDefenceForm* form = nullptr;
+};
+
+// --- The window as created ---------------------------------------------------------------------
+
+TEST_F(DeviceFormTest, WindowFrame)
+{
+    EXPECT_EQ(form->windowTitle(), QString("Аппарат защиты"));
+    EXPECT_EQ(form->size(), QSize(476, 349));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_EQ(form->objectName(), QString("DeviceDefenceForm"));
+}
+
+TEST_F(DeviceFormTest, ListsStartWithTheirItemsAndTexts)
+{
+    struct Case {
+        const char* name;
+        QStringList items;
+        QString text;
+    };
+    const QStringList factors{"1.0", "1.05", "1.1", "1.15", "1.2"};
+    const Case cases[] = {
+        {"TokAVnomComboBox",
+         {"1",   "2",   "3",   "4",   "5",   "6",   "8",    "10",   "13",   "16",  "20",  "25",  "32",  "40",  "50",
+          "63",  "80",  "100", "125", "160", "200", "250",  "320",  "400",  "630", "800", "1000", "1250", "1600"},
+         "16"},
+        {"TokNRComboBox", {"3 (\"A\")", "5 (\"B\")", "10 (\"C\")", "12", "20 (\"D\")"}, "10 (\"C\")"},
+        {"KZAVComboBox", factors, "1.1"},
+        {"TypePPComboBox", {"ППН", "ПН2", "НПН"}, "ППН"},
+        {"TokPPComboBox",
+         {"2",  "4",  "6",   "10",  "16",  "20",  "25",  "32",  "40",  "50",  "63",  "80",
+          "100", "125", "160", "200", "250", "315", "400", "500", "630", "800", "1000", "1250"},
+         "63"},
+        {"KZPPComboBox", factors, "1.1"},
+        {"TimePPComboBox", {"Тср < 5 с", "Тср < 0,4 с"}, "Тср < 5 с"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto* list = Find<QComboBox>(c.name);
+        ASSERT_NE(list, nullptr);
+        EXPECT_TRUE(list->isEditable());
+        EXPECT_EQ(list->insertPolicy(), QComboBox::NoInsert);
+        EXPECT_EQ(Items(list), c.items);
+        EXPECT_EQ(list->currentText(), c.text);
+    }
+}
+
+TEST_F(DeviceFormTest, CaptionsButtonsAndHints)
+{
+    struct Case {
+        const char* name;
+        QString text;   // empty: a list, whose text is checked elsewhere
+        QString hint;
+    };
+    const Case controls[] = {
+        {"AVRadioButton", kBreaker, "Переключатель на выбор автоматического выключателя"},
+        {"TokAVnomComboBox", "", "Введите номинальный ток выключателя"},
+        {"TokNRComboBox", "", "Введите коэффициент отсечки или ток срабатывания отсечки"},
+        {"TokNRCheckBox", "Указан ток срабатывания независимого расцепителя, А",
+         "Включение/выключение опции ввода тока срабатывания отсечки"},
+        {"KZAVComboBox", "", "Введите коэффициент запаса"},
+        {"PPRadioButton", "Плавкий предохранитель", "Переключатель на выбор плавкого предохранителя"},
+        {"TypePPComboBox", "", "Введите тип предохранителя"},
+        {"TokPPComboBox", "", "Введите номинальный ток вставки"},
+        {"KZPPComboBox", "", "Введите коэффициент запаса"},
+        {"TimePPComboBox", "", "Введите нормируемое время срабатывания вставки"},
+        {"OKDDBitBtn", "Да", "Подтверждение ввода данных"},
+        {"BitBtn2", "Отмена", "Отмена ввода данных"},
+        {"BitBtn3", "Сброс", "Сброс ввода данных"},
+        {"StatusBar1", "", "Строка состояния"},
+    };
+    for (const Case& c : controls) {
+        SCOPED_TRACE(c.name);
+        auto* control = Find<QWidget>(c.name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->accessibleDescription(), c.hint);
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            EXPECT_EQ(button->text(), c.text);
+        }
+    }
+
+    const QString labels[] = {"Тип",         "Номинальный", "Коэффициент",  "независимого", "расцепителя",
+                              "запаса",      "Коэффициент", "Номинальный",  "запаса",       "Коэффициент",
+                              "ток, А",      "предохранителя", "срабатывания", "Время",     "ток, А"};
+    for (int i = 0; i < 15; ++i) {
+        auto* label = Find<QLabel>(QStringLiteral("Label%1").arg(i + 1).toLatin1().constData());
+        ASSERT_NE(label, nullptr) << "Label" << i + 1;
+        EXPECT_EQ(label->text(), labels[i]) << "Label" << i + 1;
+    }
+}
+
+// Enabled state of the breaker inputs and labels, and of the fuse ones.
+void ExpectGroups(TDeviceDefenceForm* form, bool breakerEnabled)
+{
+    for (QWidget* w : {static_cast<QWidget*>(form->TokAVnomComboBox), static_cast<QWidget*>(form->TokNRComboBox),
+                       static_cast<QWidget*>(form->KZAVComboBox), static_cast<QWidget*>(form->TokNRCheckBox)})
+        EXPECT_EQ(w->isEnabled(), breakerEnabled) << w->objectName().toStdString();
+    for (int n : {2, 3, 4, 5, 6, 7, 15})
+        EXPECT_EQ(form->Labels[n - 1]->isEnabled(), breakerEnabled) << "Label" << n;
+    for (QWidget* w : {static_cast<QWidget*>(form->TypePPComboBox), static_cast<QWidget*>(form->TokPPComboBox),
+                       static_cast<QWidget*>(form->KZPPComboBox), static_cast<QWidget*>(form->TimePPComboBox)})
+        EXPECT_EQ(w->isEnabled(), !breakerEnabled) << w->objectName().toStdString();
+    for (int n : {1, 8, 9, 10, 11, 12, 13, 14})
+        EXPECT_EQ(form->Labels[n - 1]->isEnabled(), !breakerEnabled) << "Label" << n;
+    EXPECT_TRUE(form->AVRadioButton->isEnabled());
+    EXPECT_TRUE(form->PPRadioButton->isEnabled());
+}
+
+TEST_F(DeviceFormTest, RadioButtonsSwitchTheEnabledGroupOnly)
+{
+    EXPECT_TRUE(form->AVRadioButton->isChecked());
+    EXPECT_FALSE(form->TokNRCheckBox->isChecked());
+    ExpectGroups(form, true);
+
+    form->TokAVnomComboBox->setCurrentText("25");
+    Click(form->PPRadioButton);
+    EXPECT_TRUE(form->PPRadioButton->isChecked());
+    EXPECT_FALSE(form->AVRadioButton->isChecked());
+    ExpectGroups(form, false);
+
+    Click(form->AVRadioButton);
+    EXPECT_TRUE(form->AVRadioButton->isChecked());
+    ExpectGroups(form, true);
+    // Switching touches neither a text nor the record.
+    EXPECT_EQ(form->TokAVnomComboBox->currentText(), QString("25"));
+    EXPECT_EQ(form->TokPPComboBox->count(), 24);
+    EXPECT_EQ(DeviceSettings.TypeDD, 0);
+}
+
+TEST_F(DeviceFormTest, TabOrder)
+{
+    const QStringList expected{"AVRadioButton", "TokAVnomComboBox", "TokNRComboBox",  "TokNRCheckBox", "KZAVComboBox",
+                               "PPRadioButton", "TypePPComboBox",   "TokPPComboBox",  "KZPPComboBox",  "TimePPComboBox",
+                               "OKDDBitBtn",    "BitBtn3",          "BitBtn2"};
+    QStringList chain;
+    QWidget* w = form->AVRadioButton;
+    do {
+        if (expected.contains(w->objectName()))
+            chain << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != form->AVRadioButton && chain.size() < expected.size());
+    EXPECT_EQ(chain, expected);
+}
+
+// No caption is cut off and no control covers another or leaves its group.
+TEST_F(DeviceFormTest, NothingIsClippedOrOverlapping)
+{
+    // The program maps the Windows font names onto their metric twins; do the same here.
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    form->setFont(QFont());
+    form->setFont(QFont("MS Sans Serif", 8));
+
+    QList<QWidget*> groups;
+    for (QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(form->rect().contains(child->geometry())) << child->objectName().toStdString();
+        if (qobject_cast<QGroupBox*>(child) != nullptr)
+            groups << child;
+    }
+    ASSERT_EQ(groups.size(), 2);
+    for (QWidget* group : groups) {
+        for (QWidget* control : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<QLabel*>(control) == nullptr && qobject_cast<QAbstractButton*>(control) == nullptr &&
+                qobject_cast<QComboBox*>(control) == nullptr)
+                continue;
+            const std::string name = control->objectName().toStdString();
+            EXPECT_TRUE(group->rect().contains(control->geometry())) << name;
+            if (qobject_cast<QComboBox*>(control) == nullptr) {
+                EXPECT_LE(control->sizeHint().width(), control->width()) << name;
+                EXPECT_LE(control->sizeHint().height() - 4, control->height()) << name;
+            }
+        }
+    }
+    // Siblings at every level do not overlap.
+    for (QWidget* parent : QList<QWidget*>{form} + groups) {
+        const auto siblings = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (int i = 0; i < siblings.size(); ++i)
+            for (int j = i + 1; j < siblings.size(); ++j)
+                EXPECT_FALSE(siblings[i]->geometry().intersects(siblings[j]->geometry()))
+                    << siblings[i]->objectName().toStdString() << " / " << siblings[j]->objectName().toStdString();
+    }
+    QFont::removeSubstitutions("MS Sans Serif");
+}
+
+// --- Release list and fuse type list ------------------------------------------------------------
+
+TEST_F(DeviceFormTest, TickingTheReleaseBoxTakesACurrentAndUntickingRestoresTheMultiples)
+{
+    Click(form->TokNRCheckBox);
+    ASSERT_TRUE(form->TokNRCheckBox->isChecked());
+    EXPECT_EQ(form->TokNRComboBox->count(), 0);
+    EXPECT_EQ(form->TokNRComboBox->currentText(), QString());
+
+    Type(form->TokNRComboBox, "500");
+    form->KZAVComboBox->setCurrentText("1.2");
+    form->OKDDBitBtnClick();
+    EXPECT_EQ(DeviceSettings.TokSR, 600);
+    EXPECT_EQ(DeviceSettings.TokNR, 500);
+
+    Click(form->TokNRCheckBox);
+    EXPECT_FALSE(form->TokNRCheckBox->isChecked());
+    EXPECT_EQ(form->TokNRComboBox->currentText(), QString("10 (\"C\")"));
+    EXPECT_EQ(Items(form->TokNRComboBox), (QStringList{"3 (\"A\")", "5 (\"B\")", "10 (\"C\")", "12", "20 (\"D\")"}));
+}
+
+TEST_F(DeviceFormTest, PickingAFuseTypeRefillsTheRatingList)
+{
+    Click(form->PPRadioButton);
+    form->TokPPComboBox->setCurrentText("100");
+
+    form->TypePPComboBox->setCurrentIndex(1);   // ПН2
+    EXPECT_EQ(form->TokPPComboBox->count(), 15);
+    EXPECT_EQ(form->TokPPComboBox->itemText(0), QString("31.5"));
+    EXPECT_EQ(form->TokPPComboBox->currentText(), QString("63"));
+
+    form->TypePPComboBox->setCurrentIndex(2);   // НПН
+    EXPECT_EQ(form->TokPPComboBox->count(), 8);
+    EXPECT_EQ(form->TokPPComboBox->itemText(0), QString("6.3"));
+
+    form->TypePPComboBox->setCurrentIndex(0);   // ППН
+    EXPECT_EQ(form->TokPPComboBox->count(), 24);
+    EXPECT_EQ(form->TokPPComboBox->currentText(), QString("63"));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(DeviceFormTest, EveryTypedCharacterIsCheckedOnce)
+{
+    Click(form->PPRadioButton);
+    form->TypePPComboBox->lineEdit()->end(false);
+    QTest::sendKeyEvent(QTest::Click, form->TypePPComboBox, Qt::Key_X, QString("X"), Qt::NoModifier);
+    EXPECT_EQ(form->TypePPComboBox->currentText(), QString("ППНX"));
+    EXPECT_EQ(dialogs.messages, QStringList{kUnknownType});
+
+    QTest::keyClick(form->TypePPComboBox, Qt::Key_Backspace);
+    EXPECT_EQ(dialogs.messages.size(), 1);   // "ППН" again: known, no message
+    EXPECT_EQ(form->TokPPComboBox->count(), 24);
+    EXPECT_EQ(form->TokPPComboBox->currentText(), QString("63"));
+}
+
+TEST_F(DeviceFormTest, UnknownTypeEmptiesTheRatingsAndIsRefusedAtConfirmation)
+{
+    // A fuse confirmed first, so that the refusal has a trip current to take away.
+    ChooseFuse("ППН", "63", "1.1", "Тср < 5 с");
+    form->OKDDBitBtnClick();
+    ASSERT_EQ(form->result(), QDialog::Accepted);
+    const QStringList before = DeviceLabels();
+    form->show();
+
+    Type(form->TypePPComboBox, "ПН");
+    EXPECT_EQ(dialogs.messages, (QStringList{kUnknownType, kUnknownType}));   // "П", then "ПН"
+    EXPECT_EQ(form->TokPPComboBox->count(), 0);
+    EXPECT_EQ(form->TokPPComboBox->currentText(), QString("0"));
+
+    dialogs.messages.clear();
+    Click(form->OKDDBitBtn);
+    EXPECT_EQ(dialogs.messages, QStringList{"Неправильно указан тип предохранителя"});
+    EXPECT_EQ(DeviceSettings.TokSR, 0);
+    EXPECT_EQ(DeviceSettings.TypePP, 0);
+    EXPECT_TRUE(form->isVisible());
+    // Rating and factor were checked and shown; type, trip current and time keep the last device's.
+    EXPECT_EQ(DeviceLabels(), (QStringList{before[0], "Iном=0 А", "Kз=1.1", before[3], before[4]}));
+}
+
+// --- Confirmation ------------------------------------------------------------------------------
+
+TEST_F(DeviceFormTest, InitialBreakerIsConfirmedWithDaButton)
+{
+    Click(form->OKDDBitBtn);
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(DeviceSettings.TokSR, 176);
+    EXPECT_EQ(DeviceSettings.TypeDD, 1);
+    EXPECT_EQ(DeviceLabels(), (QStringList{kBreaker, "Iном=16 А", "Кз=1.1", "Iср=176 А", "---"}));
+    // No calculation yet.
+    EXPECT_EQ(MainForm->StatusDDLabel->text(), kCalculate);
+    EXPECT_EQ(ResultForm->StatusDDLabel->text(), kCalculate);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(DeviceFormTest, FusesThroughTheControls)
+{
+    struct Case {
+        QString type, rating, factor, time;
+        double tokSR;
+        QString tokSRText;
+    };
+    const Case cases[] = {
+        {"ПН2", "31.5", "1.0", "Тср < 0,4 с", 940, "Iср=940 А"},
+        {"НПН", "6.3", "1.2", "Тср < 5 с", 66, "Iср=66 А"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type.toStdString() + " " + c.rating.toStdString());
+        form->show();
+        ChooseFuse(c.type, c.rating, c.factor, c.time);
+        Click(form->OKDDBitBtn);
+        EXPECT_EQ(form->result(), QDialog::Accepted);
+        EXPECT_EQ(DeviceSettings.TokSR, c.tokSR);
+        EXPECT_EQ(DeviceLabels().mid(0, 4), (QStringList{"Плавкий предохранитель (" + c.type + ")",
+                                                         "Iном=" + c.rating + " А", "Kз=" + c.factor, c.tokSRText}));
+    }
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(DeviceFormTest, RefusalsKeepTheWindowOpenAndShowOnlyWhatWasChecked)
+{
+    struct Case {
+        const char* name;
+        std::function<void(DeviceFormTest*, TDeviceDefenceForm*)> edit;
+        QString message;
+        QStringList labels;   // the five device labels after the refusal
+    };
+    // Every case starts from the confirmed fuse "ППН" 63 A, 1.1, 5 s judged against 400 A.
+    const QStringList fuse{"Плавкий предохранитель (ППН)", "Iном=63 А", "Kз=1.1", "Iср=363 А", "Тср < 5 с"};
+    const Case cases[] = {
+        {"breaker multiple",
+         [](auto*, auto* f) { f->TokNRComboBox->setCurrentText("7x"); },
+         "Неверная величина коэффициента независимого расцепителя",
+         {kBreaker, "Iном=16 А", fuse[2], fuse[3], fuse[4]}},
+        {"fuse time",
+         [](auto* t, auto*) { t->ChooseFuse("ПН2", "80", "1.2", "Тср < 5c"); },
+         "Неправильно указано время срабатывания",
+         {"Плавкий предохранитель (ПН2)", "Iном=80 А", "Kз=1.2", fuse[3], fuse[4]}},
+        {"fuse rating",
+         [](auto* t, auto*) { t->ChooseFuse("ППН", "7", "1.0", "Тср < 0,4 с"); },
+         "Неизвестный номинальный ток плавкой вставки предохранителя.",
+         {fuse[0], "Iном=7 А", "Kз=1.0", fuse[3], fuse[4]}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Start each case from the same confirmed fuse with the initial breaker inputs.
+        DestroyForms();
+        CreateForms();
+        form = DeviceDefenceForm;
+        form->show();
+        SharedResult.Iokz = 400;
+        ChooseFuse("ППН", "63", "1.1", "Тср < 5 с");
+        form->OKDDBitBtnClick();
+        ASSERT_EQ(DeviceLabels(), fuse);
+        const double tokSR = DeviceSettings.TokSR;
+        form->show();
+        Click(form->AVRadioButton);
+
+        c.edit(this, form);
+        dialogs.messages.clear();
+        form->OKDDBitBtnClick();
+        EXPECT_EQ(dialogs.messages, QStringList{c.message});
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(DeviceLabels(), c.labels);
+        EXPECT_EQ(DeviceSettings.TokSR, tokSR);
+        EXPECT_EQ(MainForm->StatusDDLabel->text(), kTrips);
+        EXPECT_EQ(ResultForm->StatusDDLabel->text(), kTrips);
+    }
+}
+
+TEST_F(DeviceFormTest, OverflowShowsTheErrorBoxAndStops)
+{
+    Type(form->TokAVnomComboBox, "1e309");
+    form->OKDDBitBtnClick();
+    EXPECT_EQ(dialogs.errors, QStringList{"Floating point overflow."});
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(DeviceSettings.TokSR, 0);
+    EXPECT_EQ(DeviceLabels(), (QStringList{kBreaker, "---", "---", "---", "---"}));
+}
+
+TEST_F(DeviceFormTest, TripCurrentFollowsTheRegionalDecimalSeparator)
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    form->TokNRComboBox->setCurrentIndex(0);   // 3 ("A")
+    form->OKDDBitBtnClick();
+    QLocale::setDefault(previous);
+    EXPECT_EQ(ResultForm->TokSRLabel->text(), QString("Iср=52,8 А"));
+    EXPECT_EQ(ResultForm->KZLabel->text(), QString("Кз=1.1"));
+}
+
+// --- Reset and cancel --------------------------------------------------------------------------
+
+TEST_F(DeviceFormTest, ResetClearsTheDeviceTextsAndKeepsTheInputs)
+{
+    SharedResult.Iokz = 1527.13;
+    form->TokAVnomComboBox->setCurrentText("25");
+    form->OKDDBitBtnClick();
+    ASSERT_EQ(ResultForm->TimeSRLabel->text(), QString("Тср < 0,4 с"));
+    const ProtectiveDeviceSettings confirmed = DeviceSettings;
+
+    form->show();
+    Click(form->PPRadioButton);
+    Click(form->BitBtn3);
+    EXPECT_EQ(form->result(), TDeviceDefenceForm::NoResult);
+    EXPECT_NE(form->result(), QDialog::Accepted);
+    EXPECT_NE(form->result(), QDialog::Rejected);
+    EXPECT_FALSE(form->isVisible());
+
+    EXPECT_EQ(DeviceSettings.TokSR, -1);
+    EXPECT_EQ(DeviceSettings.TokAVnom, confirmed.TokAVnom);
+    EXPECT_EQ(DeviceSettings.TypeDD, confirmed.TypeDD);
+    EXPECT_EQ(DeviceLabels(), (QStringList{"---", "---", "---", "---", "---"}));
+    EXPECT_EQ(MainForm->StatusDDLabel->text(), kNotDetermined);
+    EXPECT_EQ(ResultForm->StatusDDLabel->text(), kNotDetermined);
+
+    // Reopened, the window shows what was left in it.
+    form->show();
+    EXPECT_TRUE(form->PPRadioButton->isChecked());
+    EXPECT_EQ(form->TokAVnomComboBox->currentText(), QString("25"));
+    ExpectGroups(form, false);
+
+    // A later calculation finds no device and leaves the time as the reset wrote it.
+    form->AlertDeviceDefence();
+    EXPECT_EQ(MainForm->StatusDDLabel->text(), kNotDetermined);
+    EXPECT_EQ(ResultForm->TimeSRLabel->text(), QString("---"));
+}
+
+TEST_F(DeviceFormTest, CancelChangesNothing)
+{
+    form->TokAVnomComboBox->setCurrentText("40");
+    Click(form->BitBtn2);
+    EXPECT_EQ(form->result(), QDialog::Rejected);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(DeviceSettings.TokSR, 0);
+    EXPECT_EQ(DeviceSettings.TypeDD, 0);
+    EXPECT_EQ(DeviceLabels(), (QStringList{"---", "---", "---", "---", "---"}));
+    EXPECT_EQ(MainForm->StatusDDLabel->text(), kNotDetermined);
+
+    form->show();
+    EXPECT_EQ(form->TokAVnomComboBox->currentText(), QString("40"));
+}
+
+// --- Verdict lines -----------------------------------------------------------------------------
+
+TEST_F(DeviceFormTest, CalculationBeforeAnyDeviceLeavesTheTimeAlone)
+{
+    SharedResult.Iokz = 1527.13;
+    form->AlertDeviceDefence();
+    EXPECT_EQ(MainForm->StatusDDLabel->text(), kNotDetermined);
+    EXPECT_EQ(ResultForm->StatusDDLabel->text(), kNotDetermined);
+    EXPECT_EQ(ResultForm->TimeSRLabel->text(), QString("---"));
+}
+
+TEST_F(DeviceFormTest, VerdictIsRenewedForEachCalculation)
+{
+    struct Step {
+        double iokz;
+        QString status;
+        QString time;
+    };
+    form->OKDDBitBtnClick();   // breaker 176 A before any calculation
+    EXPECT_EQ(ResultForm->TimeSRLabel->text(), QString("---"));
+
+    const Step steps[] = {
+        {1527.13, kTrips, "Тср < 0,4 с"},
+        {150, kNoTrip, "Тср > 0,4 с"},
+        {176, kTrips, "Тср < 0,4 с"},
+    };
+    for (const Step& s : steps) {
+        SharedResult.Iokz = s.iokz;
+        form->AlertDeviceDefence();
+        EXPECT_EQ(MainForm->StatusDDLabel->text(), s.status) << s.iokz;
+        EXPECT_EQ(ResultForm->StatusDDLabel->text(), s.status) << s.iokz;
+        EXPECT_EQ(ResultForm->TimeSRLabel->text(), s.time) << s.iokz;
+    }
+}
+
+TEST_F(DeviceFormTest, ConfirmingAfterAFailedCalculationJudgesTheLastSuccessfulCurrent)
+{
+    SharedResult.Iokz = 300;
+    form->AlertDeviceDefence();
+    // A failed calculation writes only the main window's line.
+    MainForm->StatusDDLabel->setText(kCalculate);
+
+    ChooseFuse("ППН", "63", "1.1", "Тср < 5 с");
+    form->OKDDBitBtnClick();
+    EXPECT_EQ(MainForm->StatusDDLabel->text(), kNoTrip);
+    EXPECT_EQ(ResultForm->StatusDDLabel->text(), kNoTrip);
+    EXPECT_EQ(ResultForm->TimeSRLabel->text(), QString("Тср > 5 с"));
+
+    // A breaker after the fuse uses the 0.4 s texts though the fuse time is still 5 s.
+    form->show();
+    Click(form->AVRadioButton);
+    form->TokAVnomComboBox->setCurrentText("1");
+    form->OKDDBitBtnClick();
+    EXPECT_EQ(DeviceSettings.TimePP, 1);
+    EXPECT_EQ(ResultForm->TimeSRLabel->text(), QString("Тср < 0,4 с"));
+    EXPECT_EQ(MainForm->StatusDDLabel->text(), kTrips);
+}
+
+TEST_F(DeviceFormTest, FuseRefusedForItsTypeLeavesNoDeviceForTheNextCalculation)
+{
+    SharedResult.Iokz = 400;
+    ChooseFuse("ППН", "63", "1.1", "Тср < 5 с");
+    form->OKDDBitBtnClick();
+    ASSERT_EQ(ResultForm->TimeSRLabel->text(), QString("Тср < 5 с"));
+
+    form->show();
+    form->TypePPComboBox->setCurrentText("ППН2");
+    form->OKDDBitBtnClick();
+    ASSERT_EQ(DeviceSettings.TokSR, 0);
+
+    SharedResult.Iokz = 500;
+    form->AlertDeviceDefence();
+    EXPECT_EQ(MainForm->StatusDDLabel->text(), kNotDetermined);
+    EXPECT_EQ(ResultForm->StatusDDLabel->text(), kNotDetermined);
+    EXPECT_EQ(ResultForm->TimeSRLabel->text(), QString("Тср < 5 с"));
+    EXPECT_EQ(ResultForm->TokSRLabel->text(), QString("Iср=363 А"));
+}
+
+TEST_F(DeviceFormTest, WorksWithoutTheOtherWindows)
+{
+    TMainForm* main = MainForm;
+    TResultForm* result = ResultForm;
+    MainForm = nullptr;
+    ResultForm = nullptr;
+
+    SharedResult.Iokz = 1000;
+    form->OKDDBitBtnClick();
+    const double confirmed = DeviceSettings.TokSR;
+    form->AlertDeviceDefence();
+    form->BitBtn3Click();
+
+    MainForm = main;
+    ResultForm = result;
+    EXPECT_EQ(confirmed, 176);
+    EXPECT_EQ(DeviceSettings.TokSR, -1);
+    EXPECT_EQ(ResultForm->TokSRLabel->text(), QString("---"));
+}
+
+}  // namespace
