@@ -110,17 +110,6 @@ TEST_F(ContextHelpTest, WindowFileElseDefaultElseNothing)
     }
 }
 
-// The "Помощь" command: the default becomes "help 2.0.hlp", yet the main window's own file is used.
-TEST_F(ContextHelpTest, HelpCommandOfAWindowWithItsOwnFile)
-{
-    SampleWindow main(1, 0, 0);
-    SetHelpFile(&main.window, QStringLiteral("help 2.1.hlp"));
-    SetDefaultHelpFile(QStringLiteral("help 2.0.hlp"));
-    RequestHelp(&main.window, 1);
-    ASSERT_EQ(dialogs.helpRequests.size(), 1);
-    EXPECT_EQ(dialogs.helpRequests.front(), qMakePair(QStringLiteral("help 2.1.hlp"), 1));
-}
-
 TEST_F(ContextHelpTest, OnlyPlainF1AsksAndOnlyOnce)
 {
     InstallContextHelp();  // a second installation must not double the requests
