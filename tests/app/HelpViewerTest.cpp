@@ -17,6 +17,7 @@
 #include "FormsFixture.h"
 #include "HelpViewer.h"
 #include "ResultUnit.h"
+#include "WindowLook.h"
 
 namespace {
 
@@ -176,6 +177,7 @@ TEST_F(HelpViewerTest, ShowsTopicFollowsLinksAndGoesBack)
     EXPECT_TRUE(Shown().contains(QStringLiteral("Мощность и схема.")));
     EXPECT_FALSE(Shown().contains(QStringLiteral("первого")));
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Справка — Трансформатор"));
+    SaveSnapshot(viewer, QStringLiteral("help-viewer"));
     EXPECT_FALSE(viewer->BackButton->isEnabled());
 
     viewer->TopicBrowserAnchorClicked(QUrl(QStringLiteral("#topic-1")));
