@@ -14,3 +14,18 @@ void SetHelpFile(QWidget* window, const QString& fileName);
 void SetDefaultHelpFile(const QString& fileName);
 // Asks for topic `context` of the help file that applies to `window`: its own, else the default.
 void RequestHelp(QWidget* window, int context);
+
+// Makes F1 ask for help on the control that has the focus, in every window of the
+// application. Called once at start-up, after the QApplication exists; further calls do nothing.
+void InstallContextHelp();
+
+// The pieces F1 is made of, open to tests.
+// The context number for `control`: its own, else that of the nearest enclosing widget up to
+// and including its window; 0 when none has one.
+int HelpContextFor(const QWidget* control);
+// The window whose help file applies to `control` (a pop-up list counts as part of its owner).
+QWidget* HelpWindowFor(QWidget* control);
+// The help file for `window`: its own, else the application's default; empty when neither.
+QString HelpFileFor(const QWidget* window);
+// What F1 does on `control`; false when it found no context or no help file.
+bool ShowContextHelp(QWidget* control);

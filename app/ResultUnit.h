@@ -5,11 +5,20 @@
 #include <array>
 
 class QLabel;
+class QPushButton;
+class QTabWidget;
+class QWidget;
 
 class TResultForm : public QDialog {
     Q_OBJECT
 public:
     explicit TResultForm(QWidget* parent = nullptr);
+
+    QTabWidget* ResultPageControl = nullptr;
+    QWidget* TransTabSheet = nullptr;
+    QWidget* LineTabSheet = nullptr;
+    QWidget* DefenceTabSheet = nullptr;
+    QPushButton* BitBtn1 = nullptr;
 
     // Tab "Трансформатор"
     QLabel* StLabel = nullptr;
@@ -37,6 +46,12 @@ public:
     QLabel* XsumLabel = nullptr;
     QLabel* ZsumLabel = nullptr;
     QLabel* IokzrezLabel = nullptr;
+
+private:
+    void CreateTransTab();
+    void CreateLineTab();
+    void CreateDefenceTab();
+    void CreateSummary();
 };
 
 extern TResultForm* ResultForm;
