@@ -19,7 +19,9 @@ const QString TooLargeMessage = QStringLiteral("Файл слишком вели
 bool WriteDocumentFile(const QString& fileName, const std::string& document)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a buffered write could fail only while commit() flushes, and commit() would
+    // still put the short file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         CurrentDialogs().Error(file.errorString());
         return false;
     }
