@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -71,12 +73,33 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
-QToolButton* MakeArrowButton(QWidget* parent, const char* name, Qt::ArrowType arrow, const QString& hint,
-                             const QRect& geometry)
+// A thick arrow with a shaft, pointing up or down, drawn in the window's text colour.
+QIcon ArrowIcon(bool up, const QColor& colour)
+{
+    constexpr int Size = 16;
+    QPixmap picture(Size, Size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    const QPolygonF arrow({{8, 1}, {15, 8.5}, {10.5, 8.5}, {10.5, 15}, {5.5, 15}, {5.5, 8.5}, {1, 8.5}});
+    if (up) {
+        painter.drawPolygon(arrow);
+    } else {
+        painter.translate(0, Size);
+        painter.scale(1, -1);
+        painter.drawPolygon(arrow);
+    }
+    return QIcon(picture);
+}
+
+QToolButton* MakeArrowButton(QWidget* parent, const char* name, bool up, const QString& hint, const QRect& geometry)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setArrowType(arrow);
+    button->setIcon(ArrowIcon(up, parent->palette().color(QPalette::WindowText)));
+    button->setIconSize(QSize(16, 16));
     button->setAutoRaise(true);
     // Like a speed button it never takes the focus, so the grid keeps its current row in view.
     button->setFocusPolicy(Qt::NoFocus);
@@ -156,10 +179,10 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
     // The arrows stand right of the grid, level with its middle.
     const int arrowLeft = Margin + gridWidth + 6;
     const int arrowTop = GridTop + gridHeight / 2 - ButtonHeight - 4;
-    UpSpeedButton = MakeArrowButton(this, "UpSpeedButton", Qt::UpArrow,
+    UpSpeedButton = MakeArrowButton(this, "UpSpeedButton", true,
                                     QStringLiteral("Перемещение строки в списке на одну позицию вверх"),
                                     QRect(arrowLeft, arrowTop, ButtonHeight, ButtonHeight));
-    DownSpeedButton = MakeArrowButton(this, "DownSpeedButton", Qt::DownArrow,
+    DownSpeedButton = MakeArrowButton(this, "DownSpeedButton", false,
                                       QStringLiteral("Перемещение строки в списке на одну позицию вниз"),
                                       QRect(arrowLeft, arrowTop + ButtonHeight + 8, ButtonHeight, ButtonHeight));
     const int clientWidth = arrowLeft + ButtonHeight + Margin;

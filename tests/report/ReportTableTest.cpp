@@ -100,6 +100,31 @@ TEST(ReportTable, PointsGoAfterTheLastNamedRowAndTheReportGrowsByOne)
     EXPECT_EQ(full.size(), 15u);
 }
 
+// The figures of the documented example row, with comma and blank as separators.
+TEST(ReportTable, PointRowHoldsTheFiguresAsTheColumnsWriteThem)
+{
+    ShortCircuitResult result;
+    result.Rt = 15.6;  // a third: 5,20
+    result.Xt = 45.6;  // 15,20
+    result.RLineSum = 30.149;
+    result.XLineSum = 1.6;
+    result.Rother = 15.4;
+    result.Rsum = 50.35;
+    result.Xsum = 16.8;
+    result.Zsum = 53.084;
+    result.Iokz = 4352.5;  // an exact half goes to the even neighbour
+    const ReportRow row = MakePointRow("К-1", result, 750, "Тср < 5 с", NumberSeparators{",", " "});
+    EXPECT_EQ(row, (ReportRow{"К-1", "5,20", "15,20", "30,15", "1,60", "15", "50,35", "16,80", "53,08", "4352", "750",
+                              "Тср < 5 с"}));
+
+    result.Rt = 3 * 1234.5671;  // grouped by threes; the division comes before the rounding
+    result.Iokz = 4353.5;
+    const ReportRow big = MakePointRow("К-2", result, 62.5, "---", NumberSeparators{",", " "});
+    EXPECT_EQ(big[1], "1 234,57");
+    EXPECT_EQ(big[9], "4354");
+    EXPECT_EQ(big[10], "62,5");
+}
+
 TEST(ReportTable, PointRowCarriesNoDeviceMarksAndTheTripTimeAsItIs)
 {
     const ShortCircuitResult result;
