@@ -1,5 +1,6 @@
 #include "CodePage1251.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -132,10 +133,16 @@ Cp1251Text EncodeCp1251(std::string_view utf8)
 std::string DecodeCp1251(std::string_view bytes)
 {
     const auto& table = DecodedBytes();
-    std::string result;
-    result.reserve(bytes.size() * 2);
+    // Sized exactly first: most cells are short and then need no allocation at all.
+    std::size_t length = 0;
     for (const char byte : bytes)
-        result += table[static_cast<unsigned char>(byte)];
+        length += table[static_cast<unsigned char>(byte)].size();
+    std::string result(length, '\0');
+    char* out = result.data();
+    for (const char byte : bytes) {
+        const std::string& utf8 = table[static_cast<unsigned char>(byte)];
+        out = std::copy(utf8.begin(), utf8.end(), out);
+    }
     return result;
 }
 

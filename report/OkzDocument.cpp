@@ -58,6 +58,7 @@ OkzDocumentContents ReadOkzDocument(std::string_view bytes)
         bytes = bytes.substr(0, end);
 
     OkzDocumentContents contents;
+    contents.lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), LF)) + 1);
     auto takeLine = [&contents](std::string_view line) {
         bool passes = true;
         contents.lines.push_back(CutLine(line, passes));
