@@ -170,13 +170,3 @@ TEST(OkzDocument, EveryByteValueSurvivesReadAndWrite)
     ASSERT_EQ(read.lines.size(), 2u);
     EXPECT_EQ(WriteOkzDocument(read.lines), document);
 }
-
-TEST(OkzDocument, RowsComeBackFromTheirDocument)
-{
-    ReportRows rows(30);
-    for (int r = 0; r < 30; ++r)
-        rows[r] = NamedRow("Ёж-" + std::to_string(r) + "\xC2\xA0" + "№");
-    const OkzDocumentContents read = ReadOkzDocument(WriteOkzDocument(rows));
-    EXPECT_FALSE(read.damaged);
-    EXPECT_EQ(read.lines, rows);
-}

@@ -208,22 +208,3 @@ TEST(ReportTable, MovesStayWithinTheLeadingNamedRows)
     EXPECT_EQ(MoveReportRowUp(full, 13), 12);
     EXPECT_EQ(full[12], (ReportRow{"n", "x13"}));
 }
-
-TEST(ReportTable, DocumentLinesFillAtLeast14Rows)
-{
-    EXPECT_EQ(ReportFromLines({}).size(), 14u);
-    EXPECT_EQ(ReportFromLines(ReportRows(3, ReportRow{"a"})).size(), 14u);
-    EXPECT_EQ(ReportFromLines(ReportRows(14, ReportRow{"a"})).size(), 14u);
-    const ReportRows twenty = ReportFromLines(ReportRows(20, ReportRow{"a"}));
-    EXPECT_EQ(twenty.size(), 20u);
-    EXPECT_EQ(twenty.back()[0], "a");
-}
-
-TEST(ReportTable, LeadingNamedRowsEndAtTheFirstEmptyName)
-{
-    EXPECT_EQ(LeadingNamedRowCount(EmptyReport()), 0);
-    EXPECT_EQ(LeadingNamedRowCount(WithNames({"a", "b", "", "c"})), 2);
-    EXPECT_EQ(LeadingNamedRowCount(WithNames({" ", "b"})), 2);  // a blank name is a name
-    EXPECT_EQ(InsertionRow(WithNames({"a", "b", "", "c"})), 4);
-    EXPECT_EQ(InsertionRow(EmptyReport()), 0);
-}

