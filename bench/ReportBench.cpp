@@ -1,5 +1,5 @@
 // Benchmarks of the report: reading and writing ".okz" documents, and loading a report into the
-// window's grid, at 1,000 and 100,000 lines.
+// window's grid, at 1,000 and 100,000 lines; and one edit of a large report in the window.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -51,11 +51,28 @@ void BM_LoadIntoReportWindow(benchmark::State& state)
     }
 }
 
+// One edit of a large report shown in the window: a row deleted near the top and a point added.
+void BM_EditLargeReportWindow(benchmark::State& state)
+{
+    TReportForm form;
+    form.show();
+    form.ReplaceRows(SampleRows(static_cast<int>(state.range(0))));
+    QApplication::processEvents();
+    for (auto _ : state) {
+        SelectedRow = 1;
+        SelectedCol = 0;
+        form.DeleteReportButtonClick();
+        form.AddPoint(ReportRow{"new"});
+        QApplication::processEvents();
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_ReadOkzDocument)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteOkzDocument)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadIntoReportWindow)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EditLargeReportWindow)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
