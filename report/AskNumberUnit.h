@@ -1,12 +1,29 @@
-// The point-name dialog "Запрос номера точки ОКЗ".
+// The point-name dialog "Запрос номера точки ОКЗ": names the current result and adds it to the report.
 #pragma once
 
 #include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 class TAskNumberForm : public QDialog {
     Q_OBJECT
 public:
     explicit TAskNumberForm(QWidget* parent = nullptr);
+
+    // Adds a point named by NumberEdit's text, or tells why the name is refused and stays open.
+    void OKButtonClick();
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* NumberEdit = nullptr;
+    QPushButton* OKButton = nullptr;
+    QPushButton* CancelBitBtn = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 extern TAskNumberForm* AskNumberForm;

@@ -1,12 +1,22 @@
-// The delete-all dialog "Удаление отчета".
+// The delete-all dialog "Удаление отчета": asks before the whole report is cleared.
 #pragma once
 
 #include <QDialog>
+
+class QLabel;
+class QPushButton;
 
 class TDeleteAllReportForm : public QDialog {
     Q_OBJECT
 public:
     explicit TDeleteAllReportForm(QWidget* parent = nullptr);
+
+    // Clears the report and closes with the OK result.
+    void OKBitBtnClick();
+
+    QLabel* Label1 = nullptr;
+    QPushButton* OKBitBtn = nullptr;
+    QPushButton* CancelBitBtn = nullptr;
 };
 
 extern TDeleteAllReportForm* DeleteAllReportForm;

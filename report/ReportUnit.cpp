@@ -1,17 +1,334 @@
 #include "ReportUnit.h"
 
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+#include <algorithm>
+
+#include "ContextHelp.h"
+#include "Dialogs.h"
+#include "DeleteAllReportUnit.h"
+#include "ReportFiles.h"
+#include "ReportTable.h"
+#include "ReportTableModel.h"
+#include "StatusHints.h"
+#include "ToExcelUnit.h"
+
 TReportForm* ReportForm = nullptr;
 int SelectedRow = 0;
 int SelectedCol = 0;
 
 namespace {
-ReportRows placeholderRows(ReportMinimumRows);
+
+struct ColumnTitle {
+    const char* caption;
+    const char* unit;  // nullptr: the column has no unit
+    const char* hint;
+};
+
+const std::array<ColumnTitle, ReportColumnCount> ColumnTitles = {{
+    {"№ точки", nullptr, "Номер точки однофазного короткого замыкания"},
+    {"Rт/3", "мОм", "Активное сопротивление обмотки трансформатора однофазному короткому замыканию"},
+    {"Xт/3", "мОм", "Реактивное сопротивление обмотки трансформатора однофазному короткому замыканию"},
+    {"Rл", "мОм", "Активное сопротивление линии"},
+    {"Xл", "мОм", "Реактивное сопротивление линии"},
+    {"Rпр", "мОм", "Активное переходное сопротивление контактов + сопротивление электрической дуги"},
+    {"Rф-н", "мОм", "Активное сопротивление петли \"фаза-ноль\""},
+    {"Xф-н", "мОм", "Реактивное сопротивление петли \"фаза-ноль\""},
+    {"| Zф-н |", "мОм", "Модуль полного сопротивления петли \"фаза-ноль\""},
+    {"Iокз", "А", "Расчетный ток однофазного короткого замыкания"},
+    {"Iср", "А", "Ток срабатывания аппарата защиты"},
+    {"Tср", "с", "Время срабатывания аппарата защиты"},
+}};
+
+// Grid geometry: 12 columns of 50 pixels and 14 visible rows of 18 pixels.
+constexpr int ColumnWidth = 50;
+constexpr int RowHeight = 18;
+constexpr int VisibleRows = 14;
+
+constexpr int Margin = 8;
+constexpr int CaptionTop = 6;
+constexpr int LineHeight = 14;
+constexpr int GridTop = CaptionTop + 2 * LineHeight + 2;
+constexpr int ButtonHeight = 25;
+constexpr int StatusBarHeight = 19;
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                        const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    SetStatusHint(button, hint);
+    return button;
 }
+
+// A thick arrow with a shaft, pointing up or down, drawn in the window's text colour.
+QIcon ArrowIcon(bool up, const QColor& colour)
+{
+    constexpr int Size = 16;
+    QPixmap picture(Size, Size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    const QPolygonF arrow({{8, 1}, {15, 8.5}, {10.5, 8.5}, {10.5, 15}, {5.5, 15}, {5.5, 8.5}, {1, 8.5}});
+    if (up) {
+        painter.drawPolygon(arrow);
+    } else {
+        painter.translate(0, Size);
+        painter.scale(1, -1);
+        painter.drawPolygon(arrow);
+    }
+    return QIcon(picture);
+}
+
+QToolButton* MakeArrowButton(QWidget* parent, const char* name, bool up, const QString& hint, const QRect& geometry)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(ArrowIcon(up, parent->palette().color(QPalette::WindowText)));
+    button->setIconSize(QSize(16, 16));
+    button->setAutoRaise(true);
+    // Like a speed button it never takes the focus, so the grid keeps its current row in view.
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(geometry);
+    SetStatusHint(button, hint);
+    return button;
+}
+
+}  // namespace
 
 TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("ReportForm"));
     setWindowTitle(QStringLiteral("Отчет"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    SetHelpFile(this, QStringLiteral("help 2.0.hlp"));
+    SetHelpContext(this, 35);
+
+    model_ = new ReportTableModel(this);
+
+    ReportStringGrid = new QTableView(this);
+    ReportStringGrid->setObjectName(QStringLiteral("ReportStringGrid"));
+    ReportStringGrid->setModel(model_);
+    ReportStringGrid->horizontalHeader()->hide();
+    ReportStringGrid->verticalHeader()->hide();
+    for (QHeaderView* header : {ReportStringGrid->horizontalHeader(), ReportStringGrid->verticalHeader()}) {
+        header->setMinimumSectionSize(1);
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setSectionsMovable(false);
+    }
+    ReportStringGrid->horizontalHeader()->setDefaultSectionSize(ColumnWidth);
+    ReportStringGrid->verticalHeader()->setDefaultSectionSize(RowHeight);
+    ReportStringGrid->setShowGrid(true);
+    ReportStringGrid->setWordWrap(false);
+    ReportStringGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ReportStringGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    ReportStringGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ReportStringGrid->setDragEnabled(false);
+    ReportStringGrid->setDragDropMode(QAbstractItemView::NoDragDrop);
+    ReportStringGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ReportStringGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ReportStringGrid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // The Tab key passes the grid by; a click still gives it the focus.
+    ReportStringGrid->setFocusPolicy(Qt::ClickFocus);
+    ReportStringGrid->setTabKeyNavigation(false);
+    const int frame = ReportStringGrid->frameWidth();
+    const int scrollBar = ReportStringGrid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                                                 ReportStringGrid->verticalScrollBar());
+    const int gridWidth = ReportColumnCount * ColumnWidth + 2 * frame + scrollBar;
+    const int gridHeight = VisibleRows * RowHeight + 2 * frame;
+    ReportStringGrid->setGeometry(Margin, GridTop, gridWidth, gridHeight);
+    ReportStringGrid->viewport()->installEventFilter(this);
+    connect(ReportStringGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current, const QModelIndex&) {
+                if (current.isValid())
+                    ReportStringGridSelectCell(current.column(), current.row());
+            });
+
+    for (int c = 0; c < ReportColumnCount; ++c) {
+        const ColumnTitle& title = ColumnTitles[c];
+        const int left = Margin + frame + c * ColumnWidth;
+        auto* caption = new QLabel(QString::fromUtf8(title.caption), this);
+        caption->setObjectName(QStringLiteral("Caption%1Label").arg(c));
+        caption->setAlignment(Qt::AlignCenter);
+        caption->setGeometry(left, CaptionTop, ColumnWidth, LineHeight);
+        SetStatusHint(caption, QString::fromUtf8(title.hint));
+        CaptionLabels[c] = caption;
+        if (title.unit != nullptr) {
+            auto* unit = new QLabel(QString::fromUtf8(title.unit), this);
+            unit->setObjectName(QStringLiteral("Unit%1Label").arg(c));
+            unit->setAlignment(Qt::AlignCenter);
+            unit->setGeometry(left, CaptionTop + LineHeight, ColumnWidth, LineHeight);
+            UnitLabels[c] = unit;
+        }
+    }
+
+    // The arrows stand right of the grid, level with its middle.
+    const int arrowLeft = Margin + gridWidth + 6;
+    const int arrowTop = GridTop + gridHeight / 2 - ButtonHeight - 4;
+    UpSpeedButton = MakeArrowButton(this, "UpSpeedButton", true,
+                                    QStringLiteral("Перемещение строки в списке на одну позицию вверх"),
+                                    QRect(arrowLeft, arrowTop, ButtonHeight, ButtonHeight));
+    DownSpeedButton = MakeArrowButton(this, "DownSpeedButton", false,
+                                      QStringLiteral("Перемещение строки в списке на одну позицию вниз"),
+                                      QRect(arrowLeft, arrowTop + ButtonHeight + 8, ButtonHeight, ButtonHeight));
+    const int clientWidth = arrowLeft + ButtonHeight + Margin;
+
+    const int buttonTop = GridTop + gridHeight + 10;
+    DeleteReportButton = MakeButton(this, "DeleteReportButton", QStringLiteral("Удалить"),
+                                    QStringLiteral("Удаление строки"), QRect(Margin, buttonTop, 75, ButtonHeight));
+    DeleteAllButton = MakeButton(this, "DeleteAllButton", QStringLiteral("Удалить все"),
+                                 QStringLiteral("Удаление всех строк"), QRect(Margin + 81, buttonTop, 85, ButtonHeight));
+    WriteFileButton = MakeButton(this, "WriteFileButton", QStringLiteral("Записать в файл..."),
+                                 QStringLiteral("Запись результатов в файл"),
+                                 QRect(Margin + 184, buttonTop, 115, ButtonHeight));
+    LoadFileButton = MakeButton(this, "LoadFileButton", QStringLiteral("Загрузить файл..."),
+                                QStringLiteral("Загрузка результатов из файла"),
+                                QRect(Margin + 305, buttonTop, 115, ButtonHeight));
+    ToExcelButton = MakeButton(this, "ToExcelButton", QStringLiteral("Экспорт в Excel"),
+                               QStringLiteral("Экспорт данных в MS Excel (MS Excel должен быть установлен на компьютере)"),
+                               QRect(Margin + 438, buttonTop, 105, ButtonHeight));
+    CloseReportBitBtn = MakeButton(this, "CloseReportBitBtn", QStringLiteral("Закрыть"),
+                                   QStringLiteral("Закрыть окно"),
+                                   QRect(clientWidth - Margin - 90, buttonTop, 90, ButtonHeight));
+    CloseReportBitBtn->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    CloseReportBitBtn->setDefault(true);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    const int clientHeight = buttonTop + ButtonHeight + 10 + StatusBarHeight;
+    StatusBar1->setGeometry(0, clientHeight - StatusBarHeight, clientWidth, StatusBarHeight);
+    AttachHintStatusBar(this, StatusBar1);
+
+    setFixedSize(clientWidth, clientHeight);
+
+    connect(UpSpeedButton, &QToolButton::clicked, this, &TReportForm::UpSpeedButtonClick);
+    connect(DownSpeedButton, &QToolButton::clicked, this, &TReportForm::DownSpeedButtonClick);
+    connect(DeleteReportButton, &QPushButton::clicked, this, &TReportForm::DeleteReportButtonClick);
+    connect(DeleteAllButton, &QPushButton::clicked, this, &TReportForm::DeleteAllButtonClick);
+    connect(WriteFileButton, &QPushButton::clicked, this, &TReportForm::WriteFileButtonClick);
+    connect(LoadFileButton, &QPushButton::clicked, this, &TReportForm::LoadFileButtonClick);
+    connect(ToExcelButton, &QPushButton::clicked, this, &TReportForm::ToExcelButtonClick);
+    connect(CloseReportBitBtn, &QPushButton::clicked, this, &QDialog::accept);
+
+    // At start the grid's first row is the current one, as SelectedRow says.
+    ReportStringGrid->setCurrentIndex(model_->index(0, 0));
 }
 
-const ReportRows& TReportForm::Rows() const { return placeholderRows; }
+const ReportRows& TReportForm::Rows() const { return model_->Rows(); }
+
+int TReportForm::AddPoint(const ReportRow& row)
+{
+    const int used = model_->Change([&row](ReportRows& rows) { return AddPointRow(rows, row); });
+    KeepSelectionInside();
+    return used;
+}
+
+void TReportForm::DeleteAllRows()
+{
+    model_->Change([](ReportRows& rows) { DeleteAllReportRows(rows); });
+    KeepSelectionInside();
+}
+
+void TReportForm::ReplaceRows(ReportRows rows)
+{
+    model_->Change([&rows](ReportRows& shown) { shown = ReportFromLines(std::move(rows)); });
+    KeepSelectionInside();
+}
+
+void TReportForm::ReportStringGridSelectCell(int, int row) { SelectedRow = row; }
+
+void TReportForm::ReportStringGridMouseUp(const QPoint& position)
+{
+    const QModelIndex cell = ReportStringGrid->indexAt(position);
+    SelectedCol = cell.isValid() ? cell.column() : -1;
+    SelectedRow = cell.isValid() ? cell.row() : -1;
+}
+
+void TReportForm::DeleteReportButtonClick()
+{
+    if (SelectedCol < 0 || SelectedRow < 0) {
+        CurrentDialogs().Message(QStringLiteral("Укажите строку, которую необходимо удалить."));
+        return;
+    }
+    const int selected = SelectedRow;
+    model_->Change([selected](ReportRows& rows) { DeleteReportRow(rows, selected); });
+    KeepSelectionInside();
+}
+
+void TReportForm::DeleteAllButtonClick() { DeleteAllReportForm->exec(); }
+
+void TReportForm::UpSpeedButtonClick()
+{
+    const int selected = SelectedRow;
+    if (const auto current = model_->Change([selected](ReportRows& rows) { return MoveReportRowUp(rows, selected); }))
+        MakeCurrentRow(*current);
+}
+
+void TReportForm::DownSpeedButtonClick()
+{
+    const int selected = SelectedRow;
+    if (const auto current =
+            model_->Change([selected](ReportRows& rows) { return MoveReportRowDown(rows, selected); }))
+        MakeCurrentRow(*current);
+}
+
+void TReportForm::WriteFileButtonClick() { SaveReportDocument(this, Rows(), saveDialogName_); }
+
+void TReportForm::LoadFileButtonClick()
+{
+    if (auto rows = LoadReportDocument(this, openDialogName_))
+        ReplaceRows(std::move(*rows));
+}
+
+void TReportForm::ToExcelButtonClick() { ExportReportToExcel(); }
+
+bool TReportForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ReportStringGrid->viewport() && event->type() == QEvent::MouseButtonRelease)
+        ReportStringGridMouseUp(static_cast<QMouseEvent*>(event)->position().toPoint());
+    return QDialog::eventFilter(watched, event);
+}
+
+void TReportForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Centred on the screen at every showing.
+    if (const QScreen* shown = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(shown->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void TReportForm::KeepSelectionInside()
+{
+    // A shrinking grid has already moved its current row (and with it SelectedRow) up to the last
+    // row; a row remembered from a mouse release is held inside the grid here.
+    const int last = model_->rowCount() - 1;
+    SelectedRow = std::min(SelectedRow, last);
+    const QModelIndex current = ReportStringGrid->currentIndex();
+    if (current.isValid())
+        ReportStringGrid->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect |
+                                                                QItemSelectionModel::Rows);
+}
+
+void TReportForm::MakeCurrentRow(int row)
+{
+    const int column = std::max(ReportStringGrid->currentIndex().column(), 0);
+    ReportStringGrid->setCurrentIndex(model_->index(row, column));
+}

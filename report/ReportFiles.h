@@ -1,0 +1,23 @@
+// Saving the report to a ".okz" document and loading one, with the file dialogs, the questions
+// and the error boxes of CurrentDialogs(). The windows call these; the file work lives here.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "ReportRow.h"
+
+class QWidget;
+
+// A chosen file name with the default extension "okz" appended when the name has none.
+QString WithDocumentExtension(const QString& fileName);
+
+// Asks for a name (offering `lastName`, which then holds the name chosen), asks before replacing
+// an existing file, and writes `rows`. A failed write leaves an existing document as it was.
+// True when a document was written.
+bool SaveReportDocument(QWidget* parent, const ReportRows& rows, QString& lastName);
+
+// Asks for a document (offering `lastName`, which then holds the name chosen), reads it whole and,
+// when it is damaged, asks whether to take it anyway. Returns the report to show (at least 14
+// rows), or nothing when the user gave up or the file could not be read.
+std::optional<ReportRows> LoadReportDocument(QWidget* parent, QString& lastName);

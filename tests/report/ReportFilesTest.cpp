@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "FakeDialogs.h"
+#include "OkzDocument.h"
+#include "ReportFiles.h"
+#include "ReportTable.h"
+
+namespace {
+
+const QString Overwrite = QStringLiteral("Такой файл уже существует. Переписать файл?");
+const QString Damaged = QStringLiteral("Формат файла поврежден. Продолжить загрузку данных?");
+
+ReportRows NamedRows(int count)
+{
+    ReportRows rows = EmptyReport();
+    for (int r = 0; r < count; ++r)
+        AddPointRow(rows, ReportRow{"К-" + std::to_string(r + 1), "5,20", "15,20", "30,15", "1,60", "15", "50,35",
+                                    "16,80", "53,08", "4352", "750", "Тср < 5 с"});
+    return rows;
+}
+
+QByteArray Contents(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return file.readAll();
+}
+
+void Put(const QString& fileName, const QByteArray& bytes)
+{
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+class ReportFilesTest : public ::testing::Test {
+protected:
+    QString Path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+
+    QTemporaryDir dir;
+    FakeDialogs dialogs;
+    QString lastSave;
+    QString lastOpen;
+};
+
+}  // namespace
+
+TEST_F(ReportFilesTest, SavedReportLoadsBackIntoTheSameRows)
+{
+    const ReportRows rows = NamedRows(3);
+    dialogs.saveNames = {Path("отчет.okz")};
+    ASSERT_TRUE(SaveReportDocument(nullptr, rows, lastSave));
+    const QByteArray bytes = Contents(Path("отчет.okz"));
+    EXPECT_EQ(bytes.toStdString(), WriteOkzDocument(rows));
+    EXPECT_EQ(bytes.count("\r\n"), 3);
+
+    dialogs.openNames = {Path("отчет.okz")};
+    const auto loaded = LoadReportDocument(nullptr, lastOpen);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(*loaded, rows);
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(ReportFilesTest, EmptyReportMakesAnEmptyDocumentThatLoadsAs14EmptyRows)
+{
+    dialogs.saveNames = {Path("empty.okz")};
+    ASSERT_TRUE(SaveReportDocument(nullptr, EmptyReport(), lastSave));
+    EXPECT_EQ(QFileInfo(Path("empty.okz")).size(), 0);
+    dialogs.openNames = {Path("empty.okz")};
+    EXPECT_EQ(LoadReportDocument(nullptr, lastOpen), EmptyReport());
+}
+
+TEST_F(ReportFilesTest, DialogsOfferTheirOwnLastNameAndTheExtensionIsAdded)
+{
+    dialogs.saveNames = {Path("first"), Path("second.okz")};
+    ASSERT_TRUE(SaveReportDocument(nullptr, NamedRows(1), lastSave));
+    ASSERT_TRUE(SaveReportDocument(nullptr, NamedRows(2), lastSave));
+    EXPECT_TRUE(QFileInfo::exists(Path("first.okz")));
+    EXPECT_FALSE(QFileInfo::exists(Path("first")));
+    EXPECT_EQ(dialogs.saveInitials, QStringList({QString(), Path("first.okz")}));
+
+    dialogs.openNames = {Path("first")};
+    const auto loaded = LoadReportDocument(nullptr, lastOpen);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ((*loaded)[0][0], "К-1");
+    EXPECT_EQ(dialogs.openInitials, QStringList({QString()}));
+    EXPECT_EQ(lastOpen, Path("first.okz"));
+    EXPECT_EQ(lastSave, Path("second.okz"));
+
+    EXPECT_EQ(WithDocumentExtension(QStringLiteral("/a/b.txt")), QStringLiteral("/a/b.txt"));
+    EXPECT_EQ(WithDocumentExtension(QStringLiteral("/a.b/c")), QStringLiteral("/a.b/c.okz"));
+    EXPECT_EQ(WithDocumentExtension(dir.path()), dir.path());
+}
+
+TEST_F(ReportFilesTest, OverwriteIsAskedAndCancelGoesBackToTheDialog)
+{
+    Put(Path("old.okz"), "old contents");
+    // Cancel at the question, then the dialog is cancelled too: the file stays.
+    dialogs.saveNames = {Path("old.okz")};
+    dialogs.answers = {false};
+    EXPECT_FALSE(SaveReportDocument(nullptr, NamedRows(2), lastSave));
+    EXPECT_EQ(dialogs.questions, QStringList({Overwrite}));
+    EXPECT_EQ(dialogs.saveInitials.size(), 2);
+    EXPECT_EQ(dialogs.saveInitials.last(), Path("old.okz"));
+    EXPECT_EQ(Contents(Path("old.okz")), "old contents");
+
+    // Cancel, then another name: the new file is written, the old one stays.
+    dialogs.saveNames = {Path("old.okz"), Path("new.okz")};
+    dialogs.answers = {false};
+    EXPECT_TRUE(SaveReportDocument(nullptr, NamedRows(2), lastSave));
+    EXPECT_EQ(Contents(Path("old.okz")), "old contents");
+    EXPECT_EQ(Contents(Path("new.okz")).toStdString(), WriteOkzDocument(NamedRows(2)));
+
+    // OK replaces it.
+    dialogs.saveNames = {Path("old.okz")};
+    dialogs.answers = {true};
+    EXPECT_TRUE(SaveReportDocument(nullptr, NamedRows(1), lastSave));
+    EXPECT_EQ(Contents(Path("old.okz")).toStdString(), WriteOkzDocument(NamedRows(1)));
+}
+
+TEST_F(ReportFilesTest, DamagedDocumentIsTakenOnlyAfterOK)
+{
+    const QByteArray document = "|a|b|c|d|e|f|g|h|i|j|k|l|\r\n|broken|\r\n|z|||||||||||\r\n";
+    Put(Path("damaged.okz"), document);
+
+    dialogs.openNames = {Path("damaged.okz")};
+    dialogs.answers = {false};
+    EXPECT_EQ(LoadReportDocument(nullptr, lastOpen), std::nullopt);
+    EXPECT_EQ(dialogs.questions, QStringList({Damaged}));
+    EXPECT_EQ(dialogs.openInitials, QStringList({QString(), Path("damaged.okz")}));
+
+    dialogs.openNames = {Path("damaged.okz")};
+    dialogs.answers = {true};
+    const auto loaded = LoadReportDocument(nullptr, lastOpen);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->size(), 14u);
+    EXPECT_EQ((*loaded)[0], (ReportRow{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"}));
+    EXPECT_EQ((*loaded)[1], ReportRow{"broken"});
+    EXPECT_EQ((*loaded)[2], ReportRow{"z"});
+}
+
+TEST_F(ReportFilesTest, DocumentsOfAnyLengthLoadWhole)
+{
+    const ReportRows rows = NamedRows(1500);
+    Put(Path("long.okz"), QByteArray::fromStdString(WriteOkzDocument(rows)));
+    dialogs.openNames = {Path("long.okz")};
+    const auto loaded = LoadReportDocument(nullptr, lastOpen);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(*loaded, rows);
+}
+
+TEST_F(ReportFilesTest, UnreadableFilesAreReportedAndGiveNothing)
+{
+    dialogs.openNames = {Path("missing.okz"), dir.path()};
+    EXPECT_EQ(LoadReportDocument(nullptr, lastOpen), std::nullopt);
+    EXPECT_EQ(LoadReportDocument(nullptr, lastOpen), std::nullopt);
+    ASSERT_EQ(dialogs.errors.size(), 2);
+    EXPECT_FALSE(dialogs.errors[0].isEmpty());
+    EXPECT_FALSE(dialogs.errors[1].isEmpty());
+}
+
+TEST_F(ReportFilesTest, DocumentsOver64MiBAreRefusedUnread)
+{
+    {
+        QFile file(Path("huge.okz"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(OkzDocumentSizeLimit + 1));  // sparse: no disk space used
+    }
+    dialogs.openNames = {Path("huge.okz")};
+    EXPECT_EQ(LoadReportDocument(nullptr, lastOpen), std::nullopt);
+    EXPECT_EQ(dialogs.errors, QStringList({QStringLiteral("Файл слишком велик для документа отчета (более 64 МБ).")}));
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+}
+
+// A save that fails part-way leaves the document that was there untouched, and no stray files.
+TEST_F(ReportFilesTest, FailedSaveKeepsTheOldDocument)
+{
+    const QByteArray old = QByteArray::fromStdString(WriteOkzDocument(NamedRows(2)));
+    Put(Path("kept.okz"), old);
+    const ReportRows big = NamedRows(200);  // about 13 kB
+
+    // The file size limit of the process stands in for a full disk.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    dialogs.saveNames = {Path("kept.okz")};
+    dialogs.answers = {true};
+    const bool saved1 = SaveReportDocument(nullptr, big, lastSave);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(saved1);
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(Contents(Path("kept.okz")), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("kept.okz")}));
+}
+
+TEST_F(ReportFilesTest, SaveOntoAFolderOrIntoAMissingFolderIsReported)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.okz")));
+    dialogs.saveNames = {Path("folder.okz"), Path("absent/x.okz")};
+    dialogs.answers = {true};
+    EXPECT_FALSE(SaveReportDocument(nullptr, NamedRows(1), lastSave));
+    EXPECT_FALSE(SaveReportDocument(nullptr, NamedRows(1), lastSave));
+    EXPECT_EQ(dialogs.errors.size(), 2);
+    EXPECT_TRUE(QFileInfo(Path("folder.okz")).isDir());
+    EXPECT_EQ(QDir(Path("folder.okz")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+TEST_F(ReportFilesTest, SaveIntoAReadOnlyFolderKeepsTheOldDocument)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "folder permissions do not bind the superuser";
+    const QByteArray old = "old";
+    Put(Path("ro/kept.okz"), old);
+    ASSERT_TRUE(QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    dialogs.saveNames = {Path("ro/kept.okz")};
+    dialogs.answers = {true};
+    EXPECT_FALSE(SaveReportDocument(nullptr, NamedRows(3), lastSave));
+    QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(Contents(Path("ro/kept.okz")), old);
+}

@@ -1,0 +1,433 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+#include <memory>
+
+#include "AskNumberUnit.h"
+#include "DeleteAllReportUnit.h"
+#include "DeviceSettings.h"
+#include "FormsFixture.h"
+#include "MainUnit.h"
+#include "OkzDocument.h"
+#include "ReportUnit.h"
+#include "ResultUnit.h"
+
+namespace {
+
+ReportRow Point(const std::string& name) { return ReportRow{name, "1,00", "2,00", "3,00"}; }
+
+std::vector<std::string> Names(const ReportRows& rows)
+{
+    std::vector<std::string> names;
+    for (const ReportRow& row : rows)
+        names.push_back(row[0]);
+    return names;
+}
+
+std::vector<std::string> Padded(std::vector<std::string> names)
+{
+    names.resize(std::max<std::size_t>(names.size(), 14));
+    return names;
+}
+
+class ReportWindowsTest : public FormsTest {
+protected:
+    void SetUp() override
+    {
+        FormsTest::SetUp();
+        grid = ReportForm->ReportStringGrid;
+    }
+
+    void TearDown() override
+    {
+        if (modalWatch)
+            modalWatch->stop();
+        modalWatch.reset();
+        FormsTest::TearDown();
+    }
+
+    void ShowReport()
+    {
+        ReportForm->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(ReportForm));
+    }
+
+    void AddPoints(std::initializer_list<const char*> names)
+    {
+        for (const char* name : names)
+            ReportForm->AddPoint(Point(name));
+    }
+
+    void ClickCell(int row, int column)
+    {
+        const QRect cell = grid->visualRect(grid->model()->index(row, column));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    int CurrentRow() const { return grid->currentIndex().row(); }
+
+    // Acts once on the next modal window; a window still open after the deadline is closed and
+    // the test fails, so a broken test ends instead of hanging.
+    void WhenModalShows(std::function<void(QWidget*)> action)
+    {
+        modalWatch = std::make_unique<QTimer>();
+        modalWatch->setInterval(10);
+        auto deadline = std::make_shared<QDeadlineTimer>(3000);
+        auto acted = std::make_shared<bool>(false);
+        QObject::connect(modalWatch.get(), &QTimer::timeout, [this, action, deadline, acted] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr && !*acted) {
+                *acted = true;
+                action(modal);
+            } else if (modal == nullptr && *acted) {
+                modalWatch->stop();
+            } else if (deadline->hasExpired()) {
+                modalWatch->stop();
+                ADD_FAILURE() << "the modal window did not come or did not close";
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+            }
+        });
+        modalWatch->start();
+    }
+
+    QTableView* grid = nullptr;
+    std::unique_ptr<QTimer> modalWatch;
+};
+
+}  // namespace
+
+TEST_F(ReportWindowsTest, PointNameDialogAddsTheCurrentResult)
+{
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    SharedResult.Rt = 15.6;
+    SharedResult.Xt = 45.6;
+    SharedResult.RLineSum = 30.15;
+    SharedResult.XLineSum = 1.6;
+    SharedResult.Rother = 15;
+    SharedResult.Rsum = 1234.567;
+    SharedResult.Xsum = 16.8;
+    SharedResult.Zsum = 53.08;
+    SharedResult.Iokz = 4352.4;
+    DeviceSettings.TokSR = 62.5;
+    ResultForm->TimeSRLabel->setText(QStringLiteral("Тср < 5 с"));
+
+    AskNumberForm->NumberEdit->setText(QStringLiteral("К-1"));
+    QTest::mouseClick(AskNumberForm->OKButton, Qt::LeftButton);
+    QLocale::setDefault(QLocale::c());
+
+    EXPECT_EQ(AskNumberForm->result(), QDialog::Accepted);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(ReportForm->Rows()[0], (ReportRow{"К-1", "5,20", "15,20", "30,15", "1,60", "15", "1\u00A0234,57", "16,80",
+                                                "53,08", "4352", "62,5", "Тср < 5 с"}));
+    EXPECT_EQ(grid->model()->data(grid->model()->index(0, 11)).toString(), QStringLiteral("Тср < 5 с"));
+    EXPECT_EQ(AskNumberForm->NumberEdit->text(), QStringLiteral("К-1"));  // kept for the next opening
+}
+
+TEST_F(ReportWindowsTest, RefusedNameKeepsTheDialogOpenWithItsText)
+{
+    AddPoints({"К-1"});
+    AskNumberForm->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(AskNumberForm));
+    AskNumberForm->NumberEdit->setText(QStringLiteral("К-1"));
+    QTest::mouseClick(AskNumberForm->OKButton, Qt::LeftButton);
+    EXPECT_EQ(dialogs.messages, QStringList({QStringLiteral("Такое название уже есть. Введите другое.")}));
+    EXPECT_TRUE(AskNumberForm->isVisible());
+    EXPECT_EQ(AskNumberForm->NumberEdit->text(), QStringLiteral("К-1"));
+    EXPECT_EQ(Names(ReportForm->Rows()), Padded({"К-1"}));
+
+    // Enter in the name field confirms nothing; Esc cancels.
+    AskNumberForm->NumberEdit->setText(QStringLiteral("К-2"));
+    AskNumberForm->NumberEdit->setFocus();
+    QTest::keyClick(AskNumberForm->NumberEdit, Qt::Key_Return);
+    EXPECT_TRUE(AskNumberForm->isVisible());
+    EXPECT_EQ(Names(ReportForm->Rows()), Padded({"К-1"}));
+    QTest::keyClick(AskNumberForm->NumberEdit, Qt::Key_Escape);
+    EXPECT_FALSE(AskNumberForm->isVisible());
+    EXPECT_EQ(AskNumberForm->result(), QDialog::Rejected);
+    EXPECT_EQ(Names(ReportForm->Rows()), Padded({"К-1"}));
+}
+
+TEST_F(ReportWindowsTest, DeleteActsOnTheRowClicked)
+{
+    ShowReport();
+    AddPoints({"a", "b", "c", "d", "e"});
+    ClickCell(2, 3);
+    EXPECT_EQ(SelectedRow, 2);
+    EXPECT_EQ(SelectedCol, 3);
+    QTest::mouseClick(ReportForm->DeleteReportButton, Qt::LeftButton);
+    EXPECT_EQ(Names(ReportForm->Rows()), Padded({"a", "b", "d", "e"}));
+    EXPECT_EQ(SelectedRow, 2);  // now the row that moved into place
+
+    // Before any click the first row is the selected one.
+    QTest::mouseClick(ReportForm->DeleteReportButton, Qt::LeftButton);
+    EXPECT_EQ(Names(ReportForm->Rows()), Padded({"a", "b", "e"}));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(ReportWindowsTest, DeleteWithoutARowUnderThePointerAsksForOne)
+{
+    ShowReport();
+    AddPoints({"a", "b"});
+    // Pressed on a cell, released beside the grid.
+    const QPoint cell = grid->visualRect(grid->model()->index(1, 0)).center();
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, cell);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, QPoint(-5, cell.y()));
+    EXPECT_EQ(SelectedRow, -1);
+    EXPECT_EQ(SelectedCol, -1);
+    ReportForm->DeleteReportButtonClick();
+    EXPECT_EQ(dialogs.messages, QStringList({QStringLiteral("Укажите строку, которую необходимо удалить.")}));
+    EXPECT_EQ(Names(ReportForm->Rows()), Padded({"a", "b"}));
+}
+
+TEST_F(ReportWindowsTest, ArrowsMoveTheSelectedRowAndKeepItSelected)
+{
+    ShowReport();
+    AddPoints({"a", "b", "c"});
+    ClickCell(2, 0);
+    QTest::mouseClick(ReportForm->UpSpeedButton, Qt::LeftButton);
+    EXPECT_EQ(Names(ReportForm->Rows()), Padded({"a", "c", "b"}));
+    EXPECT_EQ(SelectedRow, 1);
+    EXPECT_EQ(CurrentRow(), 1);
+    QTest::mouseClick(ReportForm->UpSpeedButton, Qt::LeftButton);
+    QTest::mouseClick(ReportForm->UpSpeedButton, Qt::LeftButton);  // already at the top
+    EXPECT_EQ(Names(ReportForm->Rows()), Padded({"c", "a", "b"}));
+    EXPECT_EQ(SelectedRow, 0);
+    EXPECT_TRUE(grid->selectionModel()->isRowSelected(0, {}));
+
+    QTest::mouseClick(ReportForm->DownSpeedButton, Qt::LeftButton);
+    QTest::mouseClick(ReportForm->DownSpeedButton, Qt::LeftButton);
+    QTest::mouseClick(ReportForm->DownSpeedButton, Qt::LeftButton);  // the last named row stays
+    EXPECT_EQ(Names(ReportForm->Rows()), Padded({"a", "b", "c"}));
+    EXPECT_EQ(SelectedRow, 2);
+    EXPECT_EQ(CurrentRow(), 2);
+
+    ClickCell(5, 0);  // an empty row never moves
+    QTest::mouseClick(ReportForm->UpSpeedButton, Qt::LeftButton);
+    EXPECT_EQ(Names(ReportForm->Rows()), Padded({"a", "b", "c"}));
+    EXPECT_EQ(SelectedRow, 5);
+}
+
+TEST_F(ReportWindowsTest, DeleteAllAsksAndClearsOnlyAfterYes)
+{
+    ShowReport();
+    ReportRows forty(40);
+    for (int r = 0; r < 40; ++r)
+        forty[r] = Point("n" + std::to_string(r));
+    ReportForm->ReplaceRows(forty);
+    ClickCell(3, 2);
+    AskNumberForm->NumberEdit->setText(QStringLiteral("К-7"));
+
+    WhenModalShows([](QWidget* modal) {
+        EXPECT_EQ(modal, DeleteAllReportForm);
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    QTest::mouseClick(ReportForm->DeleteAllButton, Qt::LeftButton);
+    EXPECT_EQ(ReportForm->Rows(), forty);
+
+    WhenModalShows([](QWidget* modal) {
+        EXPECT_EQ(modal->windowTitle(), QStringLiteral("Удаление отчета"));
+        QTest::keyClick(modal, Qt::Key_Return);  // "Да" is the default button
+    });
+    QTest::mouseClick(ReportForm->DeleteAllButton, Qt::LeftButton);
+    EXPECT_EQ(ReportForm->Rows(), ReportRows(14));
+    EXPECT_EQ(grid->model()->rowCount(), 14);
+    EXPECT_EQ(DeleteAllReportForm->result(), QDialog::Accepted);
+    EXPECT_EQ(SelectedRow, 3);
+    EXPECT_EQ(SelectedCol, 2);
+    EXPECT_EQ(AskNumberForm->NumberEdit->text(), QStringLiteral("К-7"));
+}
+
+TEST_F(ReportWindowsTest, ShrinkingGridKeepsTheSelectionInside)
+{
+    ShowReport();
+    QTemporaryDir dir;
+    ReportRows thirty(30);
+    for (int r = 0; r < 30; ++r)
+        thirty[r] = Point("n" + std::to_string(r));
+    const QString longName = dir.filePath(QStringLiteral("long.okz"));
+    const QString shortName = dir.filePath(QStringLiteral("short.okz"));
+    for (const auto& [name, rows] : {std::pair{longName, thirty}, std::pair{shortName, ReportRows(thirty.begin(), thirty.begin() + 3)}}) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(WriteOkzDocument(rows)));
+    }
+
+    dialogs.openNames = {longName};
+    QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
+    EXPECT_EQ(grid->model()->rowCount(), 30);
+    grid->scrollTo(grid->model()->index(25, 0));
+    ClickCell(25, 4);
+    EXPECT_EQ(SelectedRow, 25);
+
+    dialogs.openNames = {shortName};
+    QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
+    EXPECT_EQ(grid->model()->rowCount(), 14);
+    EXPECT_EQ(Names(ReportForm->Rows()), Padded({"n0", "n1", "n2"}));
+    EXPECT_EQ(SelectedRow, 13);
+    EXPECT_EQ(CurrentRow(), 13);
+    EXPECT_TRUE(grid->selectionModel()->isRowSelected(13, {}));
+    EXPECT_EQ(dialogs.openInitials, QStringList({QString(), longName}));
+
+    // A point added now goes after the loaded rows, and the row count stays.
+    ReportForm->AddPoint(Point("new"));
+    EXPECT_EQ(Names(ReportForm->Rows()), Padded({"n0", "n1", "n2", "new"}));
+}
+
+TEST_F(ReportWindowsTest, WriteButtonSavesTheGridAsADocument)
+{
+    QTemporaryDir dir;
+    AddPoints({"К-1", "К-2"});
+    dialogs.saveNames = {dir.filePath(QStringLiteral("report"))};
+    QTest::mouseClick(ReportForm->WriteFileButton, Qt::LeftButton);
+    QFile file(dir.filePath(QStringLiteral("report.okz")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), WriteOkzDocument(ReportForm->Rows()));
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(ReportWindowsTest, HundredThousandLinesLoadIntoTheWindowQuickly)
+{
+    ShowReport();
+    QTemporaryDir dir;
+    ReportRows rows(100000);
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        rows[r] = ReportRow{"T" + std::to_string(r), "1,00", "2,00", "3,00", "4,00", "40", "50,35", "16,80", "53,08",
+                            "4352", "750", "Тср < 5 с"};
+    const QString name = dir.filePath(QStringLiteral("big.okz"));
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(WriteOkzDocument(rows)));
+    file.close();
+
+    dialogs.openNames = {name};
+    QElapsedTimer clock;
+    clock.start();
+    ReportForm->LoadFileButtonClick();
+    grid->scrollToBottom();
+    QApplication::processEvents();
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_EQ(grid->model()->rowCount(), 100000);
+    EXPECT_EQ(grid->model()->data(grid->model()->index(99999, 0)).toString(), QStringLiteral("T99999"));
+#if !defined(__SANITIZE_ADDRESS__)
+    EXPECT_LT(elapsed, 1000) << "milliseconds";
+#endif
+}
+
+// The model keeps Qt's rules for views through every operation (the tester aborts on a breach).
+TEST_F(ReportWindowsTest, GridModelKeepsTheViewContract)
+{
+    QAbstractItemModelTester tester(grid->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    for (int i = 0; i < 16; ++i)
+        ReportForm->AddPoint(Point("p" + std::to_string(i)));
+    SelectedRow = 15;
+    SelectedCol = 0;
+    ReportForm->DeleteReportButtonClick();
+    ReportForm->UpSpeedButtonClick();
+    ReportForm->ReplaceRows(ReportRows(3, Point("x")));
+    ReportForm->ReplaceRows(ReportRows(50, Point("y")));
+    DeleteAllReportForm->OKBitBtnClick();
+    EXPECT_EQ(grid->model()->rowCount(), 14);
+}
+
+TEST_F(ReportWindowsTest, GridShowsFourteenRowsOfTwelveColumnsAndTakesNoEdits)
+{
+    ShowReport();
+    EXPECT_EQ(grid->viewport()->width(), 12 * 50);
+    EXPECT_EQ(grid->viewport()->height(), 14 * 18);
+    EXPECT_EQ(grid->columnWidth(0), 50);
+    EXPECT_EQ(grid->rowHeight(0), 18);
+    EXPECT_EQ(grid->rowAt(grid->viewport()->height() - 1), 13);
+    EXPECT_EQ(grid->columnAt(grid->viewport()->width() - 1), 11);
+    EXPECT_TRUE(grid->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(grid->horizontalHeader()->isVisible());
+    EXPECT_FALSE(grid->verticalHeader()->isVisible());
+    EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(grid->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_FALSE(grid->dragEnabled());
+    EXPECT_FALSE(grid->focusPolicy() & Qt::TabFocus);
+    EXPECT_EQ(CurrentRow(), 0);
+    EXPECT_TRUE(grid->selectionModel()->isRowSelected(0, {}));
+
+    // Enter on the grid closes the window through its default button, with the OK result.
+    ClickCell(1, 1);
+    ASSERT_TRUE(grid->hasFocus());
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_FALSE(ReportForm->isVisible());
+    EXPECT_EQ(ReportForm->result(), QDialog::Accepted);
+}
+
+TEST_F(ReportWindowsTest, WindowsHaveTheirFixedFramesButtonsAndNoPopUpTips)
+{
+    EXPECT_EQ(ReportForm->CaptionLabels[8]->text(), QStringLiteral("| Zф-н |"));
+    EXPECT_EQ(ReportForm->UnitLabels[0], nullptr);
+    EXPECT_TRUE(ReportForm->UpSpeedButton->toolTip().isEmpty());
+    EXPECT_FALSE(ReportForm->UpSpeedButton->accessibleDescription().isEmpty());
+    EXPECT_EQ(DeleteAllReportForm->CancelBitBtn->text(), QStringLiteral("Cancel"));
+    EXPECT_TRUE(DeleteAllReportForm->OKBitBtn->isDefault());
+    EXPECT_FALSE(AskNumberForm->OKButton->isDefault() || AskNumberForm->OKButton->autoDefault());
+    for (QWidget* window : std::initializer_list<QWidget*>{ReportForm, AskNumberForm, DeleteAllReportForm})
+        EXPECT_EQ(window->minimumSize(), window->maximumSize()) << window->objectName().toStdString();
+    for (const char* name : {"ReportStringGrid", "UpSpeedButton", "DownSpeedButton", "DeleteReportButton",
+                             "DeleteAllButton", "WriteFileButton", "LoadFileButton", "ToExcelButton",
+                             "CloseReportBitBtn", "StatusBar1"})
+        EXPECT_NE(ReportForm->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
+}
+
+// Every caption and button text fits its place in the fonts the program maps the window fonts to.
+TEST_F(ReportWindowsTest, NoTextIsClipped)
+{
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    DestroyForms();
+    CreateForms();
+    for (QWidget* window : std::initializer_list<QWidget*>{ReportForm, AskNumberForm, DeleteAllReportForm}) {
+        window->ensurePolished();
+        for (const QLabel* label : window->findChildren<QLabel*>()) {
+            const QRect needed = label->fontMetrics().boundingRect(label->text());
+            EXPECT_LE(needed.width(), label->contentsRect().width()) << label->objectName().toStdString();
+            EXPECT_LE(label->fontMetrics().height(), label->contentsRect().height()) << label->objectName().toStdString();
+            EXPECT_TRUE(window->rect().contains(label->geometry())) << label->objectName().toStdString();
+        }
+        for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+            EXPECT_LE(button->sizeHint().width(), button->width() + 12) << button->objectName().toStdString();
+            EXPECT_TRUE(window->rect().contains(button->geometry())) << button->objectName().toStdString();
+        }
+    }
+
+    // Pictures for a look by eye: ZORANT_PICTURES=<folder>.
+    const QByteArray folder = qgetenv("ZORANT_PICTURES");
+    if (folder.isEmpty())
+        return;
+    for (int i = 1; i <= 16; ++i)
+        ReportForm->AddPoint(ReportRow{"К-" + std::to_string(i), "5,20", "15,20", "30,15", "1,60", "15", "50,35",
+                                       "16,80", "1\u00A0234,57", "4352", "750", "Тср < 5 с"});
+    ReportForm->show();
+    ReportForm->ReportStringGrid->setCurrentIndex(ReportForm->ReportStringGrid->model()->index(2, 0));
+    ReportForm->StatusBar1->showMessage(QStringLiteral("Перемещение строки в списке на одну позицию вверх"));
+    AskNumberForm->NumberEdit->setText(QStringLiteral("К-17"));
+    AskNumberForm->show();
+    DeleteAllReportForm->show();
+    QApplication::processEvents();
+    ReportForm->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/ReportForm.png"));
+    AskNumberForm->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/AskNumberForm.png"));
+    DeleteAllReportForm->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/DeleteAllReportForm.png"));
+}
