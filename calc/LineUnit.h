@@ -1,6 +1,7 @@
 // Resistance and reactance per metre of one conductor core, keyed by section, material and line type.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -9,8 +10,36 @@ enum class LookupStatus { Ok, Failed, Overflow };
 struct LineImpedance {
     LookupStatus status = LookupStatus::Failed;
     double r = 0, x = 0;  // mOhm per metre
-    std::string message;  // when Failed
+    std::string message;  // when Failed; when Overflow, the error's own text
 };
 
+// Checks in this order: the section text, its row, the material, the line type, then the
+// table's refusal of a combination that is not used (a negative entry). A section beyond the
+// range of a double gives Overflow. The section "0" yields r = x = 0 for any valid material
+// and line type.
 LineImpedance LookupLineImpedance(std::string_view section, std::string_view material,
                                   std::string_view lineType);
+
+constexpr int SectionRowCount = 16;
+constexpr int MaterialColumnCount = 2;
+constexpr int LineTypeColumnCount = 3;
+
+// The integer part of a core section (mm², truncated toward zero) and its table row, numbered from 1.
+struct SectionRowEntry {
+    int integerPart;
+    int row;
+};
+extern const std::array<SectionRowEntry, SectionRowCount> SectionRow;
+
+// Material and line type texts (exact, case-sensitive) and their table columns, numbered from 1.
+struct TextColumnEntry {
+    std::string_view text;
+    int column;
+};
+extern const std::array<TextColumnEntry, MaterialColumnCount> MaterialColumn;
+extern const std::array<TextColumnEntry, LineTypeColumnCount> LineTypeColumn;
+
+// mOhm per metre of one core (= Ohm/km), [row - 1][column - 1]. A negative entry marks a
+// combination that is not used; its magnitude is the physical value. Row 16 (section "0") is zero.
+extern const double ConductorRTable[SectionRowCount][MaterialColumnCount];
+extern const double ConductorXTable[SectionRowCount][LineTypeColumnCount];

@@ -16,13 +16,15 @@ struct DecimalValue {
 };
 
 // Whole number: leading blanks (code 32), optional sign, decimal digits or hexadecimal
-// digits after "$", "x", "X", "0x", "0X"; nothing may follow. Empty text or a value
-// outside the signed 32-bit range gives nothing.
+// digits after "$", "x", "X", "0x", "0X" (the sign goes before the prefix: "-$FA");
+// nothing may follow. Empty text or a value outside the signed 32-bit range gives nothing,
+// for hexadecimal too ("$FFFFFFFF" is refused, not read as -1).
 std::optional<std::int32_t> ParseInteger(std::string_view text);
 
 // Decimal number: leading blanks, optional sign, digits with optional point and fraction,
 // optional exponent. The separator is always a point. A value beyond the range of a double
-// is Overflow; one below the smallest double reads as 0.
+// is Overflow; one below the smallest double reads as 0. "5." and ".5" are read as 5 and 0.5;
+// "inf", "nan", "." and "1e" are invalid.
 DecimalValue ParseDecimal(std::string_view text);
 
 // The regional separators used when numbers are written (UTF-8 texts).
@@ -31,11 +33,15 @@ struct NumberSeparators {
     std::string group = " ";
 };
 
-// v rounded to at most 7 significant digits and to `decimals` decimals, written with exactly
-// that many decimals and the integer part grouped by threes.
+// v rounded to at most 7 significant digits and to `decimals` decimals (0..18), written with
+// exactly that many decimals and the integer part grouped by threes: 1 234,57. An exact half
+// rounds away from zero. A value whose rounded integer part has more than 7 digits is written
+// in scientific form with up to 7 significant digits: 1,234568E7.
 std::string FormatGrouped(double value, int decimals, const NumberSeparators& separators);
 
-// The shortest text carrying v with up to 15 significant digits, no grouping, no trailing zeros.
+// The shortest text carrying v with up to 15 significant digits, no grouping, no trailing zeros:
+// 52,8 or 750. Scientific form (1E20, 1E-6) when the integer part needs more than 15 digits or
+// the rounded value is below 0.00001. Both formats write NAN, INF and -INF for non-numbers.
 std::string FormatGeneral(double value, const NumberSeparators& separators);
 
 // A displayed current: rounded to a whole number, an exact half to the even neighbour.

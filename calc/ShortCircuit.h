@@ -48,8 +48,13 @@ enum class CalculationStatus {
 
 struct CalculationOutcome {
     CalculationStatus status = CalculationStatus::Failed;
-    std::string message;        // for InvalidPower and Failed
+    std::string message;        // for InvalidPower and Failed; for Overflow the error's own text,
+                                // "Floating point overflow", which the error box ends with a full stop
     ShortCircuitResult result;  // for Success
 };
 
+// Reads the texts in a fixed order, stopping at the first one refused: power, transformer,
+// the two cores of each section 1..6 with their pairing, the six lengths, the six parallel
+// counts, Rпр. Then sums the loop: RLine = (r_ph + r_n)·L/n, Rsum = Rt/3 + RLineSum + Rother,
+// Iokz = 231000 / Zsum.
 CalculationOutcome CalculateShortCircuit(const NetworkDescription& network);
