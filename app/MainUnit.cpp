@@ -130,9 +130,11 @@ void AddCaptionLines(QWidget* parent, const QStringList& lines, int centreX, int
     }
 }
 
-QFrame* AddFrame(QWidget* parent, const QRect& geometry, QFrame::Shape shape, QFrame::Shadow shadow)
+QFrame* AddFrame(QWidget* parent, const char* name, const QRect& geometry, QFrame::Shape shape,
+                 QFrame::Shadow shadow)
 {
     auto* frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(name));
     frame->setFrameStyle(shape | shadow);
     frame->setGeometry(geometry);
     return frame;
@@ -217,7 +219,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(client);
 
     // Top band: the supply voltage.
-    QFrame* band = AddFrame(client, QRect(312, 1, 433, 28), QFrame::Panel, QFrame::Sunken);
+    QFrame* band = AddFrame(client, "VoltageBevel", QRect(312, 1, 433, 28), QFrame::Panel, QFrame::Sunken);
     QFont bandCaptionFont = HeadingFont();
     AddLabel(band, QStringLiteral("Номинальное напряжение питающей сети:"), 12, 6, bandCaptionFont, Maroon);
     QLabel* supplyVoltage = AddLabel(band, QStringLiteral("~380/220 В"), 0, 6, HeadingFont());
@@ -225,7 +227,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 
     // Transformer frame.
     AddLabel(client, QStringLiteral("Трансформатор"), 8 + 113 / 2, 37, HeadingFont(), Qt::black, true);
-    QFrame* transFrame = AddFrame(client, QRect(8, 56, 113, 305), QFrame::Box, QFrame::Sunken);
+    QFrame* transFrame = AddFrame(client, "TransBevel", QRect(8, 56, 113, 305), QFrame::Box, QFrame::Sunken);
     const int transCentre = 113 / 2;
     const int rowTop = FirstRowTop - NetworkFrameTop;  // line row 1 inside the frames
     AddCaptionLines(transFrame, {QStringLiteral("Номинальная"), QStringLiteral("мощность, кВ*А")}, transCentre,
@@ -249,7 +251,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     AddLabel(client, QStringLiteral("Схема электроснабжения"), NetworkFrameLeft + 609 / 2, 37, HeadingFont(),
              Qt::black, true);
     QFrame* netFrame =
-        AddFrame(client, QRect(NetworkFrameLeft, NetworkFrameTop, 609, 305), QFrame::Box, QFrame::Sunken);
+        AddFrame(client, "NetBevel", QRect(NetworkFrameLeft, NetworkFrameTop, 609, 305), QFrame::Box, QFrame::Sunken);
     // Left edge and width of each column inside the frame.
     // The caption of the parallel-conductor column is wider than its list, so it sits a little
     // to the right, into the gap before the section columns.
@@ -302,7 +304,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     }
 
     // Strip along the bottom of the network frame: the transient resistance.
-    QFrame* strip = AddFrame(client, QRect(NetworkFrameLeft, 320, 609, 41), QFrame::Box, QFrame::Sunken);
+    QFrame* strip = AddFrame(client, "RArcPanel", QRect(NetworkFrameLeft, 320, 609, 41), QFrame::Box, QFrame::Sunken);
     AddLabel(strip, RArcCaption, 8, 12, CaptionFont(), Maroon);
     RArcEdit = AddEdit(strip, QStringLiteral("RArcEdit"), QStringLiteral("40"),
                        QRect(fnColumn.left, 10, fnColumn.width, ListHeight));
@@ -324,8 +326,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     SetStatusHint(DDButton, QStringLiteral("Выбор аппарата защиты линии"));
 
     // Result line.
-    Panel1 = AddFrame(client, QRect(8, 424, 737, 34), QFrame::Panel, QFrame::Sunken);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1 = AddFrame(client, "Panel1", QRect(8, 424, 737, 34), QFrame::Panel, QFrame::Sunken);
     Panel1->setLineWidth(1);
     QPalette white = Panel1->palette();
     white.setColor(QPalette::Window, Qt::white);

@@ -1,0 +1,86 @@
+// The application object: errors escaping a handler end in an error box and the program goes on;
+// closing the main window ends the event loop.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <stdexcept>
+
+#include "QStringPrinter.h"
+#include "Application.h"
+#include "FakeDialogs.h"
+
+namespace {
+
+struct FullStopCase {
+    const char* name;
+    QString text;
+    QString shown;
+};
+
+const FullStopCase FullStopCases[] = {
+    {"Cyrillic letter", QStringLiteral("Ошибка автоматизации"), QStringLiteral("Ошибка автоматизации.")},
+    {"Latin letter", QStringLiteral("Floating point overflow"), QStringLiteral("Floating point overflow.")},
+    {"digit", QStringLiteral("Код 80004005"), QStringLiteral("Код 80004005.")},
+    {"question mark comes after the point", QStringLiteral("Где файл?"), QStringLiteral("Где файл?.")},
+    {"slash is the next code after the point", QStringLiteral("a/"), QStringLiteral("a/.")},
+    {"already a full stop", QStringLiteral("Готово."), QStringLiteral("Готово.")},
+    {"ellipsis", QStringLiteral("Ждите..."), QStringLiteral("Ждите...")},
+    {"hyphen comes before the point", QStringLiteral("a-"), QStringLiteral("a-")},
+    {"exclamation mark", QStringLiteral("Стоп!"), QStringLiteral("Стоп!")},
+    {"closing bracket", QStringLiteral("(нет)"), QStringLiteral("(нет)")},
+    {"comma", QStringLiteral("a,"), QStringLiteral("a,")},
+    {"trailing blank", QStringLiteral("текст "), QStringLiteral("текст ")},
+    {"empty", QString(), QString()},
+};
+
+TZorantApplication* App() { return static_cast<TZorantApplication*>(QCoreApplication::instance()); }
+
+}  // namespace
+
+TEST(ErrorBoxTextTest, FullStopOnlyAfterCharactersAboveThePoint)
+{
+    for (const FullStopCase& c : FullStopCases)
+        EXPECT_EQ(ErrorBoxText(c.text), c.shown) << c.name;
+}
+
+TEST(ApplicationTest, ErrorEscapingAHandlerIsShownAndTheProgramGoesOn)
+{
+    FakeDialogs dialogs;
+    QPushButton button(QStringLiteral("Экспорт"));
+    int presses = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&] {
+        ++presses;
+        if (presses == 1)
+            throw std::runtime_error("Не удалось запустить Excel");
+        if (presses == 2)
+            throw 42;  // not an exception class: still shown
+    });
+    button.show();
+
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Не удалось запустить Excel.")});
+    QTest::mouseClick(&button, Qt::LeftButton);
+    ASSERT_EQ(dialogs.errors.size(), 2);
+    EXPECT_TRUE(dialogs.errors[1].endsWith(QLatin1Char('.')));
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(presses, 3);
+    EXPECT_EQ(dialogs.errors.size(), 2);
+    EXPECT_TRUE(button.isVisible());
+}
+
+TEST(ApplicationTest, ClosingTheMainWindowEndsTheEventLoop)
+{
+    QWidget mainWindow;
+    QWidget otherWindow;  // still open: does not keep the program running
+    mainWindow.show();
+    otherWindow.show();
+    App()->SetMainWindow(&mainWindow);
+    QTimer::singleShot(0, &mainWindow, &QWidget::close);
+    QTimer::singleShot(3000, App(), [] { QCoreApplication::exit(1); });  // never hang
+    const int code = QCoreApplication::exec();
+    App()->SetMainWindow(nullptr);
+    EXPECT_EQ(code, 0);
+    EXPECT_FALSE(mainWindow.isVisible());
+}
