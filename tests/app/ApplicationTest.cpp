@@ -2,7 +2,6 @@
 // closing the main window ends the event loop.
 #include <gtest/gtest.h>
 
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <stdexcept>
@@ -48,26 +47,23 @@ TEST(ErrorBoxTextTest, FullStopOnlyAfterCharactersAboveThePoint)
 TEST(ApplicationTest, ErrorEscapingAHandlerIsShownAndTheProgramGoesOn)
 {
     FakeDialogs dialogs;
-    QPushButton button(QStringLiteral("Экспорт"));
-    int presses = 0;
-    QObject::connect(&button, &QPushButton::clicked, [&] {
-        ++presses;
-        if (presses == 1)
+    int runs = 0;
+    // Handlers run from the event loop; a timer's is the shortest way there.
+    const auto handler = [&] {
+        ++runs;
+        if (runs == 1)
             throw std::runtime_error("Не удалось запустить Excel");
-        if (presses == 2)
+        if (runs == 2)
             throw 42;  // not an exception class: still shown
-    });
-    button.show();
-
-    QTest::mouseClick(&button, Qt::LeftButton);
-    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Не удалось запустить Excel.")});
-    QTest::mouseClick(&button, Qt::LeftButton);
+    };
+    for (int i = 0; i < 3; ++i) {
+        QTimer::singleShot(0, handler);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(runs, 3);
     ASSERT_EQ(dialogs.errors.size(), 2);
+    EXPECT_EQ(dialogs.errors[0], QStringLiteral("Не удалось запустить Excel."));
     EXPECT_TRUE(dialogs.errors[1].endsWith(QLatin1Char('.')));
-    QTest::mouseClick(&button, Qt::LeftButton);
-    EXPECT_EQ(presses, 3);
-    EXPECT_EQ(dialogs.errors.size(), 2);
-    EXPECT_TRUE(button.isVisible());
 }
 
 TEST(ApplicationTest, ClosingTheMainWindowEndsTheEventLoop)
