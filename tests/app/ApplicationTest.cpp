@@ -2,6 +2,8 @@
 // closing the main window ends the event loop.
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QFontInfo>
 #include <QTest>
 #include <QTimer>
 #include <stdexcept>
@@ -79,4 +81,16 @@ TEST(ApplicationTest, ClosingTheMainWindowEndsTheEventLoop)
     App()->SetMainWindow(nullptr);
     EXPECT_EQ(code, 0);
     EXPECT_FALSE(mainWindow.isVisible());
+}
+
+TEST(FontsTest, WindowsFacesResolveToInstalledFacesOfLikeWidths)
+{
+    // The widget test main installs the substitutions, as the program's main does.
+    const std::pair<const char*, const char*> cases[] = {
+        {"MS Sans Serif", "Liberation Sans"},  {"Arial", "Liberation Sans"},
+        {"Times New Roman", "Liberation Serif"}, {"Courier New", "Liberation Mono"},
+        {"Comic Sans MS", "DejaVu Sans"},      {"Verdana", "DejaVu Sans"},
+    };
+    for (const auto& [face, installed] : cases)
+        EXPECT_EQ(QFontInfo(QFont(QString::fromLatin1(face), 10)).family(), QString::fromLatin1(installed)) << face;
 }

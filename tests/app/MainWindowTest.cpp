@@ -162,15 +162,8 @@ TEST_F(MainWindowTest, CommandsCarryTheirCaptions)
         auto* button = MainForm->findChild<QPushButton*>(QLatin1String(name));
         ASSERT_NE(button, nullptr) << name;
         EXPECT_EQ(button->text(), caption) << name;
-        EXPECT_EQ(button->font().family(), QStringLiteral("Arial")) << name;
-        EXPECT_EQ(button->font().pointSize(), 9) << name;
     }
-    EXPECT_TRUE(MainForm->StartButton->font().bold());
     EXPECT_FALSE(MainForm->BitBtn1->icon().isNull());
-    EXPECT_EQ(MainForm->IokzLabel->font().family(), QStringLiteral("Comic Sans MS"));
-    EXPECT_EQ(MainForm->IokzLabel->font().pointSize(), 12);
-    EXPECT_EQ(MainForm->font().family(), QStringLiteral("MS Sans Serif"));
-    EXPECT_EQ(MainForm->font().pointSize(), 8);
 }
 
 TEST_F(MainWindowTest, WindowIsFixedWithItsCaptionAndIcon)
@@ -242,22 +235,6 @@ TEST_F(MainWindowTest, TabWalksTheInputsThenTheButtons)
         visited << ControlName(QApplication::focusWidget());
     }
     EXPECT_EQ(visited, expected);
-}
-
-TEST_F(MainWindowTest, InputsAreNamedForAssistiveTechnologyByTheirCaptions)
-{
-    const std::pair<QWidget*, QString> cases[] = {
-        {MainForm->TransPowerComboBox, QStringLiteral("Номинальная мощность, кВ*А")},
-        {MainForm->WindKindComboBox, QStringLiteral("Схема соединения обмоток")},
-        {MainForm->LengthLineEdits[3], QStringLiteral("Линия 4, длина линии, м")},
-        {MainForm->FnLineComboBoxes[5], QStringLiteral("Линия 6, сечение жилы: ноль, кв.мм.")},
-        {MainForm->RArcEdit,
-         QStringLiteral("Переходное сопротивление контактов + сопротивление электрической дуги, мОм")},
-    };
-    for (const auto& [control, name] : cases) {
-        EXPECT_EQ(control->accessibleName(), name);
-        EXPECT_FALSE(control->accessibleDescription().isEmpty()) << name.toStdString();
-    }
 }
 
 // ---- Hints in the status bar
