@@ -1,12 +1,14 @@
-#include <QApplication>
-
+#include "Application.h"
+#include "Fonts.h"
 #include "Forms.h"
 #include "MainUnit.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    TZorantApplication app(argc, argv);
+    InstallFontSubstitutions();
     CreateForms();
+    app.SetMainWindow(MainForm);
     MainForm->show();
     const int code = app.exec();
     DestroyForms();
