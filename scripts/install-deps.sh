@@ -10,6 +10,9 @@ packages=(
   fonts-liberation fonts-dejavu-core locales
   xvfb xauth xdg-utils
   python3 python3-openpyxl
+  qt6-svg-dev dpkg-dev desktop-file-utils
+  clang libclang-rt-14-dev
+  x11-utils xdotool time
 )
 
 missing=()
