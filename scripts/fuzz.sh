@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang (libFuzzer + AddressSanitizer + UndefinedBehaviorSanitizer)
+# and runs each for a bounded time. Fails on any finding; the input that caused it is kept
+# under build/fuzz/findings/<target>/.
+#
+#   bash scripts/fuzz.sh               every target, 60 s each
+#   FUZZ_SECONDS=600 bash scripts/fuzz.sh fuzz_okz_document
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${FUZZ_SECONDS:-60}
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  targets=(fuzz_parse_integer fuzz_parse_decimal fuzz_short_circuit fuzz_okz_document fuzz_confirm_device)
+fi
+
+build=build/fuzz
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DZORANT_FUZZ=ON -DZORANT_BUILD_TESTS=OFF -DZORANT_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:symbolize=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+failed=()
+for target in "${targets[@]}"; do
+  seeds=fuzz/corpus/$target
+  # New inputs go to a working corpus in the build tree; the seeds in the repository stay as they are.
+  work=$build/corpus/$target
+  findings=$build/findings/$target
+  mkdir -p "$work" "$findings"
+  echo "== $target: ${seconds} s"
+  log=$build/$target.log
+  # The outer timeout only guards against a hang that libFuzzer's own limits would not end.
+  if timeout --kill-after=30 $((seconds + 120)) "$build/fuzz/$target" "$work" "$seeds" \
+      -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
+      -artifact_prefix="$findings/" -print_final_stats=1 >"$log" 2>&1; then
+    grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb' "$log" | tr '\n' ' '
+    echo
+  else
+    echo "FINDING in $target (log: $log, input under $findings/):"
+    grep -E -A25 '^==[0-9]+==ERROR|broken:|runtime error|^SUMMARY' "$log" | head -60 || tail -40 "$log"
+    failed+=("$target")
+  fi
+done
+
+if [ ${#failed[@]} -ne 0 ]; then
+  echo "Fuzzing found faults in: ${failed[*]}"
+  exit 1
+fi
+echo "Fuzzing: no findings"
