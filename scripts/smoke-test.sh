@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it, and checks that the installed program starts, shows its
+# main window, finds its help files and closes with "Выход". Fails on any of these.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ "${1:-}" = "--session" ]; then
+  # Runs inside the virtual screen that xvfb-run provides.
+  program=/usr/bin/zorant
+  log=$2
+  "$program" >"$log" 2>&1 &
+  pid=$!
+  trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+  # Waits up to $2 seconds for a window whose name matches $1; prints its id.
+  wait_window() {
+    local deadline=$((SECONDS + $2)) id
+    while [ $SECONDS -lt $deadline ]; do
+      id=$(xdotool search --name "$1" 2>/dev/null | head -1 || true)
+      if [ -n "$id" ]; then
+        echo "$id"
+        return 0
+      fi
+      kill -0 "$pid" 2>/dev/null || return 1
+      sleep 0.1
+    done
+    return 1
+  }
+
+  if ! main=$(wait_window '^Зорант 2\.1$' 30); then
+    echo "smoke test: the main window \"Зорант 2.1\" did not appear" >&2
+    exit 1
+  fi
+  echo "main window shown"
+
+  # The menu item "Помощь" (the third item of the menu bar, about 150 pixels from the left
+  # edge) opens the help viewer; its caption carries the topic's heading only when the help
+  # file was found where the package put it.
+  xdotool mousemove --window "$main" 148 8 click 1
+  if ! help=$(wait_window '^Справка — ' 15); then
+    echo "smoke test: \"Помощь\" showed no help topic (help files not found?)" >&2
+    xwininfo -root -tree | grep -F 'Справка' >&2 || true
+    exit 1
+  fi
+  echo "help shown: $(xdotool getwindowname "$help")"
+  xdotool windowfocus --sync "$help" key Escape
+  sleep 0.5
+
+  # "Выход" sits at the right end of the button row, 45 pixels above the window's bottom edge.
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  xdotool mousemove --window "$main" 680 $((HEIGHT - 45)) click 1
+  for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "smoke test: the program did not end after \"Выход\"" >&2
+    exit 1
+  fi
+  trap - EXIT
+  if ! wait "$pid"; then
+    echo "smoke test: the program ended with a failure" >&2
+    exit 1
+  fi
+  echo "closed with \"Выход\""
+  exit 0
+fi
+
+bash scripts/install-deps.sh
+if [ "$(id -u)" -eq 0 ]; then sudo_cmd=(); else sudo_cmd=(sudo); fi
+
+echo "== Package"
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+rm -f build/release/zorant_*.deb
+cmake --build build/release -j "$(nproc)" --target package
+deb=$(ls build/release/zorant_*_amd64.deb)
+dpkg-deb --field "$deb" Package Version Depends
+
+echo "== Install $deb"
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive \
+  timeout 600 apt-get install -y -qq --reinstall "./$deb" >/dev/null
+
+echo "== Installed files"
+fail() { echo "smoke test: $*" >&2; exit 1; }
+[ -x /usr/bin/zorant ] || fail "/usr/bin/zorant is missing"
+for f in "/usr/share/zorant/help 2.1.hlp" "/usr/share/zorant/help 2.0.hlp" \
+         /usr/share/applications/zorant.desktop \
+         /usr/share/icons/hicolor/scalable/apps/zorant.svg \
+         /usr/share/icons/hicolor/48x48/apps/zorant.png \
+         /usr/share/icons/hicolor/256x256/apps/zorant.png; do
+  [ -s "$f" ] || fail "$f is missing"
+done
+desktop-file-validate /usr/share/applications/zorant.desktop || fail "the menu entry is not valid"
+echo "program, help files, menu entry and icons in place"
+
+echo "== Start under a virtual screen"
+log=$(mktemp)
+if ! timeout --kill-after=10 120 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --session "$log"; then
+  echo "--- program output:" >&2
+  cat "$log" >&2
+  rm -f "$log"
+  exit 1
+fi
+rm -f "$log"
+echo "Smoke test passed"
