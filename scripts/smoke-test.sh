@@ -95,7 +95,7 @@ echo "program, help files, menu entry and icons in place"
 
 echo "== Start under a virtual screen"
 log=$(mktemp)
-if ! timeout --kill-after=10 120 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --session "$log"; then
+if ! timeout --kill-after=10 120 bash scripts/with-xvfb.sh bash "$0" --session "$log"; then
   echo "--- program output:" >&2
   cat "$log" >&2
   rm -f "$log"
