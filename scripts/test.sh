@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once as a plain build,
-# once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# once under AddressSanitizer and UndefinedBehaviorSanitizer; then installs the Debian package
+# and checks that the installed program starts, and runs every fuzz target for a bounded time
+# (FUZZ_SECONDS, 60 s each by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,3 +23,9 @@ export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZORANT_SANITIZE=ON
 cmake --build build/sanitize -j "$jobs"
 ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+
+echo "== Package smoke test"
+bash scripts/smoke-test.sh
+
+echo "== Fuzzing (${FUZZ_SECONDS:-60} s per target)"
+bash scripts/fuzz.sh
