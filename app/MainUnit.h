@@ -2,10 +2,19 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 
 #include "ShortCircuit.h"
 
+class QAction;
+class QComboBox;
+class QFrame;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QPushButton;
+class QStatusBar;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -15,6 +24,48 @@ public:
     // Written by other windows through the global instance.
     QLabel* IokzLabel = nullptr;
     QLabel* StatusDDLabel = nullptr;
+
+    // Transformer
+    QComboBox* TransPowerComboBox = nullptr;
+    QComboBox* WindKindComboBox = nullptr;
+    // Line sections 1..6 at index 0..5 (KindPerformLine1ComboBox ... and so on)
+    std::array<QComboBox*, LineSectionCount> KindPerformLineComboBoxes{};
+    std::array<QComboBox*, LineSectionCount> StuffLineComboBoxes{};
+    std::array<QLineEdit*, LineSectionCount> LengthLineEdits{};
+    std::array<QComboBox*, LineSectionCount> QuanParLineComboBoxes{};
+    std::array<QComboBox*, LineSectionCount> FfLineComboBoxes{};
+    std::array<QComboBox*, LineSectionCount> FnLineComboBoxes{};
+    QLineEdit* RArcEdit = nullptr;
+
+    QPushButton* StartButton = nullptr;
+    QPushButton* DDButton = nullptr;
+    QPushButton* AddToReportButton = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QGroupBox* DeviceGroupBox = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+
+    QMenuBar* MainMenu = nullptr;
+    QAction* ResultMenu = nullptr;
+    QAction* ReportMenu = nullptr;
+    QAction* HelpMenu = nullptr;
+    QAction* AboutMenu = nullptr;
+
+    // The network as the inputs read now.
+    NetworkDescription CurrentNetwork() const;
+
+    void StartButtonClick();
+    void ResultMenuClick();
+    void DDButtonClick();
+    void AddToReportButtonClick();
+    void ReportMenuClick();
+    void AboutMenuClick();
+    void HelpMenuClick();
+
+private:
+    void ShowCalculationFailure(const CalculationOutcome& outcome);
+    void PublishResult(const ShortCircuitResult& result);
+    void SetResultCommandsEnabled(bool enabled);
 };
 
 extern TMainForm* MainForm;

@@ -1,12 +1,16 @@
-#include <QApplication>
-
+#include "Application.h"
+#include "ContextHelp.h"
+#include "Fonts.h"
 #include "Forms.h"
 #include "MainUnit.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    TZorantApplication app(argc, argv);
+    InstallFontSubstitutions();
+    InstallContextHelp();
     CreateForms();
+    app.SetMainWindow(MainForm);
     MainForm->show();
     const int code = app.exec();
     DestroyForms();

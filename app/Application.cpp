@@ -1,0 +1,36 @@
+#include "Application.h"
+
+#include <QEvent>
+#include <QWidget>
+#include <exception>
+
+#include "Dialogs.h"
+
+QString ErrorBoxText(const QString& message)
+{
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        return message + QLatin1Char('.');
+    return message;
+}
+
+TZorantApplication::TZorantApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+void TZorantApplication::SetMainWindow(QWidget* window) { mainWindow = window; }
+
+bool TZorantApplication::notify(QObject* receiver, QEvent* event)
+{
+    // Read before delivery: the receiver may be gone afterwards.
+    const bool closesMainWindow =
+        event->type() == QEvent::Close && mainWindow != nullptr && receiver == static_cast<QObject*>(mainWindow.data());
+    try {
+        const bool handled = QApplication::notify(receiver, event);
+        if (closesMainWindow && event->isAccepted())
+            quit();
+        return handled;
+    } catch (const std::exception& error) {
+        CurrentDialogs().Error(ErrorBoxText(QString::fromUtf8(error.what())));
+    } catch (...) {
+        CurrentDialogs().Error(ErrorBoxText(QStringLiteral("Непредвиденная ошибка")));
+    }
+    return false;
+}

@@ -1,0 +1,96 @@
+// The application object: errors escaping a handler end in an error box and the program goes on;
+// closing the main window ends the event loop.
+#include <gtest/gtest.h>
+
+#include <QFont>
+#include <QFontInfo>
+#include <QTest>
+#include <QTimer>
+#include <stdexcept>
+
+#include "QStringPrinter.h"
+#include "Application.h"
+#include "FakeDialogs.h"
+
+namespace {
+
+struct FullStopCase {
+    const char* name;
+    QString text;
+    QString shown;
+};
+
+const FullStopCase FullStopCases[] = {
+    {"Cyrillic letter", QStringLiteral("Ошибка автоматизации"), QStringLiteral("Ошибка автоматизации.")},
+    {"Latin letter", QStringLiteral("Floating point overflow"), QStringLiteral("Floating point overflow.")},
+    {"digit", QStringLiteral("Код 80004005"), QStringLiteral("Код 80004005.")},
+    {"question mark comes after the point", QStringLiteral("Где файл?"), QStringLiteral("Где файл?.")},
+    {"slash is the next code after the point", QStringLiteral("a/"), QStringLiteral("a/.")},
+    {"already a full stop", QStringLiteral("Готово."), QStringLiteral("Готово.")},
+    {"ellipsis", QStringLiteral("Ждите..."), QStringLiteral("Ждите...")},
+    {"hyphen comes before the point", QStringLiteral("a-"), QStringLiteral("a-")},
+    {"exclamation mark", QStringLiteral("Стоп!"), QStringLiteral("Стоп!")},
+    {"closing bracket", QStringLiteral("(нет)"), QStringLiteral("(нет)")},
+    {"comma", QStringLiteral("a,"), QStringLiteral("a,")},
+    {"trailing blank", QStringLiteral("текст "), QStringLiteral("текст ")},
+    {"empty", QString(), QString()},
+};
+
+TZorantApplication* App() { return static_cast<TZorantApplication*>(QCoreApplication::instance()); }
+
+}  // namespace
+
+TEST(ErrorBoxTextTest, FullStopOnlyAfterCharactersAboveThePoint)
+{
+    for (const FullStopCase& c : FullStopCases)
+        EXPECT_EQ(ErrorBoxText(c.text), c.shown) << c.name;
+}
+
+TEST(ApplicationTest, ErrorEscapingAHandlerIsShownAndTheProgramGoesOn)
+{
+    FakeDialogs dialogs;
+    int runs = 0;
+    // Handlers run from the event loop; a timer's is the shortest way there.
+    const auto handler = [&] {
+        ++runs;
+        if (runs == 1)
+            throw std::runtime_error("Не удалось запустить Excel");
+        if (runs == 2)
+            throw 42;  // not an exception class: still shown
+    };
+    for (int i = 0; i < 3; ++i) {
+        QTimer::singleShot(0, handler);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(runs, 3);
+    ASSERT_EQ(dialogs.errors.size(), 2);
+    EXPECT_EQ(dialogs.errors[0], QStringLiteral("Не удалось запустить Excel."));
+    EXPECT_TRUE(dialogs.errors[1].endsWith(QLatin1Char('.')));
+}
+
+TEST(ApplicationTest, ClosingTheMainWindowEndsTheEventLoop)
+{
+    QWidget mainWindow;
+    QWidget otherWindow;  // still open: does not keep the program running
+    mainWindow.show();
+    otherWindow.show();
+    App()->SetMainWindow(&mainWindow);
+    QTimer::singleShot(0, &mainWindow, &QWidget::close);
+    QTimer::singleShot(3000, App(), [] { QCoreApplication::exit(1); });  // never hang
+    const int code = QCoreApplication::exec();
+    App()->SetMainWindow(nullptr);
+    EXPECT_EQ(code, 0);
+    EXPECT_FALSE(mainWindow.isVisible());
+}
+
+TEST(FontsTest, WindowsFacesResolveToInstalledFacesOfLikeWidths)
+{
+    // The widget test main installs the substitutions, as the program's main does.
+    const std::pair<const char*, const char*> cases[] = {
+        {"MS Sans Serif", "Liberation Sans"},  {"Arial", "Liberation Sans"},
+        {"Times New Roman", "Liberation Serif"}, {"Courier New", "Liberation Mono"},
+        {"Comic Sans MS", "DejaVu Sans"},      {"Verdana", "DejaVu Sans"},
+    };
+    for (const auto& [face, installed] : cases)
+        EXPECT_EQ(QFontInfo(QFont(QString::fromLatin1(face), 10)).family(), QString::fromLatin1(installed)) << face;
+}

@@ -1,0 +1,354 @@
+// Pressing "Расчет": what the main window and the result window show after a success, after a
+// refused input and after an overflow, and which commands are then available.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+#include "QStringPrinter.h"
+#include "FormsFixture.h"
+#include "MainUnit.h"
+#include "ResultUnit.h"
+
+namespace {
+
+// Sets the default locale for one test and restores the previous one after it.
+class LocaleScope {
+public:
+    explicit LocaleScope(const QLocale& locale) : saved(QLocale()) { QLocale::setDefault(locale); }
+    ~LocaleScope() { QLocale::setDefault(saved); }
+
+private:
+    QLocale saved;
+};
+
+const QLocale PointLocale(QLocale::English, QLocale::UnitedStates);
+const QLocale RussianLocale(QLocale::Russian, QLocale::Russia);
+
+const QString Failure = QStringLiteral("Не хватает данных для расчета!");
+const QString FailureStatus = QStringLiteral("Выполните расчет тока однофазного короткого замыкания");
+
+QString CurrentText(int amperes)
+{
+    return QStringLiteral("Ток однофазного короткого замыкания равен %1 А").arg(amperes);
+}
+
+void Type(QComboBox* list, const QString& text) { list->setEditText(text); }
+void Type(QLineEdit* edit, const QString& text) { edit->setText(text); }
+
+// Line `n` (0-based): paper-insulated cable, aluminium, phase 95, neutral 50, 100 m.
+void TypeAluminiumCable(int n)
+{
+    Type(MainForm->KindPerformLineComboBoxes[n], QStringLiteral("Кабель с бумажной изоляцией"));
+    Type(MainForm->StuffLineComboBoxes[n], QStringLiteral("Алюминий"));
+    Type(MainForm->FfLineComboBoxes[n], QStringLiteral("95"));
+    Type(MainForm->FnLineComboBoxes[n], QStringLiteral("50"));
+    Type(MainForm->LengthLineEdits[n], QStringLiteral("100"));
+}
+
+void PressStart() { QTest::mouseClick(MainForm->StartButton, Qt::LeftButton); }
+
+// The result window's texts, for comparing before and after.
+QStringList ResultWindowTexts()
+{
+    QStringList texts;
+    for (QLabel* label : ResultForm->findChildren<QLabel*>())
+        texts << label->objectName() + QLatin1Char('=') + label->text();
+    return texts;
+}
+
+// Records what the main window shows at the moment a message box opens.
+class TextsAtMessage final : public Dialogs {
+public:
+    explicit TextsAtMessage(Dialogs& restore) : restore(restore) { SetDialogs(this); }
+    ~TextsAtMessage() override { SetDialogs(&restore); }
+
+    QStringList messages, iokzAtMessage, statusAtMessage;
+
+    void Message(const QString& text) override
+    {
+        messages << text;
+        iokzAtMessage << MainForm->IokzLabel->text();
+        statusAtMessage << MainForm->StatusDDLabel->text();
+    }
+    bool Question(const QString&) override { return false; }
+    void Error(const QString&) override {}
+    std::optional<QString> SaveFileName(QWidget*, const QString&) override { return std::nullopt; }
+    std::optional<QString> OpenFileName(QWidget*, const QString&) override { return std::nullopt; }
+    void ShowHelp(const QString&, int) override {}
+
+private:
+    Dialogs& restore;
+};
+
+class CalculationTest : public FormsTest {
+protected:
+    // A fresh start of the program for the next case of a table.
+    void Restart()
+    {
+        TearDown();
+        SetUp();
+        dialogs.messages.clear();
+        dialogs.errors.clear();
+    }
+};
+
+}  // namespace
+
+TEST_F(CalculationTest, InitialTextsGiveTheWorkedFiguresWithAPointLocale)
+{
+    LocaleScope locale(PointLocale);
+    PressStart();
+
+    EXPECT_EQ(MainForm->IokzLabel->text(), CurrentText(4027));
+    EXPECT_TRUE(MainForm->ResultMenu->isEnabled());
+    EXPECT_TRUE(MainForm->AddToReportButton->isEnabled());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_NEAR(SharedResult.Iokz, 4027.4956, 1e-4);
+
+    const std::pair<QLabel*, QString> cases[] = {
+        {ResultForm->IokzrezLabel, CurrentText(4027)},
+        {ResultForm->StLabel, QStringLiteral("Sном=250 кВ*А")},
+        {ResultForm->WindKindLabel, QStringLiteral("T/Y-0")},
+        {ResultForm->RtLabel, QStringLiteral("Rт=32.26 мОм")},
+        {ResultForm->XtLabel, QStringLiteral("Xт=80.15 мОм")},
+        {ResultForm->ZtLabel, QStringLiteral("Zт=86.40 мОм")},
+        {ResultForm->RotherLabel, QStringLiteral("Rпр=40 мОм")},
+        {ResultForm->RsumLabel, QStringLiteral("Rф-н=50.75 мОм")},
+        {ResultForm->XsumLabel, QStringLiteral("Xф-н=26.72 мОм")},
+        {ResultForm->ZsumLabel, QStringLiteral("Zф-н=57.36 мОм")},
+        {ResultForm->RLineLabel, QStringLiteral("0.00")},
+        {ResultForm->XLineLabel, QStringLiteral("0.00")},
+        {ResultForm->ZLineLabel, QStringLiteral("0.00")},
+    };
+    for (const auto& [label, text] : cases)
+        EXPECT_EQ(label->text(), text) << label->objectName().toStdString();
+    for (int n = 0; n < 6; ++n) {
+        EXPECT_EQ(ResultForm->RLineLabels[n]->text(), QStringLiteral("0.00")) << n + 1;
+        EXPECT_EQ(ResultForm->XLineLabels[n]->text(), QStringLiteral("0.00")) << n + 1;
+        EXPECT_EQ(ResultForm->ZLineLabels[n]->text(), QStringLiteral("0.00")) << n + 1;
+    }
+}
+
+TEST_F(CalculationTest, RussianLocaleWritesDecimalCommaAndNoBreakGrouping)
+{
+    LocaleScope locale(RussianLocale);
+    TypeAluminiumCable(0);
+    Type(MainForm->LengthLineEdits[0], QStringLiteral("2000"));  // 954 + 954 mOhm: needs grouping
+    PressStart();
+
+    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(' ').toStdString();
+    const QString nbsp(QChar(0x00A0));
+    EXPECT_EQ(ResultForm->RLineLabels[0]->text(), QStringLiteral("1") + nbsp + QStringLiteral("908,00"));
+    EXPECT_EQ(ResultForm->RLineLabel->text(), ResultForm->RLineLabels[0]->text());
+    EXPECT_EQ(ResultForm->RLineLabels[1]->text(), QStringLiteral("0,00"));
+    EXPECT_EQ(ResultForm->RtLabel->text(), QStringLiteral("Rт=32,26 мОм"));
+    EXPECT_EQ(ResultForm->ZtLabel->text(), QStringLiteral("Zт=86,40 мОм"));
+    EXPECT_TRUE(ResultForm->RsumLabel->text().startsWith(QStringLiteral("Rф-н=1") + nbsp));
+    // The current is a whole number written without grouping.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Ток однофазного короткого замыкания равен [0-9]+ А$"))
+                    .match(MainForm->IokzLabel->text())
+                    .hasMatch())
+        << MainForm->IokzLabel->text().toStdString();
+}
+
+TEST_F(CalculationTest, EachLineRowFeedsItsOwnResultRow)
+{
+    LocaleScope locale(PointLocale);
+    for (int n = 0; n < 6; ++n) {
+        SCOPED_TRACE(n + 1);
+        if (n > 0) {  // take the cable off the previous row
+            Type(MainForm->FfLineComboBoxes[n - 1], QStringLiteral("0"));
+            Type(MainForm->FnLineComboBoxes[n - 1], QStringLiteral("0"));
+        }
+        TypeAluminiumCable(n);
+        PressStart();
+        ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(' ').toStdString();
+        EXPECT_EQ(MainForm->IokzLabel->text(), CurrentText(1527));
+        for (int row = 0; row < 6; ++row) {
+            EXPECT_EQ(ResultForm->RLineLabels[row]->text(), row == n ? QStringLiteral("95.40") : QStringLiteral("0.00"));
+            EXPECT_EQ(ResultForm->XLineLabels[row]->text(), row == n ? QStringLiteral("12.27") : QStringLiteral("0.00"));
+            EXPECT_EQ(ResultForm->ZLineLabels[row]->text(), row == n ? QStringLiteral("96.19") : QStringLiteral("0.00"));
+        }
+        EXPECT_EQ(ResultForm->RLineLabel->text(), QStringLiteral("95.40"));
+        EXPECT_EQ(ResultForm->XLineLabel->text(), QStringLiteral("12.27"));
+    }
+}
+
+TEST_F(CalculationTest, WorkedNetworksReadEveryFieldOfTheirLines)
+{
+    LocaleScope locale(PointLocale);
+    struct Case {
+        const char* name;
+        void (*type)();
+        int amperes;
+    };
+    const Case cases[] = {
+        {"two parallel conductors", [] {
+             TypeAluminiumCable(0);
+             Type(MainForm->QuanParLineComboBoxes[0], QStringLiteral("2"));
+         },
+         2226},
+        {"copper cable and overhead line, Rпр 15", [] {
+             Type(MainForm->KindPerformLineComboBoxes[0], QStringLiteral("Кабель с ПВХ изоляцией"));
+             Type(MainForm->StuffLineComboBoxes[0], QStringLiteral("Медь"));
+             Type(MainForm->FfLineComboBoxes[0], QStringLiteral("240"));
+             Type(MainForm->FnLineComboBoxes[0], QStringLiteral("120"));
+             Type(MainForm->LengthLineEdits[0], QStringLiteral("200"));
+             Type(MainForm->KindPerformLineComboBoxes[1], QStringLiteral("Воздушная"));
+             Type(MainForm->StuffLineComboBoxes[1], QStringLiteral("Алюминий"));
+             Type(MainForm->FfLineComboBoxes[1], QStringLiteral("70"));
+             Type(MainForm->FnLineComboBoxes[1], QStringLiteral("70"));
+             Type(MainForm->LengthLineEdits[1], QStringLiteral("300"));
+             Type(MainForm->RArcEdit, QStringLiteral("15"));
+         },
+         566},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Restart();
+        c.type();
+        PressStart();
+        ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(' ').toStdString();
+        EXPECT_EQ(MainForm->IokzLabel->text(), CurrentText(c.amperes));
+    }
+}
+
+TEST_F(CalculationTest, PowerAndSchemeAreShownAsTypedAndRotherWithoutDecimals)
+{
+    LocaleScope locale(PointLocale);
+    Type(MainForm->TransPowerComboBox, QStringLiteral("$FA"));
+    Type(MainForm->RArcEdit, QStringLiteral("12.6"));
+    PressStart();
+    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(' ').toStdString();
+    EXPECT_EQ(ResultForm->StLabel->text(), QStringLiteral("Sном=$FA кВ*А"));
+    EXPECT_EQ(ResultForm->RotherLabel->text(), QStringLiteral("Rпр=13 мОм"));
+    EXPECT_DOUBLE_EQ(SharedResult.Rother, 12.6);
+}
+
+TEST_F(CalculationTest, RefusedInputShowsItsMessageThenTheFailureTexts)
+{
+    struct Case {
+        const char* name;
+        void (*type)();
+        QString message;
+    };
+    const Case cases[] = {
+        {"neutral missing on line 2", [] { Type(MainForm->FfLineComboBoxes[1], QStringLiteral("95")); },
+         QStringLiteral("Выберите сечение жилы нулевого провода линии 2")},
+        {"negative length on line 6", [] { Type(MainForm->LengthLineEdits[5], QStringLiteral("-1")); },
+         QStringLiteral("Неверная длина линии 6")},
+        {"capital Нет on line 3", [] { Type(MainForm->QuanParLineComboBoxes[2], QStringLiteral("Нет")); },
+         QStringLiteral("Неверное количество параллельных проводов линии 3")},
+        {"Rпр above 40", [] { Type(MainForm->RArcEdit, QStringLiteral("40.001")); },
+         QStringLiteral("Неверное сопротивление электрической дуги. Введите величину в диапазоне 0..40 мОм")},
+        {"unknown scheme", [] { Type(MainForm->WindKindComboBox, QStringLiteral("t/y-0")); },
+         QStringLiteral("Неправильная схема соединения обмоток трансформатора.")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Restart();
+        TextsAtMessage recorder(dialogs);
+        c.type();
+        PressStart();
+        ASSERT_EQ(recorder.messages, QStringList{c.message});
+        // The box comes first: the window still shows its earlier texts while it is open.
+        EXPECT_EQ(recorder.iokzAtMessage, QStringList{QStringLiteral("Введите исходные данные для расчета")});
+        EXPECT_EQ(MainForm->IokzLabel->text(), Failure);
+        EXPECT_EQ(MainForm->StatusDDLabel->text(), FailureStatus);
+        EXPECT_FALSE(MainForm->ResultMenu->isEnabled());
+        EXPECT_FALSE(MainForm->AddToReportButton->isEnabled());
+    }
+}
+
+TEST_F(CalculationTest, InvalidPowerSetsTheFailureTextsBeforeItsMessage)
+{
+    for (const QString& power : {QStringLiteral("250.0"), QString(), QStringLiteral("мощность")}) {
+        SCOPED_TRACE(power.toStdString());
+        Restart();
+        TextsAtMessage recorder(dialogs);
+        Type(MainForm->TransPowerComboBox, power);
+        PressStart();
+        ASSERT_EQ(recorder.messages, QStringList{QStringLiteral("Неверная мощность трансформатора")});
+        EXPECT_EQ(recorder.iokzAtMessage, QStringList{Failure});
+        EXPECT_EQ(recorder.statusAtMessage, QStringList{FailureStatus});
+    }
+}
+
+TEST_F(CalculationTest, FailureAfterSuccessKeepsTheEarlierResultButDisablesItsCommands)
+{
+    LocaleScope locale(PointLocale);
+    PressStart();
+    ASSERT_TRUE(MainForm->ResultMenu->isEnabled());
+    const QStringList resultTexts = ResultWindowTexts();
+    const double earlierCurrent = SharedResult.Iokz;
+
+    Type(MainForm->LengthLineEdits[0], QStringLiteral("12м"));
+    PressStart();
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Неверная длина линии 1")});
+    EXPECT_EQ(MainForm->IokzLabel->text(), Failure);
+    EXPECT_EQ(MainForm->StatusDDLabel->text(), FailureStatus);
+    EXPECT_FALSE(MainForm->ResultMenu->isEnabled());
+    EXPECT_FALSE(MainForm->AddToReportButton->isEnabled());
+    EXPECT_EQ(ResultWindowTexts(), resultTexts);
+    EXPECT_EQ(SharedResult.Iokz, earlierCurrent);
+
+    // And a corrected input brings both commands back.
+    Type(MainForm->LengthLineEdits[0], QStringLiteral("12"));
+    PressStart();
+    EXPECT_TRUE(MainForm->ResultMenu->isEnabled());
+    EXPECT_TRUE(MainForm->AddToReportButton->isEnabled());
+}
+
+TEST_F(CalculationTest, OverflowShowsOnlyItsErrorBox)
+{
+    struct Case {
+        const char* name;
+        bool succeedFirst;
+    };
+    for (const Case c : {Case{"before any result", false}, Case{"after a result", true}}) {
+        SCOPED_TRACE(c.name);
+        Restart();
+        if (c.succeedFirst)
+            PressStart();
+        const QString iokz = MainForm->IokzLabel->text();
+        const QString status = MainForm->StatusDDLabel->text();
+
+        Type(MainForm->LengthLineEdits[2], QStringLiteral("1e309"));
+        PressStart();
+        EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Floating point overflow.")});
+        EXPECT_TRUE(dialogs.messages.isEmpty());
+        EXPECT_EQ(MainForm->IokzLabel->text(), iokz);
+        EXPECT_EQ(MainForm->StatusDDLabel->text(), status);
+        EXPECT_FALSE(MainForm->ResultMenu->isEnabled());
+        EXPECT_FALSE(MainForm->AddToReportButton->isEnabled());
+    }
+}
+
+TEST_F(CalculationTest, ResultMenuOpensTheResultWindowOnlyAfterASuccess)
+{
+    EXPECT_FALSE(MainForm->ResultMenu->isEnabled());
+    MainForm->ResultMenu->trigger();  // a disabled command does nothing
+    EXPECT_FALSE(ResultForm->isVisible());
+
+    PressStart();
+    bool shown = false;
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (ResultForm->isVisible()) {
+            shown = true;
+            ResultForm->reject();
+        }
+    });
+    closer.start();
+    QTimer::singleShot(3000, ResultForm, [] { ResultForm->reject(); });  // never hang
+    MainForm->ResultMenu->trigger();
+    closer.stop();
+    EXPECT_TRUE(shown);
+}
