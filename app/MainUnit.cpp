@@ -220,8 +220,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 
     // Top band: the supply voltage.
     QFrame* band = AddFrame(client, "VoltageBevel", QRect(312, 1, 433, 28), QFrame::Panel, QFrame::Sunken);
-    QFont bandCaptionFont = HeadingFont();
-    AddLabel(band, QStringLiteral("Номинальное напряжение питающей сети:"), 12, 6, bandCaptionFont, Maroon);
+    AddLabel(band, QStringLiteral("Номинальное напряжение питающей сети:"), 12, 6, HeadingFont(), Maroon);
     QLabel* supplyVoltage = AddLabel(band, QStringLiteral("~380/220 В"), 0, 6, HeadingFont());
     supplyVoltage->move(band->width() - 12 - supplyVoltage->width(), 6);
 
@@ -242,7 +241,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     WindKindComboBox = AddList(transFrame, QStringLiteral("WindKindComboBox"), WindKindItems,
                                QStringLiteral("T/Y-0"), QRect(10, windRow, 93, ListHeight));
     Described(WindKindComboBox, QStringLiteral("Схема соединения обмоток"), WindKindHint);
-    const int voltageRow = rowTop + 5 * RowPitch + 40;
+    const int voltageRow = rowTop + 5 * RowPitch + 40;  // below the level of line 6
     AddCaptionLines(transFrame, {QStringLiteral("Напряжение"), QStringLiteral("низкой стороны")}, transCentre,
                     voltageRow - 22);
     AddLabel(transFrame, QStringLiteral("~ 400/230 В"), transCentre, voltageRow, HeadingFont(), Qt::black, true);
@@ -252,9 +251,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
              Qt::black, true);
     QFrame* netFrame =
         AddFrame(client, "NetBevel", QRect(NetworkFrameLeft, NetworkFrameTop, 609, 305), QFrame::Box, QFrame::Sunken);
-    // Left edge and width of each column inside the frame.
-    // The caption of the parallel-conductor column is wider than its list, so it sits a little
-    // to the right, into the gap before the section columns.
+    // Left edge and width of each column inside the frame. The caption of the parallel-conductor
+    // column is wider than its list, so it sits a little to the right, into the gap before the
+    // section columns.
     struct Column {
         int left, width, captionShift = 0;
         int centre() const { return left + width / 2 + captionShift; }

@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "ContextHelp.h"
 #include "Fonts.h"
 #include "Forms.h"
 #include "MainUnit.h"
@@ -7,6 +8,7 @@ int main(int argc, char* argv[])
 {
     TZorantApplication app(argc, argv);
     InstallFontSubstitutions();
+    InstallContextHelp();
     CreateForms();
     app.SetMainWindow(MainForm);
     MainForm->show();

@@ -367,3 +367,25 @@ TEST_F(MainWindowTest, ExitButtonClosesTheWindow)
     QTest::mouseClick(MainForm->BitBtn1, Qt::LeftButton);
     EXPECT_FALSE(MainForm->isVisible());
 }
+
+TEST_F(MainWindowTest, MovingThePointerAcrossTheWindowFollowsItsControls)
+{
+    MainForm->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
+    struct Stop {
+        QWidget* over;
+        QString hint;
+    };
+    const Stop stops[] = {
+        {MainForm->StartButton, QStringLiteral("Запуск расчета")},
+        {MainForm->DeviceGroupBox, QString()},
+        {MainForm->DDButton, QStringLiteral("Выбор аппарата защиты линии")},
+        {MainForm->LengthLineEdits[3], QStringLiteral("Введите длину линии в метрах")},
+        {MainForm->FnLineComboBoxes[0], QStringLiteral("Выберите сечение нулевой жилы из списка стандартных значений")},
+        {MainForm->StatusDDLabel, QStringLiteral("Строка состояния аппарата защиты")},
+    };
+    for (const Stop& stop : stops) {
+        QTest::mouseMove(stop.over, QPoint(4, 4));
+        EXPECT_EQ(MainForm->StatusBar1->currentMessage(), stop.hint) << stop.over->objectName().toStdString();
+    }
+}

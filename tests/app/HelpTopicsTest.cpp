@@ -1,0 +1,91 @@
+// Which help topic F1 and "Помощь" ask for in each of the program's windows.
+#include <QAction>
+#include <QTest>
+
+#include "AboutProgramUnit.h"
+#include "AskNumberUnit.h"
+#include "ContextHelp.h"
+#include "DeleteAllReportUnit.h"
+#include "DeviceDefenceUnit.h"
+#include "FormsFixture.h"
+#include "MainUnit.h"
+#include "QStringPrinter.h"
+#include "ReportUnit.h"
+#include "ResultUnit.h"
+
+namespace {
+
+class HelpTopicsTest : public FormsTest {
+protected:
+    void SetUp() override
+    {
+        FormsTest::SetUp();
+        InstallContextHelp();
+    }
+    void TearDown() override
+    {
+        SetDefaultHelpFile(QString());
+        FormsTest::TearDown();
+    }
+};
+
+struct F1Case {
+    const char* caseName;
+    QWidget* (*window)();
+    const char* control;  // nullptr: the window itself
+    QString file;         // empty: no help is asked for
+    int context;
+};
+
+const QString Help21 = QStringLiteral("help 2.1.hlp");
+const QString Help20 = QStringLiteral("help 2.0.hlp");
+
+const F1Case F1Cases[] = {
+    {"MainWindowPowerList", [] { return static_cast<QWidget*>(MainForm); }, "TransPowerComboBox", Help21, 31},
+    {"MainWindowSchemeList", [] { return static_cast<QWidget*>(MainForm); }, "WindKindComboBox", Help21, 31},
+    {"MainWindowLine4Length", [] { return static_cast<QWidget*>(MainForm); }, "LengthLine4Edit", Help21, 32},
+    {"MainWindowLine6Neutral", [] { return static_cast<QWidget*>(MainForm); }, "FnLine6ComboBox", Help21, 32},
+    {"MainWindowRArc", [] { return static_cast<QWidget*>(MainForm); }, "RArcEdit", Help21, 33},
+    {"MainWindowStartButton", [] { return static_cast<QWidget*>(MainForm); }, "StartButton", Help21, 1},
+    {"ResultWindow", [] { return static_cast<QWidget*>(ResultForm); }, "BitBtn1", Help20, 36},
+    {"DeviceWindowList", [] { return static_cast<QWidget*>(DeviceDefenceForm); }, "TokPPComboBox", Help20, 34},
+    {"DeviceWindowButton", [] { return static_cast<QWidget*>(DeviceDefenceForm); }, "OKDDBitBtn", Help20, 34},
+    {"ReportWindow", [] { return static_cast<QWidget*>(ReportForm); }, "DeleteReportButton", Help20, 35},
+    {"PointNameField", [] { return static_cast<QWidget*>(AskNumberForm); }, "NumberEdit", Help20, 35},
+    {"DeleteAllDialog", [] { return static_cast<QWidget*>(DeleteAllReportForm); }, "OKBitBtn", QString(), 0},
+    {"AboutWindow", [] { return static_cast<QWidget*>(AboutProgramForm); }, "BitBtn1", QString(), 0},
+};
+
+TEST_F(HelpTopicsTest, F1AsksForTheTopicOfTheFocusedControl)
+{
+    for (const F1Case& c : F1Cases) {
+        SCOPED_TRACE(c.caseName);
+        dialogs.helpRequests.clear();
+        QWidget* window = c.window();
+        QWidget* control = window->findChild<QWidget*>(QString::fromLatin1(c.control));
+        ASSERT_NE(control, nullptr);
+        QTest::keyClick(control, Qt::Key_F1);
+        if (c.file.isEmpty()) {
+            EXPECT_TRUE(dialogs.helpRequests.isEmpty());
+        } else {
+            ASSERT_EQ(dialogs.helpRequests.size(), 1);
+            EXPECT_EQ(dialogs.helpRequests[0].first, c.file);
+            EXPECT_EQ(dialogs.helpRequests[0].second, c.context);
+        }
+    }
+}
+
+TEST_F(HelpTopicsTest, HelpMenuShowsTopicOneOfTheMainWindowsFile)
+{
+    auto* helpMenu = MainForm->findChild<QAction*>(QStringLiteral("HelpMenu"));
+    ASSERT_NE(helpMenu, nullptr);
+    helpMenu->trigger();
+    ASSERT_EQ(dialogs.helpRequests.size(), 1);
+    EXPECT_EQ(dialogs.helpRequests[0].first, Help21);
+    EXPECT_EQ(dialogs.helpRequests[0].second, 1);
+
+    // From then on a window that names no file falls back to the default the menu set.
+    EXPECT_EQ(HelpFileFor(DeleteAllReportForm), Help20);
+}
+
+}  // namespace
