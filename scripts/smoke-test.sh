@@ -43,10 +43,11 @@ if [ "${1:-}" = "--session" ]; then
     exit 1
   fi
   echo "help shown: $(xdotool getwindowname "$help")"
-  xdotool windowfocus --sync "$help" key Escape
-  sleep 0.5
 
   # "Выход" sits at the right end of the button row, 45 pixels above the window's bottom edge.
+  # The help viewer may stay open (closing the main window ends the program), but must not
+  # cover the button: the main window is raised above it first.
+  xdotool windowraise "$main"
   eval "$(xdotool getwindowgeometry --shell "$main")"
   xdotool mousemove --window "$main" 680 $((HEIGHT - 45)) click 1
   for _ in $(seq 100); do
