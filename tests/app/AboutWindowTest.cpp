@@ -11,20 +11,7 @@
 
 namespace {
 
-class AboutWindowTest : public FormsTest {
-protected:
-    void SetUp() override
-    {
-        MapWindowsFonts();
-        FormsTest::SetUp();
-        InstallContextHelp();
-    }
-    void TearDown() override
-    {
-        SetDefaultHelpFile(QString());
-        FormsTest::TearDown();
-    }
-};
+using AboutWindowTest = HelpFormsTest;
 
 TEST_F(AboutWindowTest, NoInventedContactsAndEnterCloses)
 {

@@ -15,19 +15,7 @@
 
 namespace {
 
-class HelpTopicsTest : public FormsTest {
-protected:
-    void SetUp() override
-    {
-        FormsTest::SetUp();
-        InstallContextHelp();
-    }
-    void TearDown() override
-    {
-        SetDefaultHelpFile(QString());
-        FormsTest::TearDown();
-    }
-};
+using HelpTopicsTest = HelpFormsTest;
 
 struct F1Case {
     const char* caseName;

@@ -12,19 +12,8 @@
 
 namespace {
 
-class ResultWindowTest : public FormsTest {
+class ResultWindowTest : public HelpFormsTest {
 protected:
-    void SetUp() override
-    {
-        MapWindowsFonts();
-        FormsTest::SetUp();
-        InstallContextHelp();
-    }
-    void TearDown() override
-    {
-        SetDefaultHelpFile(QString());
-        FormsTest::TearDown();
-    }
 
     QLabel* Label(const char* name) const { return ResultForm->findChild<QLabel*>(QString::fromLatin1(name)); }
 };

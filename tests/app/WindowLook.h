@@ -1,5 +1,5 @@
-// Helpers for tests that look at a window's layout: the program's font faces mapped onto
-// installed fonts, a check that a label shows its whole text, and pictures of windows.
+// Helpers for tests that look at a window's layout: a check that a label shows its whole text,
+// and pictures of windows.
 #pragma once
 
 #include <QDir>
@@ -8,18 +8,6 @@
 #include <QLabel>
 #include <QWidget>
 #include <cstdlib>
-
-// The Windows faces the windows name, mapped as the program maps them at start; the wider
-// DejaVu Sans stands in where no metric twin exists, so a text that fits here fits there.
-inline void MapWindowsFonts()
-{
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans"));
-}
 
 // The width the label's text needs in the label's own font.
 inline int TextWidth(const QLabel* label) { return QFontMetrics(label->font()).horizontalAdvance(label->text()); }

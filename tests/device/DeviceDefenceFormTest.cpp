@@ -234,10 +234,6 @@ TEST_F(DeviceFormTest, TabOrder)
 // No caption is cut off and no control covers another or leaves its group.
 TEST_F(DeviceFormTest, NothingIsClippedOrOverlapping)
 {
-    // The program maps the Windows font names onto their metric twins; do the same here.
-    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-    form->setFont(QFont());
-    form->setFont(QFont("MS Sans Serif", 8));
 
     QList<QWidget*> groups;
     for (QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

@@ -396,9 +396,6 @@ TEST_F(ReportWindowsTest, WindowsHaveTheirFixedFramesButtonsAndNoPopUpTips)
 // Every caption and button text fits its place in the fonts the program maps the window fonts to.
 TEST_F(ReportWindowsTest, NoTextIsClipped)
 {
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    DestroyForms();
-    CreateForms();
     for (QWidget* window : std::initializer_list<QWidget*>{ReportForm, AskNumberForm, DeleteAllReportForm}) {
         window->ensurePolished();
         for (const QLabel* label : window->findChildren<QLabel*>()) {

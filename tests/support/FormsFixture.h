@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ContextHelp.h"
 #include "FakeDialogs.h"
 #include "Forms.h"
 
@@ -13,4 +14,19 @@ protected:
     void TearDown() override { DestroyForms(); }
 
     FakeDialogs dialogs;
+};
+
+// The same, with F1 answered as in the program; the default help file is forgotten after each test.
+class HelpFormsTest : public FormsTest {
+protected:
+    void SetUp() override
+    {
+        FormsTest::SetUp();
+        InstallContextHelp();
+    }
+    void TearDown() override
+    {
+        SetDefaultHelpFile(QString());
+        FormsTest::TearDown();
+    }
 };
