@@ -1,6 +1,10 @@
 // Which help topic F1 and "Помощь" ask for in each of the program's windows.
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QTest>
+#include <QUrl>
 
 #include "AboutProgramUnit.h"
 #include "AskNumberUnit.h"
@@ -8,6 +12,7 @@
 #include "DeleteAllReportUnit.h"
 #include "DeviceDefenceUnit.h"
 #include "FormsFixture.h"
+#include "HelpViewer.h"
 #include "MainUnit.h"
 #include "QStringPrinter.h"
 #include "ReportUnit.h"
@@ -74,6 +79,34 @@ TEST_F(HelpTopicsTest, HelpMenuShowsTopicOneOfTheMainWindowsFile)
 
     // From then on a window that names no file falls back to the default the menu set.
     EXPECT_EQ(HelpFileFor(DeleteAllReportForm), Help20);
+}
+
+// The help files as shipped: every topic a window asks for is there, and every link in them
+// leads to a topic that is there (topics reached by links only included).
+TEST(ShippedHelpTest, TopicsTheWindowsAskForAndEveryLinkExist)
+{
+    const QStringList folders{QStringLiteral(ZORANT_HELP_SOURCE_DIR)};
+    for (const F1Case& c : F1Cases) {
+        if (!c.file.isEmpty())
+            EXPECT_TRUE(LoadHelpTopic(c.file, c.context, folders).found) << c.caseName;
+    }
+    EXPECT_TRUE(LoadHelpTopic(Help21, 1, folders).found);
+
+    static const QRegularExpression href(QStringLiteral("href\\s*=\\s*\"([^\"]*)\""));
+    for (const QString& file : {Help21, Help20}) {
+        QFile source(QDir(folders[0]).filePath(file));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << file.toStdString();
+        const QString text = QString::fromUtf8(source.readAll());
+        int links = 0;
+        for (const QRegularExpressionMatch& link : href.globalMatch(text)) {
+            ++links;
+            const QString where = file + QStringLiteral(": ") + link.captured(1);
+            const auto target = ResolveHelpLink(QUrl(link.captured(1)), file);
+            ASSERT_TRUE(target.has_value()) << where.toStdString();
+            EXPECT_TRUE(LoadHelpTopic(target->fileName, target->context, folders).found) << where.toStdString();
+        }
+        EXPECT_GT(links, 0) << file.toStdString();
+    }
 }
 
 }  // namespace
