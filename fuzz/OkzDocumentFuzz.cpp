@@ -6,6 +6,7 @@
 // 384 bytes per byte read).
 #include <malloc.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
@@ -47,7 +48,8 @@ void Release(void* block) noexcept
 
 // The budget of one read: a fixed multiple of the document's size (cells decoded from code page
 // 1251 take up to twice their bytes, plus string and line overhead), plus the row table of the
-// largest report the reader takes, which a short document of many empty lines may fill.
+// largest report the reader takes, which a short document of many empty lines may fill. A reader
+// that made the rows of 120,000 bare line ends (46 MB) exceeds it.
 constexpr std::size_t BytesPerDocumentByte = 8;
 constexpr std::size_t RowTableAllowance = OkzDocumentLineLimit * sizeof(ReportRow) + (1u << 20);
 
@@ -85,14 +87,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(readCost <= BytesPerDocumentByte * size + RowTableAllowance);
 
     FUZZ_CHECK(!read.tooLong || read.lines.empty());
-    ReportRows expected = read.lines;
-    while (!expected.empty() && !HoldsText(expected.back()))
-        expected.pop_back();
+    auto expectedEnd = read.lines.end();
+    while (expectedEnd != read.lines.begin() && !HoldsText(*(expectedEnd - 1)))
+        --expectedEnd;
 
     const std::string written = WriteOkzDocument(read.lines);
     const OkzDocumentContents reread = ReadOkzDocument(written);
     FUZZ_CHECK(!reread.damaged);
-    FUZZ_CHECK(reread.lines == expected);
+    FUZZ_CHECK(std::equal(reread.lines.begin(), reread.lines.end(), read.lines.begin(), expectedEnd));
     FUZZ_CHECK(WriteOkzDocument(reread.lines) == written);
     return 0;
 }
