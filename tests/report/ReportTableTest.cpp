@@ -125,27 +125,6 @@ TEST(ReportTable, PointRowHoldsTheFiguresAsTheColumnsWriteThem)
     EXPECT_EQ(big[10], "62,5");
 }
 
-TEST(ReportTable, SeparatorsThatCodePage1251LacksAreReplacedForTheDocument)
-{
-    struct Case {
-        NumberSeparators regional;
-        NumberSeparators document;
-    };
-    const Case cases[] = {
-        {{",", "\u202F"}, {",", "\u00A0"}},       // narrow no-break space
-        {{",", "\u2009"}, {",", "\u00A0"}},       // thin space
-        {{"\u066B", "\u066C"}, {",", "\u00A0"}},  // Arabic decimal and group signs
-        {{"\u066B", ","}, {".", ","}},             // a comma already groups
-        {{",", " "}, {",", " "}},                   // kept as they are
-        {{".", "\u2019"}, {".", "\u2019"}},
-    };
-    for (const Case& c : cases) {
-        const NumberSeparators mapped = DocumentSeparators(c.regional);
-        EXPECT_EQ(mapped.decimal, c.document.decimal) << c.regional.decimal << c.regional.group;
-        EXPECT_EQ(mapped.group, c.document.group) << c.regional.decimal << c.regional.group;
-    }
-}
-
 TEST(ReportTable, PointRowCarriesNoDeviceMarksAndTheTripTimeAsItIs)
 {
     const ShortCircuitResult result;
