@@ -50,15 +50,41 @@ ReportRow CutLine(std::string_view line, bool& passes)
 
 }  // namespace
 
+void OkzLineCounter::Feed(std::string_view bytes)
+{
+    if (dataEnded_)
+        return;
+    if (const auto end = bytes.find(EndOfData); end != std::string_view::npos) {
+        bytes = bytes.substr(0, end);
+        dataEnded_ = true;
+    }
+    std::size_t lineStart = 0;
+    for (std::size_t lf = bytes.find(LF); lf != std::string_view::npos; lf = bytes.find(LF, lineStart)) {
+        ++endedLines_;
+        openLineHasText_ = false;
+        lineStart = lf + 1;
+    }
+    if (bytes.find_first_not_of(CR, lineStart) != std::string_view::npos)
+        openLineHasText_ = true;
+}
+
 OkzDocumentContents ReadOkzDocument(std::string_view bytes)
 {
+    OkzDocumentContents contents;
+    // Counted before any row is made, so that a document of bare line ends costs nothing.
+    OkzLineCounter counter;
+    counter.Feed(bytes);
+    if (counter.Lines() > OkzDocumentLineLimit) {
+        contents.tooLong = true;
+        return contents;
+    }
+    contents.lines.reserve(counter.Lines());
+
     // Byte 26 ends the data.
     const auto end = bytes.find(EndOfData);
     if (end != std::string_view::npos)
         bytes = bytes.substr(0, end);
 
-    OkzDocumentContents contents;
-    contents.lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), LF)) + 1);
     auto takeLine = [&contents](std::string_view line) {
         bool passes = true;
         contents.lines.push_back(CutLine(line, passes));

@@ -3,6 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "Dialogs.h"
 #include "OkzDocument.h"
@@ -13,6 +19,10 @@ namespace {
 const QString OverwriteQuestion = QStringLiteral("Такой файл уже существует. Переписать файл?");
 const QString DamagedQuestion = QStringLiteral("Формат файла поврежден. Продолжить загрузку данных?");
 const QString TooLargeMessage = QStringLiteral("Файл слишком велик для документа отчета (более 64 МБ).");
+
+const QString TooManyLinesMessage =
+    QStringLiteral("Файл содержит слишком много строк для отчета (более 100\u00A0000).");
+const QString NotAFileMessage = QStringLiteral("Документ отчета можно загрузить только из обычного файла.");
 
 // Writes the whole document to a temporary file beside `fileName` and puts it in place only when
 // everything was written.
@@ -25,12 +35,20 @@ bool WriteDocumentFile(const QString& fileName, const std::string& document)
         CurrentDialogs().Error(file.errorString());
         return false;
     }
-    const auto size = static_cast<qint64>(document.size());
-    if (file.write(document.data(), size) != size) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        CurrentDialogs().Error(reason);
-        return false;
+    // A write that fills the disk part-way returns the bytes that fitted and records no error;
+    // only writing the rest brings the system's reason (a full disk, a size limit).
+    const char* rest = document.data();
+    auto left = static_cast<qint64>(document.size());
+    while (left > 0) {
+        const qint64 written = file.write(rest, left);
+        if (written <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            CurrentDialogs().Error(reason);
+            return false;
+        }
+        rest += written;
+        left -= written;
     }
     if (!file.commit()) {
         CurrentDialogs().Error(file.errorString());
@@ -39,29 +57,71 @@ bool WriteDocumentFile(const QString& fileName, const std::string& document)
     return true;
 }
 
-// The whole contents of `fileName`, or nothing after an error box.
+// Opens `fileName` for reading when it is a regular file. A FIFO, a device or a folder is refused
+// without blocking: the open itself does not wait for a writer, and the type is checked on the
+// opened descriptor, so the file cannot be swapped in between.
+bool OpenRegularFile(const QString& fileName, QFile& file, qint64& size)
+{
+    const int fd = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        CurrentDialogs().Error(qt_error_string(errno));
+        return false;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        CurrentDialogs().Error(NotAFileMessage);
+        return false;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        CurrentDialogs().Error(file.errorString());
+        return false;
+    }
+    size = static_cast<qint64>(status.st_size);
+    return true;
+}
+
+// The whole contents of `fileName`, or nothing after an error box. Read piece by piece, counting
+// the lines, so that a document too large or of too many lines is refused before it is held whole.
 std::optional<std::string> ReadDocumentFile(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        CurrentDialogs().Error(file.errorString());
+    QFile file;
+    qint64 size = 0;
+    if (!OpenRegularFile(fileName, file, size))
         return std::nullopt;
-    }
-    if (file.size() > OkzDocumentSizeLimit) {
+    if (size > OkzDocumentSizeLimit) {
         CurrentDialogs().Error(TooLargeMessage);
         return std::nullopt;
     }
-    // A device may report a size of 0 and still deliver endless data: read one byte beyond the limit.
-    const QByteArray bytes = file.read(OkzDocumentSizeLimit + 1);
-    if (file.error() != QFileDevice::NoError) {
-        CurrentDialogs().Error(file.errorString());
-        return std::nullopt;
+
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(size));
+    OkzLineCounter counter;
+    std::string piece(1 << 20, '\0');
+    // The file may have grown since its size was taken: read one byte beyond the limit at most.
+    for (;;) {
+        const qint64 room = OkzDocumentSizeLimit + 1 - static_cast<qint64>(bytes.size());
+        const qint64 got = file.read(piece.data(), std::min(room, static_cast<qint64>(piece.size())));
+        if (got < 0) {
+            CurrentDialogs().Error(file.errorString());
+            return std::nullopt;
+        }
+        if (got == 0)
+            break;
+        const std::string_view read(piece.data(), static_cast<std::size_t>(got));
+        counter.Feed(read);
+        if (counter.Lines() > OkzDocumentLineLimit) {
+            CurrentDialogs().Error(TooManyLinesMessage);
+            return std::nullopt;
+        }
+        bytes += read;
+        if (static_cast<qint64>(bytes.size()) > OkzDocumentSizeLimit) {
+            CurrentDialogs().Error(TooLargeMessage);
+            return std::nullopt;
+        }
     }
-    if (bytes.size() > OkzDocumentSizeLimit) {
-        CurrentDialogs().Error(TooLargeMessage);
-        return std::nullopt;
-    }
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return bytes;
 }
 
 }  // namespace
@@ -101,6 +161,10 @@ std::optional<ReportRows> LoadReportDocument(QWidget* parent, QString& lastName)
         if (!bytes)
             return std::nullopt;
         OkzDocumentContents contents = ReadOkzDocument(*bytes);
+        if (contents.tooLong) {  // ReadDocumentFile refuses such a document already, while reading it
+            CurrentDialogs().Error(TooManyLinesMessage);
+            return std::nullopt;
+        }
         if (contents.damaged && !CurrentDialogs().Question(DamagedQuestion))
             continue;
         return ReportFromLines(std::move(contents.lines));

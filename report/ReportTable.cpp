@@ -64,9 +64,20 @@ std::optional<std::string> CheckPointName(const ReportRows& rows, const std::str
     return std::nullopt;
 }
 
-ReportRow MakePointRow(const std::string& name, const ShortCircuitResult& result, double tokSR,
-                       const std::string& tripTime, const NumberSeparators& separators)
+NumberSeparators DocumentSeparators(const NumberSeparators& regional)
 {
+    NumberSeparators mapped = regional;
+    if (!FitsCp1251(mapped.group))
+        mapped.group = "\u00A0";
+    if (!FitsCp1251(mapped.decimal))
+        mapped.decimal = mapped.group == "," ? "." : ",";
+    return mapped;
+}
+
+ReportRow MakePointRow(const std::string& name, const ShortCircuitResult& result, double tokSR,
+                       const std::string& tripTime, const NumberSeparators& regional)
+{
+    const NumberSeparators separators = DocumentSeparators(regional);
     // The transformer's figures are divided before rounding: the loop takes a third of them.
     return ReportRow{
         name,

@@ -23,8 +23,15 @@ int InsertionRow(const ReportRows& rows);
 // Why `name` cannot name a new point in `rows` (the message for the user), or nothing when it can.
 std::optional<std::string> CheckPointName(const ReportRows& rows, const std::string& name);
 
+// The separators a report row is written with: the regional ones where code page 1251 has them.
+// A group separator it lacks (the narrow no-break space of French, the Arabic one) becomes the
+// no-break space U+00A0; a decimal sign it lacks becomes "," (or "." when "," groups), so that the
+// document keeps every number as it reads.
+NumberSeparators DocumentSeparators(const NumberSeparators& regional);
+
 // The row of a new point: its name and the figures as they stand now. `tokSR` <= 0 means no
-// protective device; `tripTime` is copied as it is.
+// protective device; `tripTime` is copied as it is. The figures are written with
+// DocumentSeparators(separators).
 ReportRow MakePointRow(const std::string& name, const ShortCircuitResult& result, double tokSR,
                        const std::string& tripTime, const NumberSeparators& separators);
 

@@ -170,3 +170,36 @@ TEST(OkzDocument, EveryByteValueSurvivesReadAndWrite)
     ASSERT_EQ(read.lines.size(), 2u);
     EXPECT_EQ(WriteOkzDocument(read.lines), document);
 }
+
+// A document of more lines than a report holds is refused before any row is made; lines are
+// counted as the reader splits them, also when the counter gets the bytes in pieces.
+TEST(OkzDocument, LinesAreCountedByTheReaderRulesAndTooManyAreRefused)
+{
+    const std::size_t limit = OkzDocumentLineLimit;
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::size_t lines;
+    };
+    const Case cases[] = {
+        {"line ends at the limit", std::string(limit, '\n'), limit},
+        {"one line end more", std::string(limit + 1, '\n'), limit + 1},
+        {"a last line without line end counts", std::string(limit, '\n') + "|a|", limit + 1},
+        {"CRs alone after the last line end make no line", std::string(limit, '\n') + "\r\r", limit},
+        {"CRs end no line", std::string(2 * limit, '\r') + std::string(limit + 1, '\n'), limit + 1},
+        {"nothing after byte 26 counts", std::string(limit, '\n') + "\x1A" + std::string(10, '\n'), limit},
+    };
+    for (const Case& c : cases) {
+        OkzLineCounter whole;
+        whole.Feed(c.bytes);
+        EXPECT_EQ(whole.Lines(), c.lines) << c.name;
+        OkzLineCounter pieces;
+        for (std::size_t at = 0; at < c.bytes.size(); at += 7)
+            pieces.Feed(std::string_view(c.bytes).substr(at, 7));
+        EXPECT_EQ(pieces.Lines(), c.lines) << c.name;
+
+        const OkzDocumentContents read = ReadOkzDocument(c.bytes);
+        EXPECT_EQ(read.tooLong, c.lines > limit) << c.name;
+        EXPECT_EQ(read.lines.size(), c.lines > limit ? 0 : c.lines) << c.name;
+    }
+}

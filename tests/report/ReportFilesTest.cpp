@@ -2,20 +2,26 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "FakeDialogs.h"
 #include "OkzDocument.h"
 #include "ReportFiles.h"
+#include "RegionalSettings.h"
 #include "ReportTable.h"
 
 namespace {
 
 const QString Overwrite = QStringLiteral("Такой файл уже существует. Переписать файл?");
 const QString Damaged = QStringLiteral("Формат файла поврежден. Продолжить загрузку данных?");
+const QString TooManyLines = QStringLiteral("Файл содержит слишком много строк для отчета (более 100\u00A0000).");
 
 ReportRows NamedRows(int count)
 {
@@ -181,6 +187,71 @@ TEST_F(ReportFilesTest, DocumentsOver64MiBAreRefusedUnread)
     EXPECT_TRUE(dialogs.questions.isEmpty());
 }
 
+// A document of bare line ends would make a row of 12 cells per byte: beyond the line limit it is
+// refused while being read.
+TEST_F(ReportFilesTest, DocumentsOfTooManyLinesAreRefusedWhileRead)
+{
+    for (const std::size_t lineEnds : {OkzDocumentLineLimit + 1, std::size_t{10'000'000}}) {
+        Put(Path("line-ends.okz"), QByteArray(static_cast<qsizetype>(lineEnds), '\n'));
+        dialogs.openNames = {Path("line-ends.okz")};
+        dialogs.errors.clear();
+        EXPECT_EQ(LoadReportDocument(nullptr, lastOpen), std::nullopt) << lineEnds;
+        EXPECT_EQ(dialogs.errors, QStringList({TooManyLines})) << lineEnds;
+        EXPECT_TRUE(dialogs.questions.isEmpty());
+    }
+}
+
+// A FIFO would block the open until some writer came, a device could deliver data for ever.
+TEST_F(ReportFilesTest, OnlyRegularFilesAreLoaded)
+{
+    const QString notAFile = QStringLiteral("Документ отчета можно загрузить только из обычного файла.");
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path("fifo.okz")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.okz")));
+    ASSERT_TRUE(QFile::link(Path("fifo.okz"), Path("link.okz")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), Path("zero.okz")));
+    dialogs.openNames = {Path("fifo.okz"), Path("link.okz"), Path("folder.okz"), Path("zero.okz")};
+    alarm(10);  // a blocked open or an endless read ends the test instead of hanging it
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(LoadReportDocument(nullptr, lastOpen), std::nullopt) << i;
+    alarm(0);
+    EXPECT_EQ(dialogs.errors, QStringList({notAFile, notAFile, notAFile, notAFile}));
+}
+
+// Under a locale whose separators code page 1251 lacks, a new point's figures still reach the
+// document and come back as the same numbers.
+TEST_F(ReportFilesTest, PointFiguresMadeUnderAnyLocaleComeBackFromTheDocument)
+{
+    const QLocale previous;
+    ShortCircuitResult result;
+    result.Rt = 3 * 1234.5671;
+    result.Iokz = 12345.4;
+    struct Case {
+        const char* locale;
+        const char* grouped;  // Rt / 3
+        const char* tripCurrent;
+    };
+    const Case cases[] = {
+        {"fr_FR", "1\u00A0234,57", "1234,5"},  // U+202F groups
+        {"ar_EG", "1\u00A0234,57", "1234,5"},  // U+066C groups, U+066B is the decimal sign
+        {"en_US", "1,234.57", "1234.5"},
+    };
+    for (const Case& c : cases) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+        ReportRows rows = EmptyReport();
+        AddPointRow(rows, MakePointRow("К-1", result, 1234.5, "Тср < 5 с", RegionalSeparators()));
+        EXPECT_EQ(rows[0][1], c.grouped) << c.locale;
+        EXPECT_EQ(rows[0][10], c.tripCurrent) << c.locale;
+
+        dialogs.saveNames = {Path("locale.okz")};
+        dialogs.answers = {true};
+        dialogs.openNames = {Path("locale.okz")};
+        ASSERT_TRUE(SaveReportDocument(nullptr, rows, lastSave)) << c.locale;
+        EXPECT_EQ(LoadReportDocument(nullptr, lastOpen), rows) << c.locale;
+    }
+    QLocale::setDefault(previous);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
 // A save that fails part-way leaves the document that was there untouched, and no stray files.
 TEST_F(ReportFilesTest, FailedSaveKeepsTheOldDocument)
 {
@@ -202,7 +273,8 @@ TEST_F(ReportFilesTest, FailedSaveKeepsTheOldDocument)
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(saved1);
-    EXPECT_EQ(dialogs.errors.size(), 1);
+    // The system's own reason for the short write, as for a full disk, not "Unknown error".
+    EXPECT_EQ(dialogs.errors, QStringList({QString::fromLocal8Bit(std::strerror(EFBIG))}));
     EXPECT_EQ(Contents(Path("kept.okz")), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("kept.okz")}));
 }
