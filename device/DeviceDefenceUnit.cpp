@@ -155,10 +155,11 @@ TDeviceDefenceForm::TDeviceDefenceForm(QWidget* parent) : QDialog(parent)
 
     OKDDBitBtn = MakeButton(this, "OKDDBitBtn", QStringLiteral("Да"), QStringLiteral("Подтверждение ввода данных"),
                             QStyle::SP_DialogOkButton, 80, 276);
-    BitBtn3 = MakeButton(this, "BitBtn3", QStringLiteral("Сброс"), QStringLiteral("Сброс ввода данных"),
-                         QStyle::SP_DialogResetButton, 193, 276);
+    // Left to right "Да", "Отмена", "Сброс"; the tab order below visits "Сброс" before "Отмена".
     BitBtn2 = MakeButton(this, "BitBtn2", QStringLiteral("Отмена"), QStringLiteral("Отмена ввода данных"),
-                         QStyle::SP_DialogCancelButton, 306, 276);
+                         QStyle::SP_DialogCancelButton, 193, 276);
+    BitBtn3 = MakeButton(this, "BitBtn3", QStringLiteral("Сброс"), QStringLiteral("Сброс ввода данных"),
+                         QStyle::SP_DialogResetButton, 306, 276);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));

@@ -216,8 +216,14 @@ TEST_F(DeviceFormTest, RadioButtonsSwitchTheEnabledGroupOnly)
     EXPECT_EQ(DeviceSettings.TypeDD, 0);
 }
 
-TEST_F(DeviceFormTest, TabOrder)
+TEST_F(DeviceFormTest, ButtonsStandDaOtmenaSbrosAndTabVisitsSbrosFirst)
 {
+    const QList<QPushButton*> row{form->OKDDBitBtn, form->BitBtn2, form->BitBtn3};
+    for (int i = 0; i + 1 < row.size(); ++i) {
+        EXPECT_LT(row[i]->geometry().right(), row[i + 1]->x()) << row[i]->text().toStdString();
+        EXPECT_EQ(row[i]->y(), row[i + 1]->y());
+    }
+
     const QStringList expected{"AVRadioButton", "TokAVnomComboBox", "TokNRComboBox",  "TokNRCheckBox", "KZAVComboBox",
                                "PPRadioButton", "TypePPComboBox",   "TokPPComboBox",  "KZPPComboBox",  "TimePPComboBox",
                                "OKDDBitBtn",    "BitBtn3",          "BitBtn2"};
