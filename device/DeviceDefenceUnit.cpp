@@ -251,15 +251,9 @@ void TDeviceDefenceForm::OKDDBitBtnClick()
     inputs.fuseFactor = KZPPComboBox->currentText();
     inputs.fuseTime = TimePPComboBox->currentText();
 
+    // A refusal changes nothing: the record, the result window and the status lines stay as they
+    // were, and the window keeps what the user typed.
     const DeviceConfirmation outcome = ConfirmDevice(inputs, DeviceSettings, RegionalSeparators());
-    DeviceSettings = outcome.settings;
-    if (ResultForm != nullptr) {
-        SetText(ResultForm->TypeDDLabel, outcome.labels.typeDD);
-        SetText(ResultForm->ToknomLabel, outcome.labels.toknom);
-        SetText(ResultForm->KZLabel, outcome.labels.kz);
-        SetText(ResultForm->TokSRLabel, outcome.labels.tokSR);
-    }
-
     switch (outcome.refusal) {
     case DeviceConfirmation::Refusal::Message:
         CurrentDialogs().Message(outcome.refusalText);
@@ -269,6 +263,14 @@ void TDeviceDefenceForm::OKDDBitBtnClick()
         return;
     case DeviceConfirmation::Refusal::None:
         break;
+    }
+
+    DeviceSettings = outcome.settings;
+    if (ResultForm != nullptr) {
+        SetText(ResultForm->TypeDDLabel, outcome.labels.typeDD);
+        SetText(ResultForm->ToknomLabel, outcome.labels.toknom);
+        SetText(ResultForm->KZLabel, outcome.labels.kz);
+        SetText(ResultForm->TokSRLabel, outcome.labels.tokSR);
     }
     AlertDeviceDefence();
     accept();
