@@ -2,14 +2,19 @@
 // closing the main window ends the event loop.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QFont>
 #include <QFontInfo>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <stdexcept>
 
 #include "QStringPrinter.h"
 #include "Application.h"
+#include "Dialogs.h"
 #include "FakeDialogs.h"
 
 namespace {
@@ -37,6 +42,31 @@ const FullStopCase FullStopCases[] = {
 };
 
 TZorantApplication* App() { return static_cast<TZorantApplication*>(QCoreApplication::instance()); }
+
+// Runs `open`, which shows a modal window, hands that window to `inspect` once it is up, then
+// closes it by Esc. A window that does not come within 3 s fails the test instead of hanging it.
+void WithModal(const std::function<void()>& open, const std::function<void(QWidget*)>& inspect)
+{
+    QTimer poll;
+    poll.setInterval(10);
+    const QDeadlineTimer deadline(3000);
+    bool seen = false;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && !seen) {
+            seen = true;
+            inspect(modal);
+            QTest::keyClick(modal, Qt::Key_Escape);
+        } else if (!seen && deadline.hasExpired()) {
+            poll.stop();
+            ADD_FAILURE() << "no modal window came";
+        }
+    });
+    poll.start();
+    open();
+    poll.stop();
+    EXPECT_TRUE(seen);
+}
 
 }  // namespace
 
@@ -81,6 +111,32 @@ TEST(ApplicationTest, ClosingTheMainWindowEndsTheEventLoop)
     App()->SetMainWindow(nullptr);
     EXPECT_EQ(code, 0);
     EXPECT_FALSE(mainWindow.isVisible());
+}
+
+// The boxes stand in the middle of the screen even when the window they belong to is in a corner.
+TEST(DialogsTest, MessageBoxesAreCentredOnTheScreen)
+{
+    QWidget window;
+    window.setGeometry(0, 0, 300, 200);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QPoint middle = window.screen()->availableGeometry().center();
+    ASSERT_GT((window.frameGeometry().center() - middle).manhattanLength(), 100);
+
+    const std::pair<const char*, std::function<void()>> boxes[] = {
+        {"message", [] { CurrentDialogs().Message(QStringLiteral("Сообщение")); }},
+        {"question", [] { EXPECT_FALSE(CurrentDialogs().Question(QStringLiteral("Вопрос?"))); }},
+        {"error", [] { CurrentDialogs().Error(QStringLiteral("Ошибка.")); }},
+    };
+    for (const auto& [name, open] : boxes) {
+        SCOPED_TRACE(name);
+        QApplication::setActiveWindow(&window);
+        WithModal(open, [&](QWidget* box) {
+            EXPECT_EQ(box->parentWidget(), &window);
+            EXPECT_LE((box->frameGeometry().center() - middle).manhattanLength(), 2);
+        });
+    }
 }
 
 TEST(FontsTest, WindowsFacesResolveToInstalledFacesOfLikeWidths)
