@@ -2,8 +2,16 @@
 // closing the main window ends the event loop.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTranslator>
 #include <QFont>
 #include <QFontInfo>
 #include <QScreen>
@@ -14,8 +22,16 @@
 
 #include "QStringPrinter.h"
 #include "Application.h"
+#include "AboutProgramUnit.h"
+#include "AskNumberUnit.h"
+#include "DeleteAllReportUnit.h"
+#include "DeviceDefenceUnit.h"
 #include "Dialogs.h"
 #include "FakeDialogs.h"
+#include "Forms.h"
+#include "MainUnit.h"
+#include "ReportUnit.h"
+#include "ResultUnit.h"
 
 namespace {
 
@@ -137,6 +153,55 @@ TEST(DialogsTest, MessageBoxesAreCentredOnTheScreen)
             EXPECT_LE((box->frameGeometry().center() - middle).manhattanLength(), 2);
         });
     }
+}
+
+// Every text the program's windows show: titles, buttons, labels, group and tab names, menu items.
+QStringList WindowTexts()
+{
+    QStringList texts;
+    for (QWidget* window : std::initializer_list<QWidget*>{MainForm, ResultForm, DeviceDefenceForm, AskNumberForm,
+                                                          ReportForm, DeleteAllReportForm, AboutProgramForm}) {
+        texts << window->windowTitle();
+        for (const QWidget* child : window->findChildren<QWidget*>()) {
+            if (const auto* button = qobject_cast<const QAbstractButton*>(child))
+                texts << button->text();
+            else if (const auto* label = qobject_cast<const QLabel*>(child))
+                texts << label->text();
+            else if (const auto* group = qobject_cast<const QGroupBox*>(child))
+                texts << group->title();
+            else if (const auto* tabs = qobject_cast<const QTabWidget*>(child))
+                for (int i = 0; i < tabs->count(); ++i)
+                    texts << tabs->tabText(i);
+        }
+        for (const QAction* action : window->findChildren<QAction*>())
+            texts << action->text();
+    }
+    return texts;
+}
+
+// Under a Russian locale Qt's own buttons speak Russian, while every caption of the program,
+// the delete-all dialog's "Cancel" among them, stays letter for letter.
+TEST(TranslationsTest, RussianLocaleTranslatesOnlyQtsOwnTexts)
+{
+    EXPECT_EQ(InstallToolkitTranslations(QLocale(QLocale::English, QLocale::UnitedStates)), nullptr);
+    CreateForms();
+    const QStringList fixed = WindowTexts();
+    DestroyForms();
+
+    QTranslator* russian = InstallToolkitTranslations(QLocale(QLocale::Russian, QLocale::Russia));
+    ASSERT_NE(russian, nullptr) << "qtbase_ru.qm of qt6-translations-l10n is missing";
+    const QDialogButtonBox standard(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    const QString standardCancel = standard.button(QDialogButtonBox::Cancel)->text();
+    CreateForms();
+    const QStringList shown = WindowTexts();
+    const QString deleteAllCancel = DeleteAllReportForm->CancelBitBtn->text();
+    DestroyForms();
+    QCoreApplication::removeTranslator(russian);
+    delete russian;
+
+    EXPECT_EQ(standardCancel, QStringLiteral("Отмена"));
+    EXPECT_EQ(deleteAllCancel, QStringLiteral("Cancel"));
+    EXPECT_EQ(shown, fixed);
 }
 
 TEST(FontsTest, WindowsFacesResolveToInstalledFacesOfLikeWidths)
