@@ -1,8 +1,11 @@
 #include "Application.h"
 
 #include <QEvent>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QWidget>
 #include <exception>
+#include <memory>
 
 #include "Dialogs.h"
 
@@ -33,4 +36,17 @@ bool TZorantApplication::notify(QObject* receiver, QEvent* event)
         CurrentDialogs().Error(ErrorBoxText(QStringLiteral("Непредвиденная ошибка")));
     }
     return false;
+}
+
+QTranslator* InstallToolkitTranslations(const QLocale& locale)
+{
+    if (locale.language() != QLocale::Russian)
+        return nullptr;
+    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+    // Debian's qt6-translations-l10n puts qtbase_ru.qm there; without it Qt simply stays English.
+    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    QCoreApplication::installTranslator(translator.get());
+    return translator.release();
 }

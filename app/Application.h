@@ -3,8 +3,11 @@
 #pragma once
 
 #include <QApplication>
+#include <QLocale>
 #include <QPointer>
 #include <QWidget>
+
+class QTranslator;
 
 class TZorantApplication : public QApplication {
     Q_OBJECT
@@ -23,3 +26,8 @@ private:
 // The text of the error box for an error whose own text is `message`: a full stop is appended
 // when the last character comes after "." in character code order.
 QString ErrorBoxText(const QString& message);
+
+// Puts Qt's own Russian texts (file dialogs, the standard buttons of message boxes) in place when
+// `locale` speaks Russian; the program's own captions are fixed texts and stay as they are.
+// Returns the translator, owned by the application, or nullptr when none was installed.
+QTranslator* InstallToolkitTranslations(const QLocale& locale = QLocale::system());

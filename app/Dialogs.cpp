@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "HelpViewer.h"
 
@@ -10,27 +11,46 @@ namespace {
 
 const QString DocumentFilter = QStringLiteral("Документ Зорант (*.okz)");
 
+// A message box of the program: captioned with the application's title and centred on the
+// screen, not over the window it belongs to (which stays its parent, so it stays on top of it).
+class ProgramMessageBox final : public QMessageBox {
+public:
+    ProgramMessageBox(Icon icon, const QString& text, StandardButtons buttons)
+        : QMessageBox(icon, QApplication::applicationName(), text, buttons, QApplication::activeWindow())
+    {
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        // The box takes its final size here, so it is centred after that.
+        QMessageBox::showEvent(event);
+        if (const QScreen* shown = screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(shown->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+};
+
 class RealDialogs final : public Dialogs {
 public:
     void Message(const QString& text) override
     {
-        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
-                        QApplication::activeWindow());
+        ProgramMessageBox box(QMessageBox::NoIcon, text, QMessageBox::Ok);
         box.exec();
     }
 
     bool Question(const QString& text) override
     {
-        QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text,
-                        QMessageBox::Ok | QMessageBox::Cancel, QApplication::activeWindow());
+        ProgramMessageBox box(QMessageBox::Warning, text, QMessageBox::Ok | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
         return box.exec() == QMessageBox::Ok;
     }
 
     void Error(const QString& text) override
     {
-        QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
-                        QApplication::activeWindow());
+        ProgramMessageBox box(QMessageBox::Critical, text, QMessageBox::Ok);
         box.exec();
     }
 

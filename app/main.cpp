@@ -7,6 +7,7 @@
 int main(int argc, char* argv[])
 {
     TZorantApplication app(argc, argv);
+    InstallToolkitTranslations();
     InstallFontSubstitutions();
     InstallContextHelp();
     CreateForms();

@@ -155,10 +155,11 @@ TDeviceDefenceForm::TDeviceDefenceForm(QWidget* parent) : QDialog(parent)
 
     OKDDBitBtn = MakeButton(this, "OKDDBitBtn", QStringLiteral("Да"), QStringLiteral("Подтверждение ввода данных"),
                             QStyle::SP_DialogOkButton, 80, 276);
-    BitBtn3 = MakeButton(this, "BitBtn3", QStringLiteral("Сброс"), QStringLiteral("Сброс ввода данных"),
-                         QStyle::SP_DialogResetButton, 193, 276);
+    // Left to right "Да", "Отмена", "Сброс"; the tab order below visits "Сброс" before "Отмена".
     BitBtn2 = MakeButton(this, "BitBtn2", QStringLiteral("Отмена"), QStringLiteral("Отмена ввода данных"),
-                         QStyle::SP_DialogCancelButton, 306, 276);
+                         QStyle::SP_DialogCancelButton, 193, 276);
+    BitBtn3 = MakeButton(this, "BitBtn3", QStringLiteral("Сброс"), QStringLiteral("Сброс ввода данных"),
+                         QStyle::SP_DialogResetButton, 306, 276);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -250,15 +251,9 @@ void TDeviceDefenceForm::OKDDBitBtnClick()
     inputs.fuseFactor = KZPPComboBox->currentText();
     inputs.fuseTime = TimePPComboBox->currentText();
 
+    // A refusal changes nothing: the record, the result window and the status lines stay as they
+    // were, and the window keeps what the user typed.
     const DeviceConfirmation outcome = ConfirmDevice(inputs, DeviceSettings, RegionalSeparators());
-    DeviceSettings = outcome.settings;
-    if (ResultForm != nullptr) {
-        SetText(ResultForm->TypeDDLabel, outcome.labels.typeDD);
-        SetText(ResultForm->ToknomLabel, outcome.labels.toknom);
-        SetText(ResultForm->KZLabel, outcome.labels.kz);
-        SetText(ResultForm->TokSRLabel, outcome.labels.tokSR);
-    }
-
     switch (outcome.refusal) {
     case DeviceConfirmation::Refusal::Message:
         CurrentDialogs().Message(outcome.refusalText);
@@ -268,6 +263,14 @@ void TDeviceDefenceForm::OKDDBitBtnClick()
         return;
     case DeviceConfirmation::Refusal::None:
         break;
+    }
+
+    DeviceSettings = outcome.settings;
+    if (ResultForm != nullptr) {
+        SetText(ResultForm->TypeDDLabel, outcome.labels.typeDD);
+        SetText(ResultForm->ToknomLabel, outcome.labels.toknom);
+        SetText(ResultForm->KZLabel, outcome.labels.kz);
+        SetText(ResultForm->TokSRLabel, outcome.labels.tokSR);
     }
     AlertDeviceDefence();
     accept();

@@ -172,8 +172,6 @@ void ConfirmFuse(const DeviceInputs& in, const NumberSeparators& separators, Dev
     }
 
     if (s.TypePP == 0) {
-        // The trip current of the earlier device no longer applies: from now on there is none.
-        s.TokSR = 0;
         reader.Refuse(QStringLiteral("Неправильно указан тип предохранителя"));
         return;
     }
@@ -307,6 +305,11 @@ DeviceConfirmation ConfirmDevice(const DeviceInputs& inputs, const ProtectiveDev
         ConfirmBreaker(inputs, separators, outcome);
     else
         ConfirmFuse(inputs, separators, outcome);
+    // All or nothing: a refused device must never be shown, or judged, with parts of another.
+    if (!outcome.Confirmed()) {
+        outcome.settings = current;
+        outcome.labels = {};
+    }
     return outcome;
 }
 

@@ -67,7 +67,8 @@ struct DeviceLabelTexts {
     std::optional<QString> tokSR;    // TokSRLabel
 };
 
-// Outcome of pressing "Да". A refused confirmation keeps what the steps before the refusal did.
+// Outcome of pressing "Да": either the whole new device, or, when refused, the current record
+// unchanged and no label to write.
 struct DeviceConfirmation {
     enum class Refusal { None, Message, Error };
 

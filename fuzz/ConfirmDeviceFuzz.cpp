@@ -62,10 +62,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const DeviceConfirmation outcome = ConfirmDevice(inputs, earlier, separators);
     CheckSettings(outcome.settings);
-    FUZZ_CHECK(outcome.settings.TypeDD == (inputs.breaker ? 1 : 2));
+    // A refusal leaves the record as it was and writes no label.
+    const bool unchanged = outcome.settings.TypeDD == earlier.TypeDD && outcome.settings.TokSR == earlier.TokSR &&
+                           outcome.settings.TokPP == earlier.TokPP && outcome.settings.TypePP == earlier.TypePP &&
+                           outcome.settings.TimePP == earlier.TimePP;
+    const bool noLabels = !outcome.labels.typeDD && !outcome.labels.toknom && !outcome.labels.kz &&
+                          !outcome.labels.tokSR;
+    if (!outcome.Confirmed())
+        FUZZ_CHECK(unchanged && noLabels);
     switch (outcome.refusal) {
     case DeviceConfirmation::Refusal::None: {
         const ProtectiveDeviceSettings& s = outcome.settings;
+        FUZZ_CHECK(s.TypeDD == (inputs.breaker ? 1 : 2));
         FUZZ_CHECK(s.TokSR >= 0);
         FUZZ_CHECK(outcome.labels.tokSR.has_value() && !outcome.labels.tokSR->isEmpty());
         if (inputs.breaker) {

@@ -24,6 +24,8 @@ TDeleteAllReportForm::TDeleteAllReportForm(QWidget* parent) : QDialog(parent)
     OKBitBtn->setDefault(true);
     CancelBitBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancel"), this);
     CancelBitBtn->setObjectName(QStringLiteral("CancelBitBtn"));
+    // Enter means "Да" even when the focus is on "Cancel".
+    CancelBitBtn->setAutoDefault(false);
     CancelBitBtn->setGeometry(152, 48, 80, 25);
 
     setFixedSize(284, 87);

@@ -68,6 +68,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
+    // Enter belongs to "Закрыть" alone, whichever button has the focus: a focused "Удалить"
+    // must never take it.
+    button->setAutoDefault(false);
     button->setGeometry(geometry);
     SetStatusHint(button, hint);
     return button;

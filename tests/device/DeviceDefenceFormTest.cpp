@@ -1,5 +1,5 @@
 // The device window driven through its controls: initial state, switching, the type and
-// release lists, confirmation with its partial effects, reset, cancel and the verdict lines.
+// release lists, confirmation (all or nothing), reset, cancel and the verdict lines.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
+#include <functional>
+#include <tuple>
 
 #include "DeviceDefenceUnit.h"
 #include "FormsFixture.h"
@@ -216,8 +218,14 @@ TEST_F(DeviceFormTest, RadioButtonsSwitchTheEnabledGroupOnly)
     EXPECT_EQ(DeviceSettings.TypeDD, 0);
 }
 
-TEST_F(DeviceFormTest, TabOrder)
+TEST_F(DeviceFormTest, ButtonsStandDaOtmenaSbrosAndTabVisitsSbrosFirst)
 {
+    const QList<QPushButton*> row{form->OKDDBitBtn, form->BitBtn2, form->BitBtn3};
+    for (int i = 0; i + 1 < row.size(); ++i) {
+        EXPECT_LT(row[i]->geometry().right(), row[i + 1]->x()) << row[i]->text().toStdString();
+        EXPECT_EQ(row[i]->y(), row[i + 1]->y());
+    }
+
     const QStringList expected{"AVRadioButton", "TokAVnomComboBox", "TokNRComboBox",  "TokNRCheckBox", "KZAVComboBox",
                                "PPRadioButton", "TypePPComboBox",   "TokPPComboBox",  "KZPPComboBox",  "TimePPComboBox",
                                "OKDDBitBtn",    "BitBtn3",          "BitBtn2"};
@@ -338,11 +346,11 @@ TEST_F(DeviceFormTest, UnknownTypeEmptiesTheRatingsAndIsRefusedAtConfirmation)
     dialogs.messages.clear();
     Click(form->OKDDBitBtn);
     EXPECT_EQ(dialogs.messages, QStringList{"Неправильно указан тип предохранителя"});
-    EXPECT_EQ(DeviceSettings.TokSR, 0);
-    EXPECT_EQ(DeviceSettings.TypePP, 0);
     EXPECT_TRUE(form->isVisible());
-    // Rating and factor were checked and shown; type, trip current and time keep the last device's.
-    EXPECT_EQ(DeviceLabels(), (QStringList{before[0], "Iном=0 А", "Kз=1.1", before[3], before[4]}));
+    // The fuse confirmed before stays the device.
+    EXPECT_EQ(DeviceSettings.TokSR, 363.00000000000006);
+    EXPECT_EQ(DeviceSettings.TypePP, 1);
+    EXPECT_EQ(DeviceLabels(), before);
 }
 
 // --- Confirmation ------------------------------------------------------------------------------
@@ -385,54 +393,70 @@ TEST_F(DeviceFormTest, FusesThroughTheControls)
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(DeviceFormTest, RefusalsKeepTheWindowOpenAndShowOnlyWhatWasChecked)
+// A refused confirmation changes nothing, not even after "Отмена" and a new calculation: the
+// breaker confirmed before stays the device that is shown and judged.
+TEST_F(DeviceFormTest, RefusalsChangeNothingUntilTheNextSuccessfulConfirmation)
 {
     struct Case {
         const char* name;
         std::function<void(DeviceFormTest*, TDeviceDefenceForm*)> edit;
         QString message;
-        QStringList labels;   // the five device labels after the refusal
     };
-    // Every case starts from the confirmed fuse "ППН" 63 A, 1.1, 5 s judged against 400 A.
-    const QStringList fuse{"Плавкий предохранитель (ППН)", "Iном=63 А", "Kз=1.1", "Iср=363 А", "Тср < 5 с"};
     const Case cases[] = {
-        {"breaker multiple",
-         [](auto*, auto* f) { f->TokNRComboBox->setCurrentText("7x"); },
-         "Неверная величина коэффициента независимого расцепителя",
-         {kBreaker, "Iном=16 А", fuse[2], fuse[3], fuse[4]}},
-        {"fuse time",
-         [](auto* t, auto*) { t->ChooseFuse("ПН2", "80", "1.2", "Тср < 5c"); },
-         "Неправильно указано время срабатывания",
-         {"Плавкий предохранитель (ПН2)", "Iном=80 А", "Kз=1.2", fuse[3], fuse[4]}},
-        {"fuse rating",
-         [](auto* t, auto*) { t->ChooseFuse("ППН", "7", "1.0", "Тср < 0,4 с"); },
-         "Неизвестный номинальный ток плавкой вставки предохранителя.",
-         {fuse[0], "Iном=7 А", "Kз=1.0", fuse[3], fuse[4]}},
+        {"fuse rating not in the table",
+         [](auto* t, auto*) { t->ChooseFuse("ППН", "7", "1.1", "Тср < 5 с"); },
+         "Неизвестный номинальный ток плавкой вставки предохранителя."},
+        {"unknown fuse type",
+         [](auto* t, auto*) { t->ChooseFuse("ПН", "63", "1.1", "Тср < 5 с"); },
+         "Неправильно указан тип предохранителя"},
+        {"fuse time", [](auto* t, auto*) { t->ChooseFuse("ПН2", "80", "1.2", "Тср < 5c"); },
+         "Неправильно указано время срабатывания"},
+        {"breaker multiple", [](auto*, auto* f) { f->TokNRComboBox->setCurrentText("7x"); },
+         "Неверная величина коэффициента независимого расцепителя"},
+    };
+    const auto record = [] {
+        const ProtectiveDeviceSettings& s = DeviceSettings;
+        return std::tuple(s.TokAVnom, s.KNR, s.KZAV, s.TokNR, s.TypePP, s.TimePP, s.TokPP, s.TokSR, s.TypeDD);
+    };
+    const auto shown = [this] {
+        return DeviceLabels() << MainForm->StatusDDLabel->text() << ResultForm->StatusDDLabel->text();
+    };
+    const auto inputs = [this] {
+        QStringList texts{form->PPRadioButton->isChecked() ? "fuse" : "breaker"};
+        for (QComboBox* list : form->findChildren<QComboBox*>())
+            texts << list->currentText();
+        return texts;
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        // Start each case from the same confirmed fuse with the initial breaker inputs.
         DestroyForms();
         CreateForms();
         form = DeviceDefenceForm;
         form->show();
-        SharedResult.Iokz = 400;
-        ChooseFuse("ППН", "63", "1.1", "Тср < 5 с");
-        form->OKDDBitBtnClick();
-        ASSERT_EQ(DeviceLabels(), fuse);
-        const double tokSR = DeviceSettings.TokSR;
-        form->show();
-        Click(form->AVRadioButton);
+        Click(form->OKDDBitBtn);
+        MainForm->StartButtonClick();
+        const QStringList before = shown();
+        ASSERT_EQ(before.mid(0, 4), (QStringList{kBreaker, "Iном=16 А", "Кз=1.1", "Iср=176 А"}));
+        ASSERT_EQ(before[5], kTrips);
+        const auto confirmed = record();
 
+        form->show();
         c.edit(this, form);
+        const QStringList typed = inputs();
         dialogs.messages.clear();
-        form->OKDDBitBtnClick();
-        EXPECT_EQ(dialogs.messages, QStringList{c.message});
+        Click(form->OKDDBitBtn);
+        ASSERT_FALSE(dialogs.messages.isEmpty());
+        EXPECT_EQ(dialogs.messages.last(), c.message);
         EXPECT_TRUE(form->isVisible());
-        EXPECT_EQ(DeviceLabels(), c.labels);
-        EXPECT_EQ(DeviceSettings.TokSR, tokSR);
-        EXPECT_EQ(MainForm->StatusDDLabel->text(), kTrips);
-        EXPECT_EQ(ResultForm->StatusDDLabel->text(), kTrips);
+        EXPECT_EQ(record(), confirmed);
+        EXPECT_EQ(shown(), before);
+
+        Click(form->BitBtn2);
+        MainForm->StartButtonClick();
+        EXPECT_EQ(record(), confirmed);
+        EXPECT_EQ(shown(), before);
+        form->show();
+        EXPECT_EQ(inputs(), typed);
     }
 }
 
@@ -444,7 +468,8 @@ TEST_F(DeviceFormTest, OverflowShowsTheErrorBoxAndStops)
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(DeviceSettings.TokSR, 0);
-    EXPECT_EQ(DeviceLabels(), (QStringList{kBreaker, "---", "---", "---", "---"}));
+    EXPECT_EQ(DeviceSettings.TypeDD, 0);
+    EXPECT_EQ(DeviceLabels(), (QStringList{"---", "---", "---", "---", "---"}));
 }
 
 TEST_F(DeviceFormTest, TripCurrentFollowsTheRegionalDecimalSeparator)
@@ -566,26 +591,6 @@ TEST_F(DeviceFormTest, ConfirmingAfterAFailedCalculationJudgesTheLastSuccessfulC
     EXPECT_EQ(DeviceSettings.TimePP, 1);
     EXPECT_EQ(ResultForm->TimeSRLabel->text(), QString("Тср < 0,4 с"));
     EXPECT_EQ(MainForm->StatusDDLabel->text(), kTrips);
-}
-
-TEST_F(DeviceFormTest, FuseRefusedForItsTypeLeavesNoDeviceForTheNextCalculation)
-{
-    SharedResult.Iokz = 400;
-    ChooseFuse("ППН", "63", "1.1", "Тср < 5 с");
-    form->OKDDBitBtnClick();
-    ASSERT_EQ(ResultForm->TimeSRLabel->text(), QString("Тср < 5 с"));
-
-    form->show();
-    form->TypePPComboBox->setCurrentText("ППН2");
-    form->OKDDBitBtnClick();
-    ASSERT_EQ(DeviceSettings.TokSR, 0);
-
-    SharedResult.Iokz = 500;
-    form->AlertDeviceDefence();
-    EXPECT_EQ(MainForm->StatusDDLabel->text(), kNotDetermined);
-    EXPECT_EQ(ResultForm->StatusDDLabel->text(), kNotDetermined);
-    EXPECT_EQ(ResultForm->TimeSRLabel->text(), QString("Тср < 5 с"));
-    EXPECT_EQ(ResultForm->TokSRLabel->text(), QString("Iср=363 А"));
 }
 
 TEST_F(DeviceFormTest, WorksWithoutTheOtherWindows)

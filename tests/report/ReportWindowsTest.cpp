@@ -376,6 +376,32 @@ TEST_F(ReportWindowsTest, GridShowsFourteenRowsOfTwelveColumnsAndTakesNoEdits)
     EXPECT_EQ(ReportForm->result(), QDialog::Accepted);
 }
 
+// Enter closes the report through "Закрыть" with every row intact, wherever the focus is: the
+// focus starts on "Удалить", which must not take it.
+TEST_F(ReportWindowsTest, EnterClosesTheWindowWithEveryRowWhicheverButtonHasTheFocus)
+{
+    AddPoints({"К-1", "К-2"});
+    const ReportRows before = ReportForm->Rows();
+    const char* focused[] = {nullptr, "DeleteReportButton", "WriteFileButton", "LoadFileButton",
+                             "CloseReportBitBtn"};
+    for (const char* name : focused) {
+        SCOPED_TRACE(name != nullptr ? name : "focus as the window opens");
+        ShowReport();
+        QApplication::setActiveWindow(ReportForm);
+        if (name != nullptr)
+            ReportForm->findChild<QPushButton*>(QString::fromLatin1(name))->setFocus();
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        QTest::keyClick(target, Qt::Key_Return);
+        EXPECT_FALSE(ReportForm->isVisible());
+        EXPECT_EQ(ReportForm->result(), QDialog::Accepted);
+        EXPECT_EQ(ReportForm->Rows(), before);
+    }
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(dialogs.saveInitials.isEmpty());
+    EXPECT_TRUE(dialogs.openInitials.isEmpty());
+}
+
 TEST_F(ReportWindowsTest, WindowsHaveTheirFixedFramesButtonsAndNoPopUpTips)
 {
     EXPECT_EQ(ReportForm->CaptionLabels[8]->text(), QStringLiteral("| Zф-н |"));
