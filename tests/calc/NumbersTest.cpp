@@ -267,46 +267,6 @@ TEST(FormatCurrentTest, RoundsHalvesToTheEvenNeighbour) {
     }
 }
 
-struct WrittenCase {
-    const char* text;  // with "," and U+00A0
-    double value;
-    int decimals;
-    bool grouped;
-    bool scientific;
-};
-
-TEST(ReadWrittenNumberTest, ReadsTheShapesTheFormatsWrite) {
-    const WrittenCase cases[] = {
-        {"5,20", 5.2, 2, false, false},
-        {"15", 15, 0, false, false},
-        {"0", 0, 0, false, false},
-        {"0,00", 0, 2, false, false},
-        {"0,00001", 0.00001, 5, false, false},
-        {"-176", -176, 0, false, false},
-        {"2867", 2867, 0, false, false},
-        {"1\u00A0234,57", 1234.57, 2, true, false},
-        {"-1\u00A0234\u00A0568,00", -1234568, 2, true, false},
-        {"86,3986695499416", 86.3986695499416, 13, false, false},
-        {"999999999999999", 999999999999999, 0, false, false},
-        {"1,234568E7", 12345680, 6, false, true},
-        {"1E7", 1e7, 0, false, true},
-        {"-2,5E-6", -2.5e-6, 1, false, true},
-        {"1,23456789012346E17", 1.23456789012346e17, 14, false, true},
-        {"9,9E307", 9.9e307, 1, false, true},
-    };
-    for (const auto& c : cases) {
-        const std::optional<WrittenNumber> read = ReadWrittenNumber(c.text, CommaNoBreak);
-        ASSERT_TRUE(read.has_value()) << "text «" << c.text << "»";
-        EXPECT_EQ(read->value, c.value) << "text «" << c.text << "»";
-        EXPECT_EQ(read->decimals, c.decimals) << "text «" << c.text << "»";
-        EXPECT_EQ(read->grouped, c.grouped) << "text «" << c.text << "»";
-        EXPECT_EQ(read->scientific, c.scientific) << "text «" << c.text << "»";
-    }
-    const std::optional<WrittenNumber> point = ReadWrittenNumber("1 234.57", PointSpace);
-    ASSERT_TRUE(point.has_value());
-    EXPECT_EQ(point->value, 1234.57);
-}
-
 TEST(ReadWrittenNumberTest, LeavesEveryOtherTextAlone) {
     const char* const texts[] = {
         "", "-", "---", " 5,20", "5,20 ", "+7", "-0", "-0,00", "007", "0\u00A0123", "5.20", "5,", ",5",
