@@ -1,4 +1,4 @@
-// Time to turn a large report into a workbook file.
+// Time to turn a large report into a workbook file, its figures as numbers.
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,7 +15,7 @@ ReportRows LargeReport(int count)
     rows.reserve(std::size_t(count));
     for (int i = 0; i < count; ++i) {
         const std::string n = std::to_string(i);
-        rows.push_back({"ЩР-" + n, "1,23", "4,56", n + ",78", "3,21", "15", "1 234,57", "9,87", "1 245,61",
+        rows.push_back({"ЩР-" + n, "1,23", "4,56", n + ",78", "3,21", "15", "1\u00A0234,57", "9,87", "1\u00A0245,61",
                         "17" + n.substr(0, 2), "250", "Тср < 0,4 с"});
     }
     return rows;
@@ -25,8 +25,9 @@ void BM_ExportReportToWorkbook(benchmark::State& state)
 {
     const ReportRows rows = LargeReport(int(state.range(0)));
     QTemporaryDir folder;
+    const SheetNumbers numbers(NumberSeparators{",", "\u00A0"});
     for (auto _ : state) {
-        const QString path = WriteWorkbook(BuildTransferBlock(rows), folder.path());
+        const QString path = WriteWorkbook(BuildTransferBlock(rows), folder.path(), numbers);
         state.PauseTiming();
         QFile::remove(path);
         state.ResumeTiming();

@@ -273,3 +273,101 @@ double RoundCurrent(double current) {
 std::string FormatCurrent(double current, const NumberSeparators& separators) {
     return FormatGeneral(RoundCurrent(current), separators);
 }
+
+namespace {
+
+constexpr int MaxWrittenDigits = 15;
+constexpr int MinFixedExponent = -5;   // below 0.00001 FormatGeneral writes the scientific form
+constexpr int MaxFixedExponent = 6;    // above 7 integer digits FormatGrouped writes it
+constexpr int MaxSheetExponent = 307;  // the range of normal doubles, which spreadsheets hold
+
+bool StartsWith(std::string_view text, std::size_t at, const std::string& prefix) {
+    return !prefix.empty() && text.substr(at, prefix.size()) == prefix;
+}
+
+std::size_t DigitRun(std::string_view text, std::size_t at) {
+    std::size_t end = at;
+    while (end < text.size() && IsDigit(text[end])) ++end;
+    return end - at;
+}
+
+// Significant digits of a digit string: from the first non-zero to the last non-zero digit.
+int SignificantDigits(const std::string& digits) {
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos) return 0;
+    return static_cast<int>(digits.find_last_not_of('0') - first + 1);
+}
+
+}  // namespace
+
+std::optional<WrittenNumber> ReadWrittenNumber(std::string_view text, const NumberSeparators& separators) {
+    WrittenNumber number;
+    std::string plain;   // the same number as ParseDecimal reads it
+    std::string digits;  // every mantissa digit, for the significant-digit count
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative) {
+        plain += '-';
+        ++i;
+    }
+
+    std::size_t run = DigitRun(text, i);
+    if (run == 0) return std::nullopt;
+    const std::size_t integerBegin = i;
+    plain.append(text.substr(i, run));
+    i += run;
+    std::size_t integerDigits = run;
+    while (StartsWith(text, i, separators.group) && DigitRun(text, i + separators.group.size()) == 3) {
+        if (!number.grouped && run > 3) return std::nullopt;  // "1234 567"
+        number.grouped = true;
+        i += separators.group.size();
+        plain.append(text.substr(i, 3));
+        i += 3;
+        integerDigits += 3;
+    }
+    if (text[integerBegin] == '0' && integerDigits > 1) return std::nullopt;  // "007", "0 123"
+    digits = plain.substr(negative ? 1 : 0);
+
+    if (StartsWith(text, i, separators.decimal)) {
+        i += separators.decimal.size();
+        run = DigitRun(text, i);
+        if (run == 0) return std::nullopt;
+        plain += '.';
+        plain.append(text.substr(i, run));
+        digits.append(text.substr(i, run));
+        number.decimals = static_cast<int>(run);
+        i += run;
+    }
+
+    if (i < text.size() && text[i] == 'E') {
+        // The mantissa of the scientific form: one digit 1-9, no trailing zero in the fraction.
+        if (number.grouped || integerDigits != 1 || text[integerBegin] == '0') return std::nullopt;
+        if (number.decimals > 0 && digits.back() == '0') return std::nullopt;
+        number.scientific = true;
+        plain += 'E';
+        ++i;
+        const bool negativeExponent = i < text.size() && text[i] == '-';
+        if (negativeExponent) {
+            plain += '-';
+            ++i;
+        }
+        run = DigitRun(text, i);
+        if (run == 0 || run > 3 || text[i] == '0') return std::nullopt;
+        int exponent = 0;
+        std::from_chars(text.data() + i, text.data() + i + run, exponent);
+        if (negativeExponent) exponent = -exponent;
+        if ((exponent >= MinFixedExponent && exponent <= MaxFixedExponent) || exponent > MaxSheetExponent ||
+            exponent < -MaxSheetExponent)
+            return std::nullopt;
+        plain.append(text.substr(i, run));
+        i += run;
+    }
+    if (i != text.size()) return std::nullopt;
+    if (integerDigits > MaxWrittenDigits || SignificantDigits(digits) > MaxWrittenDigits) return std::nullopt;
+
+    const DecimalValue read = ParseDecimal(plain);
+    if (read.status != DecimalStatus::Valid) return std::nullopt;
+    if (negative && read.value == 0) return std::nullopt;  // the formats never write "-0"
+    number.value = read.value;
+    return number;
+}

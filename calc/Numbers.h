@@ -49,3 +49,20 @@ double RoundCurrent(double current);
 
 // RoundCurrent written with FormatGeneral.
 std::string FormatCurrent(double current, const NumberSeparators& separators);
+
+// A text written by FormatGrouped, FormatGeneral or FormatCurrent, read back with the shape it
+// was written in, so that a spreadsheet can show the number exactly as the text stands.
+struct WrittenNumber {
+    double value = 0.0;
+    int decimals = 0;         // digits after the decimal separator (of the mantissa when scientific)
+    bool grouped = false;     // the integer part carries group separators
+    bool scientific = false;  // mantissa "E" exponent: 1,234568E7
+};
+
+// Reads `text` only when it has a shape those formats give with `separators`: an optional "-",
+// an integer part without a leading zero (plain, or grouped by threes), optionally the decimal
+// separator and digits; or the scientific form (one digit 1-9, a fraction without trailing
+// zeros, "E", an optional "-", an exponent without leading zeros of 7 and above or -6 and below,
+// at most 307 either way). At most 15 significant digits and 15 integer digits; no "-0".
+// Anything else gives nothing: blanks, "+", other separators, "1E3", "007", "=1+1".
+std::optional<WrittenNumber> ReadWrittenNumber(std::string_view text, const NumberSeparators& separators);

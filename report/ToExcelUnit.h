@@ -4,12 +4,20 @@
 
 #include <QString>
 
+#include "Numbers.h"
 #include "ReportRow.h"
 
-// Exports the report window's rows through a workbook file in the user's temporary folder.
-// Throws std::runtime_error when the workbook cannot be written or opened.
+// Exports the report window's rows into a new workbook in ExportFolder(), figures as numbers
+// read with the regional separators. Throws std::runtime_error when the workbook cannot be
+// written or opened.
 void ExportReportToExcel();
 
-// The export itself: writes `rows` into a new workbook in `folder` and opens it. Returns the
-// workbook's path, or nothing after telling the user that no spreadsheet program is installed.
-QString ExportRowsToWorkbook(const ReportRows& rows, const QString& folder);
+// Where exports go: the folder "Зорант" in the user's documents folder, so that a workbook
+// saved in the spreadsheet program stays with the user's documents. Empty when the platform
+// names no documents folder.
+QString ExportFolder();
+
+// The export itself: writes `rows` into a new workbook in `folder` (created when missing) and
+// opens it. Returns the workbook's path, or nothing after telling the user that no spreadsheet
+// program is installed.
+QString ExportRowsToWorkbook(const ReportRows& rows, const QString& folder, const NumberSeparators& separators);

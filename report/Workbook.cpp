@@ -5,9 +5,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <map>
 #include <memory>
 #include <stdexcept>
 #include <xlsxwriter.h>
+
+#include "CodePage1251.h"
+
+#ifdef Q_OS_WIN
+#include <clocale>
+#include <string>
+#else
+#include <locale.h>
+#endif
 
 namespace {
 
@@ -20,6 +30,9 @@ const char* const SheetName = "Расчет ОКЗ";
 constexpr double NarrowColumnWidth = 8;
 constexpr double LastColumnWidth = 11;
 constexpr int MaxNameAttempts = 1000;
+// The point name (first column) and the trip time (last column) are always text.
+constexpr int FirstFigureColumn = 1;
+constexpr int LastFigureColumn = ReportColumnCount - 2;
 
 [[noreturn]] void Fail(const QString& text) { throw std::runtime_error(text.toStdString()); }
 
@@ -67,6 +80,57 @@ QString ReserveWorkbookFile(const QString& folder)
              .arg(QDir::toNativeSeparators(folder)));
 }
 
+// libxlsxwriter writes the numbers of the sheet (cell values, column widths) with printf, which
+// follows the C locale that the application took from the user: under a Russian one it would
+// write "1,25" and the workbook would not open. While this lives, the writing thread uses the
+// "C" rules for numbers; nothing else changes.
+class ClassicNumbersInThisThread {
+public:
+#ifdef Q_OS_WIN
+    ClassicNumbersInThisThread() : mode_(_configthreadlocale(_ENABLE_PER_THREAD_LOCALE))
+    {
+        const char* current = std::setlocale(LC_NUMERIC, nullptr);
+        previous_ = current ? current : "C";
+        if (!std::setlocale(LC_NUMERIC, "C")) {
+            _configthreadlocale(mode_);
+            Fail(QStringLiteral("Не удалось подготовить запись чисел книги"));
+        }
+    }
+    ~ClassicNumbersInThisThread()
+    {
+        std::setlocale(LC_NUMERIC, previous_.c_str());
+        _configthreadlocale(mode_);
+    }
+
+private:
+    int mode_;
+    std::string previous_;
+#else
+    ClassicNumbersInThisThread()
+    {
+        locale_t base = duplocale(uselocale(locale_t(0)));
+        classic_ = base ? newlocale(LC_NUMERIC_MASK, "C", base) : locale_t(0);
+        if (!classic_) {
+            if (base)
+                freelocale(base);
+            Fail(QStringLiteral("Не удалось подготовить запись чисел книги"));
+        }
+        previous_ = uselocale(classic_);
+    }
+    ~ClassicNumbersInThisThread()
+    {
+        uselocale(previous_);
+        freelocale(classic_);
+    }
+
+private:
+    locale_t classic_ = locale_t(0);
+    locale_t previous_ = locale_t(0);
+#endif
+    ClassicNumbersInThisThread(const ClassicNumbersInThisThread&) = delete;
+    ClassicNumbersInThisThread& operator=(const ClassicNumbersInThisThread&) = delete;
+};
+
 struct WorkbookFree {
     void operator()(lxw_workbook* workbook) const { lxw_workbook_free(workbook); }
 };
@@ -76,7 +140,7 @@ class WorkbookWriter {
 public:
     explicit WorkbookWriter(const QString& path) : path_(path) {}
 
-    void Write(const TransferBlock& block, const QString& folder)
+    void Write(const TransferBlock& block, const QString& folder, const SheetNumbers& numbers)
     {
         const QByteArray fileName = NativeFileName(path_);
         QByteArray tempDir = NativeFileName(folder);
@@ -103,9 +167,7 @@ public:
         format_set_border(headerCell, LXW_BORDER_THIN);
         lxw_format* dataRow = workbook_add_format(workbook.get());
         format_set_align(dataRow, LXW_ALIGN_RIGHT);
-        lxw_format* dataCell = workbook_add_format(workbook.get());
-        format_set_align(dataCell, LXW_ALIGN_RIGHT);
-        format_set_border(dataCell, LXW_BORDER_THIN);
+        workbook_ = workbook.get();
 
         Check(worksheet_set_column(sheet, 0, ReportColumnCount - 2, NarrowColumnWidth, nullptr));
         Check(worksheet_set_column(sheet, ReportColumnCount - 1, ReportColumnCount - 1, LastColumnWidth, nullptr));
@@ -115,10 +177,16 @@ public:
             const bool header = i < 2;
             Check(worksheet_set_row(sheet, row, LXW_DEF_ROW_HEIGHT, header ? headerRow : dataRow));
             for (int col = 0; col < ReportColumnCount; ++col) {
-                const std::string text = CheckedUtf8(block[i][col]);
+                const std::string& text = block[i][col];
+                const bool figure = !header && col >= FirstFigureColumn && col <= LastFigureColumn;
+                if (const auto number = figure ? numbers.Read(text) : std::nullopt) {
+                    Check(worksheet_write_number(sheet, row, lxw_col_t(col), number->value,
+                                                 DataCellFormat(SheetNumberFormat(*number))));
+                    continue;
+                }
                 // An empty text makes a blank cell that still carries the format.
-                Check(worksheet_write_string(sheet, row, lxw_col_t(col), text.c_str(),
-                                             header ? headerCell : dataCell));
+                Check(worksheet_write_string(sheet, row, lxw_col_t(col), CheckedUtf8(text).c_str(),
+                                             header ? headerCell : DataCellFormat({})));
             }
         }
 
@@ -127,6 +195,23 @@ public:
     }
 
 private:
+    // The data cells' format (right-aligned, with borders) with the given number format, made
+    // once per number format; an empty code gives the one for texts.
+    lxw_format* DataCellFormat(const std::string& code)
+    {
+        lxw_format*& format = dataCells_[code];
+        if (!format) {
+            format = workbook_add_format(workbook_);
+            if (!format)
+                Fail(Message(LXW_ERROR_MEMORY_MALLOC_FAILED));
+            format_set_align(format, LXW_ALIGN_RIGHT);
+            format_set_border(format, LXW_BORDER_THIN);
+            if (!code.empty())
+                format_set_num_format(format, code.c_str());
+        }
+        return format;
+    }
+
     void Check(lxw_error error) const
     {
         if (error != LXW_NO_ERROR)
@@ -140,6 +225,8 @@ private:
     }
 
     QString path_;
+    lxw_workbook* workbook_ = nullptr;
+    std::map<std::string, lxw_format*> dataCells_;
 };
 
 }  // namespace
@@ -163,11 +250,52 @@ TransferBlock BuildTransferBlock(const ReportRows& rows)
     return block;
 }
 
-QString WriteWorkbook(const TransferBlock& block, const QString& folder)
+SheetNumbers::SheetNumbers(const NumberSeparators& regional)
+{
+    forms_.push_back(regional);
+    const bool decimalFits = FitsCp1251(regional.decimal);
+    const bool groupFits = FitsCp1251(regional.group);
+    if (decimalFits && groupFits)
+        return;
+    const std::vector<std::string> decimals =
+        decimalFits ? std::vector<std::string>{regional.decimal} : std::vector<std::string>{",", "."};
+    const std::string group = groupFits ? regional.group : std::string("\u00A0");
+    for (const std::string& decimal : decimals)
+        if (decimal != group)
+            forms_.push_back(NumberSeparators{decimal, group});
+}
+
+std::optional<WrittenNumber> SheetNumbers::Read(std::string_view text) const
+{
+    std::optional<WrittenNumber> found;
+    for (const NumberSeparators& form : forms_) {
+        const std::optional<WrittenNumber> number = ReadWrittenNumber(text, form);
+        if (!number)
+            continue;
+        if (found && (found->value != number->value || SheetNumberFormat(*found) != SheetNumberFormat(*number)))
+            return std::nullopt;
+        found = number;
+    }
+    return found;
+}
+
+std::string SheetNumberFormat(const WrittenNumber& number)
+{
+    std::string code = number.grouped ? "#,##0" : "0";
+    if (number.decimals > 0)
+        code += "." + std::string(std::size_t(number.decimals), '0');
+    // "E-" writes a sign only before a negative exponent, as the program does: 1,5E7, 1E-6.
+    if (number.scientific)
+        code += "E-0";
+    return code;
+}
+
+QString WriteWorkbook(const TransferBlock& block, const QString& folder, const SheetNumbers& numbers)
 {
     const QString path = ReserveWorkbookFile(folder);
     try {
-        WorkbookWriter(path).Write(block, folder);
+        const ClassicNumbersInThisThread classicNumbers;
+        WorkbookWriter(path).Write(block, folder, numbers);
     } catch (...) {
         QFile::remove(path);
         throw;

@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -261,6 +264,62 @@ TEST(FormatCurrentTest, RoundsHalvesToTheEvenNeighbour) {
     for (const auto& c : cases) {
         EXPECT_EQ(RoundCurrent(c.current), c.rounded) << c.current;
         EXPECT_EQ(FormatCurrent(c.current, CommaNoBreak), c.text) << c.current;
+    }
+}
+
+TEST(ReadWrittenNumberTest, LeavesEveryOtherTextAlone) {
+    const char* const texts[] = {
+        "", "-", "---", " 5,20", "5,20 ", "+7", "-0", "-0,00", "007", "0\u00A0123", "5.20", "5,", ",5",
+        "1 234,57", "1\u00A0234\u00A056", "1234\u00A0567", "1\u00A0\u00A0234", "1\u202F234,57", "1E3",
+        "1e7", "1E+7", "1E07", "1,0E7", "12E7", "0E7", "1\u00A0234E7", "1E", "1E-5", "1E308", "1E-308",
+        "=1+1", "1/2", "50%", "$1", "0x1F", "12:30", "TRUE", "NAN", "INF", "-INF", "1,2,3", "١٢٣",
+        "1234567890123456", "0,1234567890123456", "Тср < 5 с",
+    };
+    for (const char* text : texts)
+        EXPECT_FALSE(ReadWrittenNumber(text, CommaNoBreak).has_value()) << "text «" << text << "»";
+}
+
+// How a spreadsheet shows a number with the format built from its shape: the fixed or
+// scientific digits, grouping by threes, the exponent without "+" or leading zeros.
+std::string SheetDisplay(const WrittenNumber& n, const NumberSeparators& separators) {
+    char buffer[400];
+    const auto format = n.scientific ? std::chars_format::scientific : std::chars_format::fixed;
+    char* end = std::to_chars(buffer, buffer + sizeof buffer, n.value, format, n.decimals).ptr;
+    std::string digits(buffer, end);
+    std::string exponent;
+    if (const std::size_t e = digits.find('e'); e != std::string::npos) {
+        const int power = std::stoi(digits.substr(e + 1));
+        exponent = "E" + std::to_string(power);
+        digits.resize(e);
+    }
+    const bool negative = digits[0] == '-';
+    if (negative) digits.erase(0, 1);
+    const std::size_t point = std::min(digits.find('.'), digits.size());
+    std::string text = negative ? "-" : "";
+    for (std::size_t i = 0; i < point; ++i) {
+        if (n.grouped && i > 0 && (point - i) % 3 == 0) text += separators.group;
+        text += digits[i];
+    }
+    if (point < digits.size()) text += separators.decimal + digits.substr(point + 1);
+    return text + exponent;
+}
+
+// Whatever the formats write reads back to a number that the sheet shows as the same text.
+TEST(ReadWrittenNumberTest, FormattedTextsShowOnTheSheetAsTheyStand) {
+    const double values[] = {0, 5.2, 12.5, -12.5, 0.125, 1.005, 86.39866954994157, 999.9999, 1234.567,
+                             -1234.567, 123456.789, 9999999, 12345678, 1e20, -12345678, 1.5e300,
+                             0.000001, -0.0000025, 0.0001234, 2867, 363.00000000000006, 999999999999999,
+                             123456789012345678.0, 4503599627370497.0, 1e-300, 0.1 + 0.2};
+    for (const NumberSeparators& separators : {PointSpace, CommaNoBreak}) {
+        for (const double value : values) {
+            std::vector<std::string> texts = {FormatGeneral(value, separators), FormatCurrent(value, separators)};
+            for (const int decimals : {0, 2, 6}) texts.push_back(FormatGrouped(value, decimals, separators));
+            for (const std::string& text : texts) {
+                const std::optional<WrittenNumber> read = ReadWrittenNumber(text, separators);
+                ASSERT_TRUE(read.has_value()) << "text «" << text << "»";
+                EXPECT_EQ(SheetDisplay(*read, separators), text) << value;
+            }
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 // The spreadsheet export, checked by reading every workbook back with an independent reader
-// (openpyxl under Debian's python3).
+// (openpyxl under Debian's python3): texts stay texts, figures are numbers shown as the report
+// shows them, and the workbooks go into the user's documents.
 
 #include <QDir>
 #include <QFile>
@@ -7,14 +8,18 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <clocale>
 #include <gtest/gtest.h>
 
 #include "FakeDialogs.h"
 #include "FakeWorkbookOpener.h"
 #include "FormsFixture.h"
 #include "ReportUnit.h"
+#include "ScopedEnv.h"
 #include "ToExcelUnit.h"
 #include "Workbook.h"
 
@@ -22,11 +27,38 @@ namespace {
 
 const QString NoProgramMessage = QStringLiteral("Требуется установить MS Excel на компьютер");
 
+const NumberSeparators Russian{",", "\u00A0"};
+
+// A sheet cell as the checker expects it: a text, or a number with its number format.
+using SheetRow = QJsonArray;
+
+QJsonObject Number(double value, const char* format)
+{
+    return QJsonObject{{"number", value}, {"format", QString::fromLatin1(format)}};
+}
+
 ReportRow FilledRow(int number)
 {
     const std::string n = std::to_string(number);
-    return {"Точка " + n, "1,2" + n, "3,4" + n, "12,50", "0,86", "15", "28,70", "4,10", "28,99",
-            "7 58" + n, "250", "Тср < 0,4 с"};
+    return {"Точка " + n, "1,25", "3,40", "12,50", "0,86", "15", "28,70", "4,10", "1\u00A0028,99",
+            "758" + n, "250", "Тср < 0,4 с"};
+}
+
+SheetRow FilledSheetRow(int number)
+{
+    const std::string n = std::to_string(number);
+    return {QString::fromStdString("Точка " + n), Number(1.25, "0.00"), Number(3.4, "0.00"), Number(12.5, "0.00"),
+            Number(0.86, "0.00"), Number(15, "0"), Number(28.7, "0.00"), Number(4.1, "0.00"),
+            Number(1028.99, "#,##0.00"), Number(std::stoi("758" + n), "0"), Number(250, "0"),
+            QStringLiteral("Тср < 0,4 с")};
+}
+
+SheetRow TextRow(const ReportRow& row)
+{
+    SheetRow texts;
+    for (const std::string& text : row)
+        texts.append(QString::fromStdString(text));
+    return texts;
 }
 
 ReportRows Report(std::initializer_list<ReportRow> rows, std::size_t minimum = ReportMinimumRows)
@@ -43,37 +75,33 @@ QStringList FilesIn(const QString& folder)
 }
 
 // Runs the checker on `workbook`; returns its complaints, empty when the workbook is right.
-QString CheckWorkbook(const QString& workbook, const ReportRows& expectedRows)
+std::string CheckWorkbook(const QString& workbook, const std::vector<SheetRow>& expectedRows)
 {
     QTemporaryDir scratch;
     QJsonArray rows;
-    for (const ReportRow& row : expectedRows) {
-        QJsonArray texts;
-        for (const std::string& text : row)
-            texts.append(QString::fromStdString(text));
-        rows.append(texts);
-    }
+    for (const SheetRow& row : expectedRows)
+        rows.append(row);
     const QString expected = scratch.filePath(QStringLiteral("expected.json"));
     QFile file(expected);
     if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(QJsonObject{{"rows", rows}}).toJson()) < 0)
-        return QStringLiteral("cannot write ") + expected;
+        return "cannot write " + expected.toStdString();
     file.close();
 
     QProcess checker;
     checker.setProcessChannelMode(QProcess::MergedChannels);
     checker.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(ZORANT_WORKBOOK_CHECKER), expected, workbook});
     if (!checker.waitForFinished(60000))
-        return QStringLiteral("/usr/bin/python3 did not run: ") + checker.errorString();
-    const QString output = QString::fromUtf8(checker.readAll());
+        return "/usr/bin/python3 did not run: " + checker.errorString().toStdString();
+    const std::string output = checker.readAll().toStdString();
     if (checker.exitStatus() != QProcess::NormalExit || checker.exitCode() != 0)
-        return output.isEmpty() ? QStringLiteral("checker failed") : output;
+        return output.empty() ? "checker failed" : output;
     return {};
 }
 
 struct ExportCase {
     const char* name;
     ReportRows rows;
-    int exported;  // leading rows expected on the sheet
+    std::vector<SheetRow> sheet;  // the data rows expected on the sheet
 };
 
 ReportRow WithName(ReportRow row, std::string name)
@@ -82,29 +110,47 @@ ReportRow WithName(ReportRow row, std::string name)
     return row;
 }
 
-ReportRow PartlyEmpty()
+std::vector<SheetRow> FilledSheetRows(int count)
 {
-    ReportRow row = FilledRow(5);
-    row[3] = "";
-    row[11] = "";
-    return row;
+    std::vector<SheetRow> rows;
+    for (int i = 1; i <= count; ++i)
+        rows.push_back(FilledSheetRow(i));
+    return rows;
 }
 
 const ExportCase ExportCases[] = {
-    {"EmptyReport", Report({}), 0},
+    {"EmptyReport", Report({}), {}},
     {"FourteenFullRows",
      Report({FilledRow(1), FilledRow(2), FilledRow(3), FilledRow(4), FilledRow(5), FilledRow(6), FilledRow(7),
              FilledRow(8), FilledRow(9), FilledRow(10), FilledRow(11), FilledRow(12), FilledRow(13),
              FilledRow(14)}),
-     14},
-    {"GapAfterTwoRows", Report({FilledRow(1), FilledRow(2), WithName(FilledRow(3), ""), FilledRow(4)}), 2},
-    {"NameOfOneBlank", Report({WithName(FilledRow(1), " "), FilledRow(2)}), 2},
-    {"EmptyFiguresStayBlank", Report({PartlyEmpty()}), 1},
+     FilledSheetRows(14)},
+    {"GapAfterTwoRows", Report({FilledRow(1), FilledRow(2), WithName(FilledRow(3), ""), FilledRow(4)}),
+     FilledSheetRows(2)},
+    {"NameOfOneBlank", Report({WithName(FilledRow(1), " "), FilledRow(2)}),
+     {[] {
+          SheetRow row = FilledSheetRow(1);
+          row[0] = QStringLiteral(" ");
+          return row;
+      }(),
+      FilledSheetRow(2)}},
+    {"EmptyFiguresStayBlank",
+     Report({{"Т1", "", "3,40", "", "", "", "", "", "", "", "---", ""}}),
+     {{"Т1", "", Number(3.4, "0.00"), "", "", "", "", "", "", "", "---", ""}}},
+    // Only the shapes the program's formats write become numbers; the name and the trip time
+    // stay text whatever they hold.
     {"NumericLookingTexts",
      Report({{"1", "5,20", "1 234,57", "1\u00a0234,57", "5.20", "1e5", "-0", "007", "=1+1", "---", "2867",
               "Тср < 5 с"},
-             {"  3,5  ", "0", "", "+7", "1/2", "12:30", "TRUE", "#N/A", "50%", "$1", "0x1F", "c"}}),
-     2},
+             {"  3,5  ", "0", "", "+7", "1/2", "12:30", "TRUE", "#N/A", "50%", "$1", "0x1F", "250"},
+             {"2", "1,234568E7", "-2,5E-6", "1E3", "-176", "0,00001", "1\u202f234", " 5", "5 ", "12\u00a0345\u00a0678",
+              "4,5035996273705E15", "15"}}),
+     {{"1", Number(5.2, "0.00"), "1 234,57", Number(1234.57, "#,##0.00"), "5.20", "1e5", "-0", "007", "=1+1",
+       "---", Number(2867, "0"), "Тср < 5 с"},
+      {"  3,5  ", Number(0, "0"), "", "+7", "1/2", "12:30", "TRUE", "#N/A", "50%", "$1", "0x1F", "250"},
+      {"2", Number(12345680, "0.000000E-0"), Number(-2.5e-6, "0.0E-0"), "1E3", Number(-176, "0"),
+       Number(0.00001, "0.00000"), "1\u202f234", " 5", "5 ", Number(12345678, "#,##0"),
+       Number(4.5035996273705e15, "0.0000000000000E-0"), "15"}}},
     {"MoreRowsThanTheMinimum",
      [] {
          ReportRows rows;
@@ -112,7 +158,7 @@ const ExportCase ExportCases[] = {
              rows.push_back(FilledRow(i));
          return rows;
      }(),
-     20},
+     FilledSheetRows(20)},
 };
 
 void PrintTo(const ExportCase& test, std::ostream* out) { *out << test.name; }
@@ -128,7 +174,7 @@ TEST_P(ExportCaseTest, WorkbookHoldsTheLeadingNamedRowsFormatted)
     ASSERT_TRUE(folder.isValid());
     const ReportRows before = test.rows;
 
-    const QString path = ExportRowsToWorkbook(test.rows, folder.path());
+    const QString path = ExportRowsToWorkbook(test.rows, folder.path(), Russian);
 
     EXPECT_TRUE(dialogs.messages.isEmpty());
     ASSERT_EQ(opener.opened, QStringList{path});
@@ -136,13 +182,48 @@ TEST_P(ExportCaseTest, WorkbookHoldsTheLeadingNamedRowsFormatted)
     // Only the workbook: the writer's scratch files are gone.
     EXPECT_EQ(FilesIn(folder.path()), QStringList{QFileInfo(path).fileName()});
     EXPECT_EQ(test.rows, before);
-
-    const ReportRows expected(test.rows.begin(), test.rows.begin() + test.exported);
-    EXPECT_EQ(CheckWorkbook(path, expected), QString());
+    EXPECT_EQ(CheckWorkbook(path, test.sheet), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Export, ExportCaseTest, ::testing::ValuesIn(ExportCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Rows made under regional separators that code page 1251 lacks carry them mapped; both the
+// regional and the mapped forms are read, and nothing else.
+TEST(Export, FiguresAreReadWithTheRegionalAndTheMappedSeparators)
+{
+    const NumberSeparators french{",", "\u202F"};
+    const NumberSeparators arabic{"\u066B", "\u066C"};
+    const NumberSeparators english{".", ","};
+    const struct {
+        const char* name;
+        NumberSeparators regional;
+        const char* text;
+        std::optional<double> value;  // nothing: stays text
+        const char* format;
+    } cases[] = {
+        {"french regional", french, "1\u202F234,57", 1234.57, "#,##0.00"},
+        {"french mapped", french, "1\u00A0234,57", 1234.57, "#,##0.00"},
+        {"french plain space", french, "1 234,57", std::nullopt, ""},
+        {"french point", french, "5.20", std::nullopt, ""},
+        {"arabic regional", arabic, "1\u066C234\u066B5", 1234.5, "#,##0.0"},
+        {"arabic mapped comma", arabic, "1\u00A0234,57", 1234.57, "#,##0.00"},
+        {"arabic mapped point", arabic, "1\u00A0234.57", 1234.57, "#,##0.00"},
+        {"arabic comma grouping", arabic, "1,234.57", std::nullopt, ""},
+        {"english grouped", english, "1,234.57", 1234.57, "#,##0.00"},
+        {"english no-break space", english, "1\u00A0234.57", std::nullopt, ""},
+        {"english comma decimal", english, "5,20", std::nullopt, ""},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        const std::optional<WrittenNumber> number = SheetNumbers(test.regional).Read(test.text);
+        ASSERT_EQ(number.has_value(), test.value.has_value());
+        if (number) {
+            EXPECT_EQ(number->value, *test.value);
+            EXPECT_EQ(SheetNumberFormat(*number), test.format);
+        }
+    }
+}
 
 TEST(Export, TwoExportsGiveTwoWorkbooksAndTheFirstStaysAsItWas)
 {
@@ -152,12 +233,12 @@ TEST(Export, TwoExportsGiveTwoWorkbooksAndTheFirstStaysAsItWas)
     const ReportRows first = Report({FilledRow(1)});
     const ReportRows second = Report({FilledRow(2), FilledRow(3)});
 
-    const QString firstPath = ExportRowsToWorkbook(first, folder.path());
+    const QString firstPath = ExportRowsToWorkbook(first, folder.path(), Russian);
     QFile firstFile(firstPath);
     ASSERT_TRUE(firstFile.open(QIODevice::ReadOnly));
     const QByteArray firstBytes = firstFile.readAll();
     firstFile.close();
-    const QString secondPath = ExportRowsToWorkbook(second, folder.path());
+    const QString secondPath = ExportRowsToWorkbook(second, folder.path(), Russian);
 
     EXPECT_NE(firstPath, secondPath);
     for (const QString& path : {firstPath, secondPath}) {
@@ -169,8 +250,27 @@ TEST(Export, TwoExportsGiveTwoWorkbooksAndTheFirstStaysAsItWas)
     EXPECT_EQ(FilesIn(folder.path()).size(), 2);
     ASSERT_TRUE(firstFile.open(QIODevice::ReadOnly));
     EXPECT_EQ(firstFile.readAll(), firstBytes);
-    EXPECT_EQ(CheckWorkbook(firstPath, {first[0]}), QString());
-    EXPECT_EQ(CheckWorkbook(secondPath, {second[0], second[1]}), QString());
+    EXPECT_EQ(CheckWorkbook(firstPath, {FilledSheetRow(1)}), "");
+    EXPECT_EQ(CheckWorkbook(secondPath, {FilledSheetRow(2), FilledSheetRow(3)}), "");
+}
+
+// The program runs under the user's C locale, where printf may write "1,25": the workbook's
+// numbers must not notice.
+TEST(Export, NumbersSurviveARussianCLocale)
+{
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "ru_RU.UTF-8") == nullptr)
+        GTEST_SKIP() << "locale ru_RU.UTF-8 is not installed";
+    FakeDialogs dialogs;
+    FakeWorkbookOpener opener;
+    QTemporaryDir folder;
+
+    const QString path = ExportRowsToWorkbook(Report({FilledRow(1), FilledRow(2)}), folder.path(), Russian);
+    const bool localeKept = std::string(std::setlocale(LC_NUMERIC, nullptr)) == "ru_RU.UTF-8";
+    std::setlocale(LC_ALL, previous.c_str());
+
+    EXPECT_TRUE(localeKept);
+    EXPECT_EQ(CheckWorkbook(path, {FilledSheetRow(1), FilledSheetRow(2)}), "");
 }
 
 TEST(Export, WithoutASpreadsheetProgramOnlyTheMessageIsShown)
@@ -178,13 +278,14 @@ TEST(Export, WithoutASpreadsheetProgramOnlyTheMessageIsShown)
     FakeDialogs dialogs;
     FakeWorkbookOpener opener;
     opener.installed = false;
-    QTemporaryDir folder;
+    QTemporaryDir scratch;
+    const QString folder = scratch.filePath(QStringLiteral("Зорант"));
 
-    EXPECT_EQ(ExportRowsToWorkbook(Report({FilledRow(1)}), folder.path()), QString());
+    EXPECT_EQ(ExportRowsToWorkbook(Report({FilledRow(1)}), folder, Russian), "");
 
     EXPECT_EQ(dialogs.messages, QStringList{NoProgramMessage});
     EXPECT_TRUE(opener.opened.isEmpty());
-    EXPECT_TRUE(FilesIn(folder.path()).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(folder));
 }
 
 TEST(Export, FailuresThrowTheirTextAndLeaveNoFile)
@@ -205,11 +306,13 @@ TEST(Export, FailuresThrowTheirTextAndLeaveNoFile)
         QString folder;
         ReportRows rows;
         bool openFails;
+        const char* reason;  // part of the message
     } cases[] = {
-        {"missing folder", scratch.filePath(QStringLiteral("absent")), Report({FilledRow(1)}), false},
-        {"folder is a file", plainFile, Report({FilledRow(1)}), false},
-        {"text too long for a cell", writable, Report({FilledRow(1), tooLong}), false},
-        {"program does not start", writable, Report({FilledRow(1)}), true},
+        {"folder is a file", plainFile, Report({FilledRow(1)}), false, "Не удалось создать папку"},
+        {"folder below a file", plainFile + QStringLiteral("/Зорант"), Report({FilledRow(1)}), false,
+         "Не удалось создать папку"},
+        {"text too long for a cell", writable, Report({FilledRow(1), tooLong}), false, "Не удалось записать книгу"},
+        {"program does not start", writable, Report({FilledRow(1)}), true, "the spreadsheet program did not start"},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
@@ -218,14 +321,14 @@ TEST(Export, FailuresThrowTheirTextAndLeaveNoFile)
         opener.failToOpen = test.openFails;
         const QStringList filesBefore = FilesIn(scratch.path());
 
-        std::string error;
+        QString error;
         try {
-            ExportRowsToWorkbook(test.rows, test.folder);
+            ExportRowsToWorkbook(test.rows, test.folder, Russian);
         } catch (const std::runtime_error& e) {
-            error = e.what();
+            error = QString::fromUtf8(e.what());
         }
 
-        EXPECT_FALSE(error.empty());
+        EXPECT_TRUE(error.contains(QString::fromUtf8(test.reason))) << error.toStdString();
         EXPECT_TRUE(dialogs.messages.isEmpty());
         EXPECT_TRUE(opener.opened.isEmpty());
         EXPECT_EQ(FilesIn(scratch.path()), filesBefore);
@@ -235,23 +338,37 @@ TEST(Export, FailuresThrowTheirTextAndLeaveNoFile)
 
 using ExportFromReportWindow = FormsTest;
 
-TEST_F(ExportFromReportWindow, WritesTheReportIntoTheTemporaryFolder)
+// The workbooks go into "Зорант" in the user's documents (created when missing), one new file
+// per export. The test's home stands in for the user's.
+TEST_F(ExportFromReportWindow, WritesIntoTheDocumentsFolder)
 {
     FakeWorkbookOpener opener;
-    QTemporaryDir temp;
-    const QByteArray savedTemp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(temp.path()));
+    QTemporaryDir home;
+    const ScopedEnv homeVariable("HOME", home.path());
+    QStandardPaths::setTestModeEnabled(true);
+    const QLocale savedLocale;
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    ReportForm->ReplaceRows(Report({FilledRow(1)}));
 
-    ExportReportToExcel();
+    EXPECT_NO_THROW({
+        ExportReportToExcel();
+        ExportReportToExcel();
+    });
 
-    if (savedTemp.isEmpty())
-        qunsetenv("TMPDIR");
-    else
-        qputenv("TMPDIR", savedTemp);
-    ASSERT_EQ(opener.opened.size(), 1);
-    EXPECT_EQ(FilesIn(temp.path()), QStringList{QFileInfo(opener.opened[0]).fileName()});
-    // A report window just created holds no named row.
-    EXPECT_EQ(CheckWorkbook(opener.opened[0], {}), QString());
+    const QString folder = ExportFolder();
+    QStandardPaths::setTestModeEnabled(false);
+    QLocale::setDefault(savedLocale);
+    EXPECT_EQ(folder, home.filePath(QStringLiteral("Documents/Зорант")));
+    ASSERT_EQ(opener.opened.size(), 2);
+    EXPECT_NE(opener.opened[0], opener.opened[1]);
+    QStringList names;
+    for (const QString& path : opener.opened) {
+        EXPECT_EQ(QFileInfo(path).absolutePath(), folder);
+        EXPECT_EQ(CheckWorkbook(path, {FilledSheetRow(1)}), "");
+        names << QFileInfo(path).fileName();
+    }
+    names.sort();
+    EXPECT_EQ(FilesIn(folder), names);
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 

@@ -9,33 +9,12 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include "ScopedEnv.h"
 #include "WorkbookOpener.h"
 
 #ifndef Q_OS_WIN
 
 namespace {
-
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QString& value) : name_(name), had_(qEnvironmentVariableIsSet(name))
-    {
-        old_ = qgetenv(name);
-        qputenv(name, QFile::encodeName(value));
-    }
-    ~ScopedEnv()
-    {
-        if (had_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    bool had_;
-    QByteArray old_;
-};
 
 bool WriteFile(const QString& path, const QByteArray& text, bool executable)
 {

@@ -2,8 +2,10 @@
 """Reads an exported report workbook back and checks it against the rows that were exported.
 
 Usage: check_workbook.py EXPECTED.json WORKBOOK.xlsx
-EXPECTED.json holds {"rows": [[12 texts], ...]}, the report rows that must follow the two
-header rows. Prints every difference found; exits 0 when there is none.
+EXPECTED.json holds {"rows": [[12 cells], ...]}, the sheet rows that must follow the two
+header rows: a cell is a text, which must be a string cell (or blank when empty), or
+{"number": value, "format": code}, which must be a number cell of that value and number
+format. Prints every difference found; exits 0 when there is none.
 """
 import json
 import sys
@@ -46,7 +48,7 @@ def main():
     block = [TITLES, UNITS] + rows
     last_row = len(block)
 
-    # Texts, as strings, exactly in A1:L(n+2) and nowhere else.
+    # Texts as strings and numbers as numbers, exactly in A1:L(n+2) and nowhere else.
     if sheet.max_row != last_row or sheet.max_column != COLUMNS:
         problem("used range ends at row %d, column %d" % (sheet.max_row, sheet.max_column))
     for r, texts in enumerate(block, start=1):
@@ -54,10 +56,16 @@ def main():
         for c, text in enumerate(texts, start=1):
             cell = sheet.cell(row=r, column=c)
             where = cell.coordinate
-            if text == "":
+            if isinstance(text, dict):
+                if (cell.data_type != "n" or type(cell.value) not in (int, float)
+                        or cell.value != text["number"] or cell.number_format != text["format"]):
+                    problem("%s holds %r (type %s, format %r), expected the number %r in format %r"
+                            % (where, cell.value, cell.data_type, cell.number_format,
+                               text["number"], text["format"]))
+            elif text == "":
                 if cell.value is not None:
                     problem("%s holds %r, expected nothing" % (where, cell.value))
-            elif cell.value != text or cell.data_type != "s":
+            elif cell.value != text or cell.data_type != "s" or cell.number_format != "General":
                 problem("%s holds %r (type %s), expected the string %r"
                         % (where, cell.value, cell.data_type, text))
             if border_styles(cell) != ["thin"] * 4:
