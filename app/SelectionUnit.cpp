@@ -270,13 +270,15 @@ SelectionCurve ComposeSelectionCurve(const SelectionChain& chain, int line, cons
         upper = std::max(2 * a.greatestLength, 1.1 * a.length);
 
     SelectionCurve curve;
-    curve.lengthTicks = NiceTicks(upper, 5);
+    // Long ranges in kilometres, so that the tick labels keep to their places.
+    curve.lengthUnit = upper >= 10000 ? 1000 : 1;
+    curve.lengthTicks = NiceTicks(upper / curve.lengthUnit, 5);
     curve.lengthMax = curve.lengthTicks.back();
     for (int i = 0; i <= Steps; ++i) {
         const double length = curve.lengthMax * i / Steps;
-        curve.points.append({length, ChainIokzAtLength(chain, line, length)});
+        curve.points.append({length, ChainIokzAtLength(chain, line, length * curve.lengthUnit)});
     }
-    curve.mark = {a.length, chain.Iokz};
+    curve.mark = {a.length / curve.lengthUnit, chain.Iokz};
     curve.tripCurrent = answers.device ? answers.tripCurrent : 0;
     curve.currentTicks = NiceTicks(1.05 * std::max(curve.points.front().y(), curve.tripCurrent), 5);
     curve.currentMax = curve.currentTicks.back();
@@ -317,6 +319,8 @@ TSelectionForm::TSelectionForm(QWidget* parent)
     RatingCaptionLabel->setObjectName(QStringLiteral("RatingCaptionLabel"));
     RatingCaptionLabel->setGeometry(12, 6 + 3 * rowHeight, valueLeft - 16, 20);
     RatingCaptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SetStatusHint(RatingCaptionLabel, QStringLiteral("Наибольший ток того же аппарата, при котором он срабатывает за "
+                                                     "нормативное время"));
     RatingLabel = Field(devicePanel, QStringLiteral("RatingLabel"), QRect(valueLeft, 6 + 3 * rowHeight, valueWidth, 20),
                         QStringLiteral("Наибольший ток того же аппарата, при котором он срабатывает за "
                                        "нормативное время"));
@@ -325,8 +329,8 @@ TSelectionForm::TSelectionForm(QWidget* parent)
     // The line sections.
     Caption(this, QStringLiteral("Участки линии"), 16, 142, serif, Maroon);
     QFrame* linePanel = ValuePanel(this, QRect(8, 164, 352, 196));
-    const int columnLeft[] = {12, 84, 172, 268};
-    const int columnWidth[] = {70, 84, 92, 76};
+    const int columnLeft[] = {12, 62, 130, 226};
+    const int columnWidth[] = {50, 64, 92, 114};
     const QString headings[][2] = {{QStringLiteral("Линия"), QString()},
                                    {QStringLiteral("Длина,"), QStringLiteral("м")},
                                    {QStringLiteral("Наибольшая"), QStringLiteral("длина, м")},
@@ -452,7 +456,7 @@ void TSelectionForm::DrawChart()
 {
     auto* chart = new QChart;
     chart->setBackgroundRoundness(0);
-    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->setMargins(QMargins(2, 4, 14, 2));
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     const QVariant data = ChartLineComboBox->currentData();
@@ -467,7 +471,8 @@ void TSelectionForm::DrawChart()
     const SelectionCurve curve = ComposeSelectionCurve(*chain, line, answers);
     const NumberSeparators separators = RegionalSeparators();
 
-    auto* axisX = TickAxis(curve.lengthTicks, QStringLiteral("Длина линии %1, м").arg(QChar(u'1' + line)), separators);
+    const QString lengthTitle = curve.lengthUnit == 1 ? QStringLiteral("Длина линии %1, м") : QStringLiteral("Длина линии %1, км");
+    auto* axisX = TickAxis(curve.lengthTicks, lengthTitle.arg(QChar(u'1' + line)), separators);
     auto* axisY = TickAxis(curve.currentTicks, QStringLiteral("Iокз, А"), separators);
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);

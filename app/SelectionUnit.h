@@ -41,7 +41,8 @@ SelectionTexts ComposeSelectionTexts(const SelectionAnswers& answers, const Numb
 // What the chart draws for one section: Iокз against its length, the trip current, the mark at
 // the entered length, and the axis ranges with their tick values.
 struct SelectionCurve {
-    QList<QPointF> points;
+    double lengthUnit = 1;    // metres per unit of the length axis: 1, or 1000 for long ranges
+    QList<QPointF> points;    // (length in axis units, Iокз)
     double lengthMax = 0, currentMax = 0;
     QList<double> lengthTicks, currentTicks;
     QPointF mark;             // entered length, calculated Iокз
@@ -49,7 +50,7 @@ struct SelectionCurve {
 };
 // The curve of section `line` (0..5); the length axis runs to twice the greatest length, or,
 // when there is none, to twice the entered length (100 m for a length of 0); the entered length
-// always stays on the chart.
+// always stays on the chart. Ranges of 10 km and more are drawn in kilometres.
 SelectionCurve ComposeSelectionCurve(const SelectionChain& chain, int line, const SelectionAnswers& answers);
 // Round tick values from 0 to at least `maximum`: steps of 1, 2, 2.5 or 5 times a power of ten.
 QList<double> NiceTicks(double maximum, int wanted);

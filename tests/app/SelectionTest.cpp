@@ -421,6 +421,7 @@ TEST(SelectionTest, ChartRangesHoldTheGreatestAndTheEnteredLength)
     };
     const Case cases[] = {
         {"greatest length far beyond the entered one", Breaker("16", "10 (\"C\")", "1.1"), 0},
+        {"greatest length of kilometres", Breaker("1", "3 (\"A\")", "1.0"), 10000},
         {"no greatest length: twice the entered one", Breaker("250", "20 (\"D\")", "1.1"), 600},
     };
     for (const Case& c : cases) {
@@ -429,9 +430,10 @@ TEST(SelectionTest, ChartRangesHoldTheGreatestAndTheEnteredLength)
         const SelectionAnswers answers = SelectParameters(network, result, SelectionDeviceFrom(settings, false, ""));
         const SelectionCurve curve = ComposeSelectionCurve(chain, 0, answers);
         const double greatest = answers.lines[0].lengthAnswer == SelectionAnswer::Value ? answers.lines[0].greatestLength : 0;
-        EXPECT_GE(curve.lengthMax, std::max({2 * greatest, c.atLeast, 300.0}));
-        EXPECT_LT(curve.lengthMax, 1.5 * std::max({2 * greatest, c.atLeast, 300.0}));
-        EXPECT_EQ(curve.mark, QPointF(300, result.Iokz));
+        const double reach = curve.lengthMax * curve.lengthUnit;
+        EXPECT_GE(reach, std::max({2 * greatest, c.atLeast, 300.0}));
+        EXPECT_LT(reach, 1.5 * std::max({2 * greatest, c.atLeast, 300.0}));
+        EXPECT_EQ(curve.mark, QPointF(300 / curve.lengthUnit, result.Iokz));
         EXPECT_EQ(curve.points.front().y(), ChainIokzAtLength(chain, 0, 0));
         EXPECT_GE(curve.currentMax, std::max(curve.points.front().y(), settings.TokSR));
         EXPECT_EQ(curve.tripCurrent, settings.TokSR);

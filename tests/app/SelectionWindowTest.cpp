@@ -1,0 +1,182 @@
+// The window "Подбор параметров" and its menu item: enabled with "Результаты", answers for the
+// calculation that succeeded last and the device confirmed now, names, hints, help and layout.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtTest/QTest>
+
+#include "DeviceDefenceUnit.h"
+#include "FormsFixture.h"
+#include "MainUnit.h"
+#include "QStringPrinter.h"
+#include "RegionalSettings.h"
+#include "SelectionUnit.h"
+#include "WindowLook.h"
+
+namespace {
+
+using SelectionWindowTest = HelpFormsTest;
+
+void EnterPaperCable(const char* length)
+{
+    MainForm->FfLineComboBoxes[0]->setEditText(QStringLiteral("95"));
+    MainForm->FnLineComboBoxes[0]->setEditText(QStringLiteral("50"));
+    MainForm->LengthLineEdits[0]->setText(QString::fromLatin1(length));
+}
+
+// The window's texts must be those composed for the answers of this network and device.
+void ExpectTextsOf(const NetworkDescription& network)
+{
+    const SelectionDevice device = SelectionDeviceFrom(
+        DeviceSettings, DeviceDefenceForm->TokNRCheckBox->isChecked(), DeviceDefenceForm->KZPPComboBox->currentText());
+    const SelectionTexts texts =
+        ComposeSelectionTexts(SelectParameters(network, SharedResult, device), RegionalSeparators());
+    EXPECT_EQ(SelectionForm->NoteLabel->text(), texts.note);
+    EXPECT_EQ(SelectionForm->IokzLabel->text(), texts.iokz);
+    EXPECT_EQ(SelectionForm->TokSRLabel->text(), texts.tokSR);
+    EXPECT_EQ(SelectionForm->MarginLabel->text(), texts.margin);
+    EXPECT_EQ(SelectionForm->RatingLabel->text(), texts.rating);
+    for (int n = 0; n < LineSectionCount; ++n) {
+        EXPECT_EQ(SelectionForm->LengthLabels[n]->text(), texts.length[n]) << n;
+        EXPECT_EQ(SelectionForm->GreatestLengthLabels[n]->text(), texts.greatestLength[n]) << n;
+        EXPECT_EQ(SelectionForm->SectionLabels[n]->text(), texts.section[n]) << n;
+    }
+}
+
+TEST_F(SelectionWindowTest, MenuItemFollowsReportAndIsEnabledWithResults)
+{
+    const QList<QAction*> items = MainForm->MainMenu->actions();
+    ASSERT_EQ(items.size(), 5);
+    EXPECT_EQ(items[1], MainForm->ReportMenu);
+    EXPECT_EQ(items[2], MainForm->SelectionMenu);
+    EXPECT_EQ(MainForm->SelectionMenu->text(), QStringLiteral("Подбор"));
+    EXPECT_EQ(MainForm->SelectionMenu->objectName(), QStringLiteral("SelectionMenu"));
+
+    struct Step {
+        const char* name;
+        const char* length;
+        bool enabled;
+    };
+    const Step steps[] = {{"at start", nullptr, false}, {"after a success", "100", true},
+                          {"after a failure", "-1", false}, {"after another success", "50", true}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        if (step.length) {
+            EnterPaperCable(step.length);
+            MainForm->StartButtonClick();
+        }
+        EXPECT_EQ(MainForm->SelectionMenu->isEnabled(), step.enabled);
+        EXPECT_EQ(MainForm->SelectionMenu->isEnabled(), MainForm->ResultMenu->isEnabled());
+    }
+}
+
+TEST_F(SelectionWindowTest, ShowsTheLastSuccessfulCalculationAndTheDeviceConfirmedNow)
+{
+    SelectionForm->Refresh();
+    EXPECT_EQ(SelectionForm->NoteLabel->text(), QStringLiteral("Выполните расчет тока однофазного короткого замыкания"));
+    EXPECT_FALSE(SelectionForm->ChartLineComboBox->isEnabled());
+
+    EnterPaperCable("100");
+    MainForm->StartButtonClick();
+    const NetworkDescription calculated = MainForm->CurrentNetwork();
+    SelectionForm->Refresh();
+    EXPECT_EQ(SelectionForm->NoteLabel->text(), QStringLiteral("Аппарат защиты в расчете не определен"));
+    ExpectTextsOf(calculated);
+
+    // A device confirmed afterwards, then texts edited and a failed press: the answers stay
+    // those of the calculation that succeeded, against the device as confirmed now.
+    DeviceDefenceForm->OKDDBitBtnClick();
+    MainForm->LengthLineEdits[0]->setText(QStringLiteral("abc"));
+    MainForm->StartButtonClick();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    SelectionForm->Refresh();
+    ExpectTextsOf(calculated);
+    EXPECT_TRUE(SelectionForm->NoteLabel->text().isEmpty());
+    EXPECT_EQ(SelectionForm->TokSRLabel->text(), QStringLiteral("Iср=176 А"));
+    EXPECT_EQ(SelectionForm->LengthLabels[0]->text(), QString::fromStdString(FormatGrouped(100, 1, RegionalSeparators())));
+    EXPECT_EQ(SelectionForm->GreatestLengthLabels[1]->text(), QStringLiteral("—"));
+    SaveSnapshot(SelectionForm, QStringLiteral("selection-breaker"));
+
+    // The reset takes the device away.
+    DeviceDefenceForm->BitBtn3Click();
+    SelectionForm->Refresh();
+    ExpectTextsOf(calculated);
+    EXPECT_EQ(SelectionForm->MarginLabel->text(), QStringLiteral("—"));
+}
+
+TEST_F(SelectionWindowTest, ChartFollowsTheChosenLine)
+{
+    DeviceDefenceForm->OKDDBitBtnClick();
+    EnterPaperCable("100");
+    MainForm->KindPerformLineComboBoxes[2]->setEditText(QStringLiteral("Воздушная"));
+    MainForm->StuffLineComboBoxes[2]->setEditText(QStringLiteral("Алюминий"));
+    MainForm->FfLineComboBoxes[2]->setEditText(QStringLiteral("50"));
+    MainForm->FnLineComboBoxes[2]->setEditText(QStringLiteral("50"));
+    MainForm->LengthLineEdits[2]->setText(QStringLiteral("250"));
+    MainForm->StartButtonClick();
+    SelectionForm->Refresh();
+
+    QComboBox* lines = SelectionForm->ChartLineComboBox;
+    ASSERT_EQ(lines->count(), 2);
+    EXPECT_EQ(lines->itemText(0), QStringLiteral("Линия 1"));
+    EXPECT_EQ(lines->currentText(), QStringLiteral("Линия 3"));  // nearest the fault point
+    const auto axisTitle = [] {
+        return SelectionForm->SelectionChartView->chart()->axes(Qt::Horizontal).value(0)->titleText();
+    };
+    EXPECT_EQ(axisTitle(), QStringLiteral("Длина линии 3, м"));
+    EXPECT_EQ(SelectionForm->SelectionChartView->chart()->series().size(), 3);
+    SaveSnapshot(SelectionForm, QStringLiteral("selection-two-lines"));
+
+    lines->setCurrentIndex(0);
+    EXPECT_EQ(axisTitle(), QStringLiteral("Длина линии 1, м"));
+    SelectionForm->Refresh();  // a new showing keeps the choice
+    EXPECT_EQ(lines->currentText(), QStringLiteral("Линия 1"));
+}
+
+TEST_F(SelectionWindowTest, EveryControlIsNamedHintedAndHelpedAndNoTextIsClipped)
+{
+    EXPECT_EQ(SelectionForm->windowTitle(), QStringLiteral("Подбор параметров"));
+    EXPECT_EQ(SelectionForm->minimumSize(), SelectionForm->maximumSize());
+    EXPECT_EQ(HelpContextFor(SelectionForm->ChartLineComboBox), 37);
+    EXPECT_EQ(HelpFileFor(SelectionForm), QStringLiteral("help 2.0.hlp"));
+
+    // The widest answers the window can get.
+    DeviceDefenceForm->TokNRCheckBox->setChecked(true);
+    DeviceDefenceForm->TokNRComboBox->setEditText(QStringLiteral("0.5"));
+    DeviceDefenceForm->OKDDBitBtnClick();
+    for (int n = 0; n < LineSectionCount; ++n) {
+        MainForm->FfLineComboBoxes[n]->setEditText(QStringLiteral("240"));
+        MainForm->FnLineComboBoxes[n]->setEditText(QStringLiteral("185"));
+        MainForm->LengthLineEdits[n]->setText(QStringLiteral("123456.7"));
+    }
+    MainForm->StartButtonClick();
+    ASSERT_TRUE(dialogs.messages.isEmpty());
+    SelectionForm->Refresh();
+    SaveSnapshot(SelectionForm, QStringLiteral("selection-wide"));
+
+    for (QWidget* control : SelectionForm->findChildren<QWidget*>()) {
+        const bool named = !control->objectName().isEmpty();
+        if (named && !control->objectName().startsWith(QLatin1String("qt_"))) {
+            EXPECT_FALSE(control->accessibleDescription().isEmpty()) << control->objectName().toStdString();
+        }
+    }
+    const QList<QWidget*> controls = {SelectionForm->IokzLabel, SelectionForm->TokSRLabel, SelectionForm->MarginLabel,
+                                      SelectionForm->RatingLabel, SelectionForm->ChartLineComboBox,
+                                      SelectionForm->SelectionChartView, SelectionForm->CloseButton,
+                                      SelectionForm->StatusBar1};
+    for (QWidget* control : controls) {
+        EXPECT_FALSE(control->objectName().isEmpty());
+        EXPECT_FALSE(control->accessibleDescription().isEmpty()) << control->objectName().toStdString();
+    }
+    for (const QLabel* label : SelectionForm->findChildren<QLabel*>())
+        EXPECT_LE(TextWidth(label), label->width()) << label->text().toStdString();
+}
+
+}  // namespace
