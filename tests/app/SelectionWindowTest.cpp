@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QTextBrowser>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -14,6 +17,7 @@
 
 #include "DeviceDefenceUnit.h"
 #include "FormsFixture.h"
+#include "HelpViewer.h"
 #include "MainUnit.h"
 #include "QStringPrinter.h"
 #include "RegionalSettings.h"
@@ -177,6 +181,28 @@ TEST_F(SelectionWindowTest, EveryControlIsNamedHintedAndHelpedAndNoTextIsClipped
     }
     for (const QLabel* label : SelectionForm->findChildren<QLabel*>())
         EXPECT_LE(TextWidth(label), label->width()) << label->text().toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+// The topic of the window is reached from the contents and shows its picture, which travels
+// beside the help files.
+TEST(SelectionHelpTest, TopicIsInTheContentsAndShowsThePictureOfTheWindow)
+{
+    const QStringList folders{QDir::currentPath()};
+    EXPECT_TRUE(LoadHelpTopic(QStringLiteral("help 2.0.hlp"), 1, folders).html.contains(QLatin1String("\"#topic-37\"")));
+    THelpViewerForm viewer;
+    viewer.SetDirectories(folders);
+    viewer.ShowTopic(QStringLiteral("help 2.0.hlp"), 37);
+    ASSERT_TRUE(viewer.CurrentTopicFound());
+    EXPECT_EQ(viewer.windowTitle().section(QStringLiteral(" — "), 1), QStringLiteral("Подбор параметров"));
+    const QVariant picture =
+        viewer.TopicBrowser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("selection.png")));
+    EXPECT_FALSE(QImage::fromData(picture.toByteArray()).isNull());
+    viewer.resize(820, 700);
+    SaveSnapshot(&viewer, QStringLiteral("selection-help"));
 }
 
 }  // namespace
