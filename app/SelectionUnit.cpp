@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QSignalBlocker>
 #include <QFontMetrics>
 #include <QFrame>
@@ -409,9 +408,13 @@ TSelectionForm::TSelectionForm(QWidget* parent)
 void TSelectionForm::showEvent(QShowEvent* event)
 {
     Refresh();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
+    // Centred on the screen at every showing.
+    if (const QScreen* shown = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(shown->availableGeometry().center());
+        move(frame.topLeft());
+    }
 }
 
 void TSelectionForm::Refresh()

@@ -58,7 +58,7 @@ void AnswerLength(const SelectionChain& chain, int line, double tripCurrent, Lin
         answer.lengthAnswer = SelectionAnswer::None;
         return;
     }
-    if (!std::isfinite(*root)) {
+    if (!std::isfinite(*root * 10)) {  // beyond any length a double holds to tenths
         answer.lengthAnswer = SelectionAnswer::Any;
         return;
     }

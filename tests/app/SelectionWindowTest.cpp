@@ -13,7 +13,12 @@
 #include <QStatusBar>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QTimer>
 #include <QtTest/QTest>
+#include <cmath>
+#include <memory>
 
 #include "DeviceDefenceUnit.h"
 #include "FormsFixture.h"
@@ -113,6 +118,47 @@ TEST_F(SelectionWindowTest, ShowsTheLastSuccessfulCalculationAndTheDeviceConfirm
     SelectionForm->Refresh();
     ExpectTextsOf(calculated);
     EXPECT_EQ(SelectionForm->MarginLabel->text(), QStringLiteral("—"));
+}
+
+// Opens "Подбор" from the menu and reads the margin the modal window shows, then closes it.
+QString MarginShownByTheMenu()
+{
+    QString margin;
+    QTimer watch;
+    watch.setInterval(10);
+    const QDeadlineTimer deadline(3000);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == SelectionForm) {
+            margin = SelectionForm->MarginLabel->text();
+            QTest::mouseClick(SelectionForm->CloseButton, Qt::LeftButton);
+        } else if (deadline.hasExpired()) {
+            ADD_FAILURE() << "the window did not come";
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+        }
+    });
+    watch.start();
+    MainForm->SelectionMenu->trigger();
+    watch.stop();
+    return margin;
+}
+
+TEST_F(SelectionWindowTest, MenuOpensTheWindowRecomputedAtEveryShowing)
+{
+    EnterPaperCable("100");
+    MainForm->StartButtonClick();
+    DeviceDefenceForm->OKDDBitBtnClick();  // 176 A
+    const QString first = MarginShownByTheMenu();
+    DeviceDefenceForm->KZAVComboBox->setEditText(QStringLiteral("1.2"));
+    DeviceDefenceForm->OKDDBitBtnClick();  // 192 A
+    const QString second = MarginShownByTheMenu();
+    const auto margin = [](double tripCurrent) {
+        return QString::fromStdString(FormatGrouped(std::floor(SharedResult.Iokz / tripCurrent * 100) / 100, 2, RegionalSeparators()));
+    };
+    EXPECT_EQ(first, margin(176));
+    EXPECT_EQ(second, margin(192));
+    EXPECT_FALSE(SelectionForm->isVisible());
 }
 
 TEST_F(SelectionWindowTest, ChartFollowsTheChosenLine)
