@@ -2,12 +2,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QSignalBlocker>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
 #include <QtCharts/QCategoryAxis>
@@ -474,7 +473,8 @@ void TSelectionForm::DrawChart()
     const SelectionCurve curve = ComposeSelectionCurve(*chain, line, answers);
     const NumberSeparators separators = RegionalSeparators();
 
-    const QString lengthTitle = curve.lengthUnit == 1 ? QStringLiteral("Длина линии %1, м") : QStringLiteral("Длина линии %1, км");
+    const QString lengthTitle =
+        curve.lengthUnit == 1 ? QStringLiteral("Длина линии %1, м") : QStringLiteral("Длина линии %1, км");
     auto* axisX = TickAxis(curve.lengthTicks, lengthTitle.arg(QChar(u'1' + line)), separators);
     auto* axisY = TickAxis(curve.currentTicks, QStringLiteral("Iокз, А"), separators);
     chart->addAxis(axisX, Qt::AlignBottom);

@@ -35,7 +35,8 @@ SelectionDevice Fuse()
     device.kind = SelectionDevice::Kind::Fuse;
     device.tripCurrent = 363.00000000000006;
     device.safetyFactor = 1.1;
-    device.ratings = {2, 4, 6, 10, 16, 20, 25, 32, 40, 50, 63, 80, 100, 125, 160, 200, 250, 315, 400, 500, 630, 800, 1000, 1250};
+    device.ratings = {2,   4,   6,   10,  16,  20,  25,  32,  40,  50,  63,   80,
+                      100, 125, 160, 200, 250, 315, 400, 500, 630, 800, 1000, 1250};
     device.tableCurrents = {9,   19,  28,   44,   54,   58,   110,  150,  190,  260,  330,  420,
                             600, 700, 1000, 1200, 1600, 2000, 2800, 3500, 4800, 7000, 8000, 12000};
     return device;

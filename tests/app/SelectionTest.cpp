@@ -255,9 +255,13 @@ TEST(SelectionTest, EveryAnswerIsReplayedThroughTheCalculationAndTheDevice)
 TEST(SelectionTest, RandomChainsAndDevicesSurviveTheReplay)
 {
     std::mt19937 random(20261208);
-    const auto pick = [&](const QStringList& list) { return list[std::uniform_int_distribution<qsizetype>(0, list.size() - 1)(random)]; };
+    const auto pick = [&](const QStringList& list) {
+        return list[std::uniform_int_distribution<qsizetype>(0, list.size() - 1)(random)];
+    };
     const auto chance = [&](double p) { return std::bernoulli_distribution(p)(random); };
-    const auto number = [&](double low, double high) { return Exact(std::round(std::uniform_real_distribution<double>(low, high)(random) * 10) / 10); };
+    const auto number = [&](double low, double high) {  // tenths, as a user types them
+        return Exact(std::round(std::uniform_real_distribution<double>(low, high)(random) * 10) / 10);
+    };
     const QStringList powers = {"63", "100", "160", "250", "400", "630", "1000", "1600"};
     const QStringList schemes = {"Y/Y-0", "T/Y-0", "Y/Z-0"};
     const QStringList types = {"Кабель с бумажной изоляцией", "Кабель с ПВХ изоляцией", "Воздушная"};
@@ -323,7 +327,8 @@ TEST(SelectionTest, WithoutADeviceOrACalculationNothingIsAnswered)
     const Case cases[] = {
         {"no device yet", result, {}, true},
         {"after the reset", result, reset, true},
-        {"fuse refused for its type", result, Confirm(Fuse("ПН", "63", "1.1", 1), Confirm(Breaker("16", "10 (\"C\")", "1.1"))), true},
+        {"fuse refused for its type", result,
+         Confirm(Fuse("ПН", "63", "1.1", 1), Confirm(Breaker("16", "10 (\"C\")", "1.1"))), true},
         {"no calculation yet", ShortCircuitResult{}, Confirm(Breaker("16", "10 (\"C\")", "1.1")), false},
         {"texts edited after the calculation", edited, Confirm(Breaker("16", "10 (\"C\")", "1.1")), false},
     };
@@ -429,7 +434,8 @@ TEST(SelectionTest, ChartRangesHoldTheGreatestAndTheEnteredLength)
         const ProtectiveDeviceSettings settings = Confirm(c.device);
         const SelectionAnswers answers = SelectParameters(network, result, SelectionDeviceFrom(settings, false, ""));
         const SelectionCurve curve = ComposeSelectionCurve(chain, 0, answers);
-        const double greatest = answers.lines[0].lengthAnswer == SelectionAnswer::Value ? answers.lines[0].greatestLength : 0;
+        const LineSelection& line = answers.lines[0];
+        const double greatest = line.lengthAnswer == SelectionAnswer::Value ? line.greatestLength : 0;
         const double reach = curve.lengthMax * curve.lengthUnit;
         EXPECT_GE(reach, std::max({2 * greatest, c.atLeast, 300.0}));
         EXPECT_LT(reach, 1.5 * std::max({2 * greatest, c.atLeast, 300.0}));

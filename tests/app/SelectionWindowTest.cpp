@@ -89,7 +89,8 @@ TEST_F(SelectionWindowTest, MenuItemFollowsReportAndIsEnabledWithResults)
 TEST_F(SelectionWindowTest, ShowsTheLastSuccessfulCalculationAndTheDeviceConfirmedNow)
 {
     SelectionForm->Refresh();
-    EXPECT_EQ(SelectionForm->NoteLabel->text(), QStringLiteral("Выполните расчет тока однофазного короткого замыкания"));
+    EXPECT_EQ(SelectionForm->NoteLabel->text(),
+              QStringLiteral("Выполните расчет тока однофазного короткого замыкания"));
     EXPECT_FALSE(SelectionForm->ChartLineComboBox->isEnabled());
 
     EnterPaperCable("100");
@@ -109,7 +110,8 @@ TEST_F(SelectionWindowTest, ShowsTheLastSuccessfulCalculationAndTheDeviceConfirm
     ExpectTextsOf(calculated);
     EXPECT_TRUE(SelectionForm->NoteLabel->text().isEmpty());
     EXPECT_EQ(SelectionForm->TokSRLabel->text(), QStringLiteral("Iср=176 А"));
-    EXPECT_EQ(SelectionForm->LengthLabels[0]->text(), QString::fromStdString(FormatGrouped(100, 1, RegionalSeparators())));
+    EXPECT_EQ(SelectionForm->LengthLabels[0]->text(),
+              QString::fromStdString(FormatGrouped(100, 1, RegionalSeparators())));
     EXPECT_EQ(SelectionForm->GreatestLengthLabels[1]->text(), QStringLiteral("—"));
     SaveSnapshot(SelectionForm, QStringLiteral("selection-breaker"));
 
@@ -154,7 +156,8 @@ TEST_F(SelectionWindowTest, MenuOpensTheWindowRecomputedAtEveryShowing)
     DeviceDefenceForm->OKDDBitBtnClick();  // 192 A
     const QString second = MarginShownByTheMenu();
     const auto margin = [](double tripCurrent) {
-        return QString::fromStdString(FormatGrouped(std::floor(SharedResult.Iokz / tripCurrent * 100) / 100, 2, RegionalSeparators()));
+        const double shown = std::floor(SharedResult.Iokz / tripCurrent * 100) / 100;
+        return QString::fromStdString(FormatGrouped(shown, 2, RegionalSeparators()));
     };
     EXPECT_EQ(first, margin(176));
     EXPECT_EQ(second, margin(192));
@@ -238,7 +241,8 @@ namespace {
 TEST(SelectionHelpTest, TopicIsInTheContentsAndShowsThePictureOfTheWindow)
 {
     const QStringList folders{QDir::currentPath()};
-    EXPECT_TRUE(LoadHelpTopic(QStringLiteral("help 2.0.hlp"), 1, folders).html.contains(QLatin1String("\"#topic-37\"")));
+    const HelpPage contents = LoadHelpTopic(QStringLiteral("help 2.0.hlp"), 1, folders);
+    EXPECT_TRUE(contents.html.contains(QLatin1String("\"#topic-37\"")));
     THelpViewerForm viewer;
     viewer.SetDirectories(folders);
     viewer.ShowTopic(QStringLiteral("help 2.0.hlp"), 37);
