@@ -7,6 +7,7 @@
 #include "MainUnit.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
+#include "SelectionUnit.h"
 
 void CreateForms()
 {
@@ -22,6 +23,7 @@ void CreateForms()
     ReportForm = new TReportForm;
     DeleteAllReportForm = new TDeleteAllReportForm;
     AboutProgramForm = new TAboutProgramForm;
+    SelectionForm = new TSelectionForm;
 }
 
 template <typename Form>
@@ -33,6 +35,7 @@ static void Release(Form*& form)
 
 void DestroyForms()
 {
+    Release(SelectionForm);
     Release(AboutProgramForm);
     Release(DeleteAllReportForm);
     Release(ReportForm);

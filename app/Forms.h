@@ -1,8 +1,8 @@
-// Creation of the program's seven windows, in their fixed order, and their release.
+// Creation of the program's windows, in their fixed order, and their release.
 #pragma once
 
 // Creates MainForm, ResultForm, DeviceDefenceForm, AskNumberForm, ReportForm,
-// DeleteAllReportForm and AboutProgramForm, and resets the shared records to their start values.
+// DeleteAllReportForm, AboutProgramForm and SelectionForm, and resets the shared records to their start values.
 void CreateForms();
 // Destroys the windows in reverse order and clears the global instances.
 void DestroyForms();

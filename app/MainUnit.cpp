@@ -25,6 +25,7 @@
 #include "RegionalSettings.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
+#include "SelectionUnit.h"
 #include "StatusHints.h"
 
 TMainForm* MainForm = nullptr;
@@ -207,6 +208,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     ResultMenu->setObjectName(QStringLiteral("ResultMenu"));
     ReportMenu = MainMenu->addAction(QStringLiteral("Отчет"));
     ReportMenu->setObjectName(QStringLiteral("ReportMenu"));
+    SelectionMenu = MainMenu->addAction(QStringLiteral("Подбор"));
+    SelectionMenu->setObjectName(QStringLiteral("SelectionMenu"));
     HelpMenu = MainMenu->addAction(QStringLiteral("Помощь"));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
     AboutMenu = MainMenu->addAction(QStringLiteral("О программе"));
@@ -385,6 +388,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     connect(DDButton, &QPushButton::clicked, this, &TMainForm::DDButtonClick);
     connect(AddToReportButton, &QPushButton::clicked, this, &TMainForm::AddToReportButtonClick);
     connect(ReportMenu, &QAction::triggered, this, &TMainForm::ReportMenuClick);
+    connect(SelectionMenu, &QAction::triggered, this, &TMainForm::SelectionMenuClick);
     connect(AboutMenu, &QAction::triggered, this, &TMainForm::AboutMenuClick);
     connect(HelpMenu, &QAction::triggered, this, &TMainForm::HelpMenuClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
@@ -417,10 +421,12 @@ NetworkDescription TMainForm::CurrentNetwork() const
 void TMainForm::StartButtonClick()
 {
     SetResultCommandsEnabled(false);
-    const CalculationOutcome outcome = CalculateShortCircuit(CurrentNetwork());
-    if (outcome.status == CalculationStatus::Success)
+    const NetworkDescription network = CurrentNetwork();
+    const CalculationOutcome outcome = CalculateShortCircuit(network);
+    if (outcome.status == CalculationStatus::Success) {
+        SelectionForm->CalculatedNetwork = network;
         PublishResult(outcome.result);
-    else
+    } else
         ShowCalculationFailure(outcome);
 }
 
@@ -431,6 +437,8 @@ void TMainForm::DDButtonClick() { DeviceDefenceForm->exec(); }
 void TMainForm::AddToReportButtonClick() { AskNumberForm->exec(); }
 
 void TMainForm::ReportMenuClick() { ReportForm->exec(); }
+
+void TMainForm::SelectionMenuClick() { SelectionForm->exec(); }
 
 void TMainForm::AboutMenuClick() { AboutProgramForm->exec(); }
 
@@ -496,4 +504,5 @@ void TMainForm::SetResultCommandsEnabled(bool enabled)
 {
     AddToReportButton->setEnabled(enabled);
     ResultMenu->setEnabled(enabled);
+    SelectionMenu->setEnabled(enabled);
 }

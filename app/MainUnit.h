@@ -48,6 +48,7 @@ public:
     QMenuBar* MainMenu = nullptr;
     QAction* ResultMenu = nullptr;
     QAction* ReportMenu = nullptr;
+    QAction* SelectionMenu = nullptr;   // enabled and disabled with ResultMenu
     QAction* HelpMenu = nullptr;
     QAction* AboutMenu = nullptr;
 
@@ -59,6 +60,7 @@ public:
     void DDButtonClick();
     void AddToReportButtonClick();
     void ReportMenuClick();
+    void SelectionMenuClick();
     void AboutMenuClick();
     void HelpMenuClick();
 

@@ -17,6 +17,7 @@
 #include "QStringPrinter.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
+#include "SelectionUnit.h"
 
 namespace {
 
@@ -41,6 +42,8 @@ const F1Case F1Cases[] = {
     {"MainWindowRArc", [] { return static_cast<QWidget*>(MainForm); }, "RArcEdit", Help21, 33},
     {"MainWindowStartButton", [] { return static_cast<QWidget*>(MainForm); }, "StartButton", Help21, 1},
     {"ResultWindow", [] { return static_cast<QWidget*>(ResultForm); }, "BitBtn1", Help20, 36},
+    {"SelectionWindowChartLine", [] { return static_cast<QWidget*>(SelectionForm); }, "ChartLineComboBox", Help20, 37},
+    {"SelectionWindowButton", [] { return static_cast<QWidget*>(SelectionForm); }, "CloseButton", Help20, 37},
     {"DeviceWindowList", [] { return static_cast<QWidget*>(DeviceDefenceForm); }, "TokPPComboBox", Help20, 34},
     {"DeviceWindowButton", [] { return static_cast<QWidget*>(DeviceDefenceForm); }, "OKDDBitBtn", Help20, 34},
     {"ReportWindow", [] { return static_cast<QWidget*>(ReportForm); }, "DeleteReportButton", Help20, 35},

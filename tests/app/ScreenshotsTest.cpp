@@ -17,6 +17,7 @@
 #include "QStringPrinter.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
+#include "SelectionUnit.h"
 
 namespace {
 
@@ -82,6 +83,8 @@ TEST_F(ScreenshotsTest, EveryWindowRendersToAPicture)
     Save(ReportForm, QStringLiteral("report"));
     Save(DeleteAllReportForm, QStringLiteral("delete-all"));
     Save(AboutProgramForm, QStringLiteral("about"));
+    SelectionForm->Refresh();
+    Save(SelectionForm, QStringLiteral("selection"));
 }
 
 }  // namespace

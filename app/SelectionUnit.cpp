@@ -1,0 +1,510 @@
+#include "SelectionUnit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStyle>
+#include <QtCharts/QCategoryAxis>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
+#include <cmath>
+
+#include "ContextHelp.h"
+#include "DeviceDefenceUnit.h"
+#include "DeviceRules.h"
+#include "MainUnit.h"
+#include "RegionalSettings.h"
+#include "StatusHints.h"
+
+TSelectionForm* SelectionForm = nullptr;
+
+namespace {
+
+constexpr int ClientWidth = 760;
+constexpr int ClientHeight = 440;
+constexpr int StatusBarHeight = 19;
+constexpr int HelpContext = 37;
+const QString HelpFileName = QStringLiteral("help 2.0.hlp");
+
+const QString Dash = QStringLiteral("—");
+const QString Nothing = QStringLiteral("нет");
+const QString AnyChoice = QStringLiteral("любая");
+const QString Amperes = QStringLiteral(" А");
+
+const QColor Maroon(0x80, 0x00, 0x00);
+const QColor Navy(0x00, 0x00, 0x80);
+
+// --- the confirmed device as plain values -------------------------------------------------
+
+// A product formed as the device window forms it: in extended precision, stored as a double.
+double Product(long double a, double b, double c = 1) { return static_cast<double>(a * b * c); }
+
+std::vector<double> ListValues(const QStringList& texts)
+{
+    std::vector<double> values;
+    for (const QString& text : texts)
+        values.push_back(ParseDecimal(text.toStdString()).value);
+    return values;
+}
+
+// --- texts ---------------------------------------------------------------------------------
+
+QString General(double value, const NumberSeparators& separators)
+{
+    return QString::fromStdString(FormatGeneral(value, separators));
+}
+
+QString AnswerText(SelectionAnswer answer, const QString& value)
+{
+    switch (answer) {
+    case SelectionAnswer::Value:
+        return value;
+    case SelectionAnswer::None:
+        return Nothing;
+    case SelectionAnswer::Any:
+        return AnyChoice;
+    case SelectionAnswer::Unknown:
+        break;
+    }
+    return Dash;
+}
+
+// Tenths of a metre; a length of seven or more whole digits is written in full instead, since
+// the grouped form keeps only seven significant digits and could round it up.
+QString LengthText(double length, const NumberSeparators& separators)
+{
+    if (length < 1e6)
+        return QString::fromStdString(FormatGrouped(length, 1, separators));
+    return General(length, separators);
+}
+
+// --- look ----------------------------------------------------------------------------------
+
+QFont SerifFont()
+{
+    QFont font(QStringLiteral("Times New Roman"), 10);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+void SetTextColor(QWidget* widget, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+QLabel* Caption(QWidget* parent, const QString& text, int left, int top, const QFont& font,
+                const QColor& color = Qt::black)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    SetTextColor(label, color);
+    label->adjustSize();
+    label->move(left, top);
+    return label;
+}
+
+// An output field of fixed place, rewritten at every showing.
+QLabel* Field(QWidget* parent, const QString& name, const QRect& place, const QString& hint,
+              Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto* label = new QLabel(Dash, parent);
+    label->setObjectName(name);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setGeometry(place);
+    SetStatusHint(label, hint);
+    return label;
+}
+
+QFrame* ValuePanel(QWidget* parent, const QRect& place)
+{
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+    panel->setGeometry(place);
+    return panel;
+}
+
+QCategoryAxis* TickAxis(const QList<double>& ticks, const QString& title, const NumberSeparators& separators)
+{
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setTitleText(title);
+    QFont font(QStringLiteral("MS Sans Serif"), 8);
+    axis->setLabelsFont(font);
+    font.setBold(true);
+    axis->setTitleFont(font);
+    axis->setStartValue(ticks.front());
+    axis->setRange(ticks.front(), ticks.back());
+    for (double tick : ticks)
+        axis->append(General(tick, separators), tick);
+    return axis;
+}
+
+// The view does not delete the chart it showed before.
+void ShowChart(QChartView* view, QChart* chart)
+{
+    QChart* previous = view->chart();
+    view->setChart(chart);
+    delete previous;
+}
+
+}  // namespace
+
+SelectionDevice SelectionDeviceFrom(const ProtectiveDeviceSettings& s, bool releaseTicked,
+                                    const QString& fuseFactorText)
+{
+    SelectionDevice device;
+    device.tripCurrent = s.TokSR;
+    if (!(s.TokSR > 0))
+        return device;
+    device.kind = SelectionDevice::Kind::TripCurrentOnly;
+
+    if (s.TypeDD == 1) {
+        const bool multipleFits = Product(s.TokAVnom, s.KNR, s.KZAV) == s.TokSR;
+        const bool releaseFits = Product(s.TokNR, s.KZAV) == s.TokSR;
+        device.safetyFactor = s.KZAV;
+        if (releaseFits && (releaseTicked || !multipleFits)) {
+            device.kind = SelectionDevice::Kind::BreakerRelease;
+        } else if (multipleFits) {
+            device.kind = SelectionDevice::Kind::Breaker;
+            device.releaseMultiple = s.KNR;
+            device.ratings = ListValues(BreakerRatedCurrents());
+        }
+        return device;
+    }
+
+    if (s.TypeDD == 2) {
+        const std::optional<double> own = LookupFuseTripCurrent(s.TypePP, s.TimePP, s.TokPP);
+        if (!own)
+            return device;
+        const DecimalValue typed = ParseDecimal(fuseFactorText.toStdString());
+        double factor = s.TokSR / *own;
+        if (typed.status == DecimalStatus::Valid && Product(*own, typed.value) == s.TokSR)
+            factor = typed.value;
+        else if (std::fabs(Product(*own, factor) - s.TokSR) > 1e-12 * s.TokSR)
+            return device;
+        device.kind = SelectionDevice::Kind::Fuse;
+        device.safetyFactor = factor;
+        device.ratings = ListValues(FuseRatingList(s.TypePP));
+        for (double rating : device.ratings)
+            device.tableCurrents.push_back(LookupFuseTripCurrent(s.TypePP, s.TimePP, rating).value_or(0));
+    }
+    return device;
+}
+
+SelectionTexts ComposeSelectionTexts(const SelectionAnswers& a, const NumberSeparators& separators)
+{
+    SelectionTexts t;
+    t.iokz = t.tokSR = t.margin = t.rating = Dash;
+    t.ratingCaption = a.releaseCurrent ? QStringLiteral("Наибольший ток расцепителя:")
+                                       : QStringLiteral("Наибольший номинальный ток:");
+    for (int n = 0; n < LineSectionCount; ++n)
+        t.length[n] = t.greatestLength[n] = t.section[n] = Dash;
+    if (!a.calculated) {
+        t.note = QStringLiteral("Выполните расчет тока однофазного короткого замыкания");
+        return t;
+    }
+    t.iokz = QStringLiteral("Iокз=") + QString::fromStdString(FormatCurrent(a.iokz, separators)) + Amperes;
+    for (int n = 0; n < LineSectionCount; ++n) {
+        if (a.lines[n].active)
+            t.length[n] = LengthText(a.lines[n].length, separators);
+    }
+    if (!a.device) {
+        t.note = QStringLiteral("Аппарат защиты в расчете не определен");
+        return t;
+    }
+    t.tokSR = QStringLiteral("Iср=") + General(a.tripCurrent, separators) + Amperes;
+    // Rounded down, so that a margin shown as 1,00 or more always means the device trips.
+    t.margin = QString::fromStdString(FormatGrouped(std::floor(a.margin * 100) / 100, 2, separators));
+    t.rating = AnswerText(a.ratingAnswer, General(a.shownRating, separators) + Amperes);
+    for (int n = 0; n < LineSectionCount; ++n) {
+        const LineSelection& line = a.lines[n];
+        if (!line.active)
+            continue;
+        t.greatestLength[n] = AnswerText(line.lengthAnswer, LengthText(line.shownLength, separators));
+        const QString section =
+            line.sectionAnswer == SelectionAnswer::Value ? General(ParseDecimal(line.section).value, separators) : "";
+        t.section[n] = AnswerText(line.sectionAnswer, section);
+    }
+    return t;
+}
+
+QList<double> NiceTicks(double maximum, int wanted)
+{
+    if (!(maximum > 0) || !std::isfinite(maximum) || wanted < 1)
+        return {0, 1};
+    const double magnitude = std::pow(10.0, std::floor(std::log10(maximum / wanted)));
+    double step = 10 * magnitude;
+    for (double multiple : {1.0, 2.0, 2.5, 5.0}) {
+        if (multiple * magnitude * wanted >= maximum) {
+            step = multiple * magnitude;
+            break;
+        }
+    }
+    QList<double> ticks;
+    for (int i = 0; ticks.isEmpty() || ticks.back() < maximum; ++i)
+        ticks.append(i * step);
+    return ticks;
+}
+
+SelectionCurve ComposeSelectionCurve(const SelectionChain& chain, int line, const SelectionAnswers& answers)
+{
+    constexpr int Steps = 120;
+    const LineSelection& a = answers.lines[line];
+    double upper = a.length > 0 ? 2 * a.length : 100;
+    if (a.lengthAnswer == SelectionAnswer::Value && a.greatestLength > 0)
+        upper = std::max(2 * a.greatestLength, 1.1 * a.length);
+
+    SelectionCurve curve;
+    // Long ranges in kilometres, so that the tick labels keep to their places.
+    curve.lengthUnit = upper >= 10000 ? 1000 : 1;
+    curve.lengthTicks = NiceTicks(upper / curve.lengthUnit, 5);
+    curve.lengthMax = curve.lengthTicks.back();
+    for (int i = 0; i <= Steps; ++i) {
+        const double length = curve.lengthMax * i / Steps;
+        curve.points.append({length, ChainIokzAtLength(chain, line, length * curve.lengthUnit)});
+    }
+    curve.mark = {a.length / curve.lengthUnit, chain.Iokz};
+    curve.tripCurrent = answers.device ? answers.tripCurrent : 0;
+    curve.currentTicks = NiceTicks(1.05 * std::max(curve.points.front().y(), curve.tripCurrent), 5);
+    curve.currentMax = curve.currentTicks.back();
+    return curve;
+}
+
+TSelectionForm::TSelectionForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("SelectionForm"));
+    setWindowTitle(QStringLiteral("Подбор параметров"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFixedSize(ClientWidth, ClientHeight);
+    SetHelpFile(this, HelpFileName);
+    SetHelpContext(this, HelpContext);
+    const QFont serif = SerifFont();
+    QFont bold = font();
+    bold.setBold(true);
+
+    // The device: fault current, trip current, margin and the largest rating.
+    Caption(this, QStringLiteral("Аппарат защиты"), 16, 8, serif, Maroon);
+    QFrame* devicePanel = ValuePanel(this, QRect(8, 30, 352, 104));
+    const int valueLeft = 188, valueWidth = 156, rowHeight = 24;
+    const QString deviceCaptions[] = {QStringLiteral("Ток однофазного КЗ:"), QStringLiteral("Ток срабатывания:"),
+                                      QStringLiteral("Запас Iокз / Iср:")};
+    for (int row = 0; row < 3; ++row)
+        Caption(devicePanel, deviceCaptions[row], 12, 6 + rowHeight * row + 3, font());
+    IokzLabel = Field(devicePanel, QStringLiteral("IokzLabel"), QRect(valueLeft, 6, valueWidth, 20),
+                      QStringLiteral("Ток однофазного короткого замыкания последнего расчета"));
+    TokSRLabel = Field(devicePanel, QStringLiteral("TokSRLabel"), QRect(valueLeft, 6 + rowHeight, valueWidth, 20),
+                       QStringLiteral("Ток срабатывания аппарата защиты с учетом коэффициента запаса"));
+    MarginLabel = Field(devicePanel, QStringLiteral("MarginLabel"), QRect(valueLeft, 6 + 2 * rowHeight, valueWidth, 20),
+                        QStringLiteral("Отношение тока однофазного короткого замыкания к току срабатывания "
+                                       "аппарата защиты"));
+    MarginLabel->setFont(bold);
+    RatingCaptionLabel = new QLabel(devicePanel);
+    RatingCaptionLabel->setObjectName(QStringLiteral("RatingCaptionLabel"));
+    RatingCaptionLabel->setGeometry(12, 6 + 3 * rowHeight, valueLeft - 16, 20);
+    RatingCaptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SetStatusHint(RatingCaptionLabel, QStringLiteral("Наибольший ток того же аппарата, при котором он срабатывает за "
+                                                     "нормативное время"));
+    RatingLabel = Field(devicePanel, QStringLiteral("RatingLabel"), QRect(valueLeft, 6 + 3 * rowHeight, valueWidth, 20),
+                        QStringLiteral("Наибольший ток того же аппарата, при котором он срабатывает за "
+                                       "нормативное время"));
+    RatingLabel->setFont(bold);
+
+    // The line sections.
+    Caption(this, QStringLiteral("Участки линии"), 16, 142, serif, Maroon);
+    QFrame* linePanel = ValuePanel(this, QRect(8, 164, 352, 196));
+    const int columnLeft[] = {12, 62, 130, 226};
+    const int columnWidth[] = {50, 64, 92, 114};
+    const QString headings[][2] = {{QStringLiteral("Линия"), QString()},
+                                   {QStringLiteral("Длина,"), QStringLiteral("м")},
+                                   {QStringLiteral("Наибольшая"), QStringLiteral("длина, м")},
+                                   {QStringLiteral("Наименьшее"), QStringLiteral("сечение, кв.мм.")}};
+    for (int c = 0; c < 4; ++c) {
+        for (int l = 0; l < 2; ++l) {
+            auto* heading = new QLabel(headings[c][l], linePanel);
+            heading->setFont(bold);
+            heading->setAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            heading->setGeometry(columnLeft[c], 6 + 15 * l, columnWidth[c], 15);
+        }
+    }
+    auto* rule = new QFrame(linePanel);
+    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    rule->setGeometry(8, 38, 336, 2);
+    for (int n = 0; n < LineSectionCount; ++n) {
+        const int top = 44 + 24 * n;
+        const QString digit = QString(QChar(u'1' + n));
+        Caption(linePanel, QStringLiteral("Линия ") + digit, columnLeft[0], top + 3, font());
+        LengthLabels[n] = Field(linePanel, QStringLiteral("Length%1Label").arg(digit),
+                                QRect(columnLeft[1], top, columnWidth[1], 20),
+                                QStringLiteral("Длина линии по последнему расчету"), Qt::AlignRight);
+        GreatestLengthLabels[n] =
+            Field(linePanel, QStringLiteral("GreatestLength%1Label").arg(digit),
+                  QRect(columnLeft[2], top, columnWidth[2], 20),
+                  QStringLiteral("Наибольшая длина линии, при которой аппарат защиты срабатывает за нормативное "
+                                 "время"),
+                  Qt::AlignRight);
+        SectionLabels[n] =
+            Field(linePanel, QStringLiteral("Section%1Label").arg(digit), QRect(columnLeft[3], top, columnWidth[3], 20),
+                  QStringLiteral("Наименьшее сечение фазной и нулевой жил, при котором аппарат защиты срабатывает "
+                                 "за нормативное время"),
+                  Qt::AlignRight);
+    }
+
+    NoteLabel = new QLabel(this);
+    NoteLabel->setObjectName(QStringLiteral("NoteLabel"));
+    NoteLabel->setFont(bold);
+    SetTextColor(NoteLabel, Navy);
+    NoteLabel->setGeometry(8, 366, 744, 18);
+    SetStatusHint(NoteLabel, QStringLiteral("Чего не хватает для подбора"));
+
+    // The chart.
+    Caption(this, QStringLiteral("Ток КЗ в зависимости от длины"), 376, 8, serif, Maroon);
+    ChartLineComboBox = new QComboBox(this);
+    ChartLineComboBox->setObjectName(QStringLiteral("ChartLineComboBox"));
+    ChartLineComboBox->setGeometry(664, 6, 88, 21);
+    SetStatusHint(ChartLineComboBox, QStringLiteral("Выберите линию, длина которой откладывается на графике"));
+    SelectionChartView = new QChartView(this);
+    SelectionChartView->setObjectName(QStringLiteral("SelectionChartView"));
+    SelectionChartView->setGeometry(368, 30, 384, 330);
+    SelectionChartView->setRenderHint(QPainter::Antialiasing);
+    SelectionChartView->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    SetStatusHint(SelectionChartView,
+                  QStringLiteral("Ток однофазного короткого замыкания в зависимости от длины выбранной линии"));
+
+    CloseButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("Закрыть"), this);
+    CloseButton->setObjectName(QStringLiteral("CloseButton"));
+    CloseButton->setFont(QFont(QStringLiteral("Arial"), 9));
+    CloseButton->setGeometry((ClientWidth - 89) / 2, 390, 89, 25);
+    CloseButton->setDefault(true);
+    SetStatusHint(CloseButton, QStringLiteral("Закрытие окна подбора"));
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setGeometry(0, ClientHeight - StatusBarHeight, ClientWidth, StatusBarHeight);
+    SetStatusHint(StatusBar1, QStringLiteral("Строка помощи"));
+    AttachHintStatusBar(this, StatusBar1);
+
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ChartLineComboBox, &QComboBox::currentIndexChanged, this, &TSelectionForm::ChartLineComboBoxChange);
+    Refresh();
+}
+
+void TSelectionForm::showEvent(QShowEvent* event)
+{
+    Refresh();
+    QDialog::showEvent(event);
+    // Centred on the screen at every showing.
+    if (const QScreen* shown = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(shown->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void TSelectionForm::Refresh()
+{
+    const bool ticked = DeviceDefenceForm && DeviceDefenceForm->TokNRCheckBox->isChecked();
+    const QString fuseFactor = DeviceDefenceForm ? DeviceDefenceForm->KZPPComboBox->currentText() : QString();
+    const SelectionDevice device = SelectionDeviceFrom(DeviceSettings, ticked, fuseFactor);
+    answers = SelectParameters(CalculatedNetwork, SharedResult, device);
+    chain = ReadSelectionChain(CalculatedNetwork, SharedResult);
+
+    const SelectionTexts texts = ComposeSelectionTexts(answers, RegionalSeparators());
+    NoteLabel->setText(texts.note);
+    IokzLabel->setText(texts.iokz);
+    TokSRLabel->setText(texts.tokSR);
+    MarginLabel->setText(texts.margin);
+    RatingCaptionLabel->setText(texts.ratingCaption);
+    RatingLabel->setText(texts.rating);
+    for (int n = 0; n < LineSectionCount; ++n) {
+        LengthLabels[n]->setText(texts.length[n]);
+        GreatestLengthLabels[n]->setText(texts.greatestLength[n]);
+        SectionLabels[n]->setText(texts.section[n]);
+    }
+
+    // The chart keeps the line chosen before while it is still active; else the last active one,
+    // the section nearest the fault point.
+    const int chosen = ChartLineComboBox->currentData().isValid() ? ChartLineComboBox->currentData().toInt() : -1;
+    const QSignalBlocker blocker(ChartLineComboBox);
+    ChartLineComboBox->clear();
+    for (int n = 0; n < LineSectionCount; ++n) {
+        if (answers.calculated && answers.lines[n].active)
+            ChartLineComboBox->addItem(QStringLiteral("Линия %1").arg(QChar(u'1' + n)), n);
+    }
+    const int again = ChartLineComboBox->findData(chosen);
+    ChartLineComboBox->setCurrentIndex(again >= 0 ? again : ChartLineComboBox->count() - 1);
+    ChartLineComboBox->setEnabled(ChartLineComboBox->count() > 0);
+    DrawChart();
+}
+
+void TSelectionForm::ChartLineComboBoxChange() { DrawChart(); }
+
+void TSelectionForm::DrawChart()
+{
+    auto* chart = new QChart;
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(2, 4, 14, 2));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    const QVariant data = ChartLineComboBox->currentData();
+    if (!chain || !data.isValid()) {
+        chart->legend()->hide();
+        chart->setTitle(answers.calculated ? QStringLiteral("Нет линий с заданным сечением")
+                                           : QStringLiteral("Нет расчета"));
+        ShowChart(SelectionChartView, chart);
+        return;
+    }
+    const int line = data.toInt();
+    const SelectionCurve curve = ComposeSelectionCurve(*chain, line, answers);
+    const NumberSeparators separators = RegionalSeparators();
+
+    const QString lengthTitle =
+        curve.lengthUnit == 1 ? QStringLiteral("Длина линии %1, м") : QStringLiteral("Длина линии %1, км");
+    auto* axisX = TickAxis(curve.lengthTicks, lengthTitle.arg(QChar(u'1' + line)), separators);
+    auto* axisY = TickAxis(curve.currentTicks, QStringLiteral("Iокз, А"), separators);
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+
+    auto* iokz = new QLineSeries;
+    iokz->setName(QStringLiteral("Iокз"));
+    iokz->append(curve.points);
+    iokz->setPen(QPen(Navy, 2));
+    chart->addSeries(iokz);
+    iokz->attachAxis(axisX);
+    iokz->attachAxis(axisY);
+    if (curve.tripCurrent > 0) {
+        auto* trip = new QLineSeries;
+        trip->setName(QStringLiteral("Iср"));
+        trip->append(0, curve.tripCurrent);
+        trip->append(curve.lengthMax, curve.tripCurrent);
+        trip->setPen(QPen(Qt::red, 2, Qt::DashLine));
+        chart->addSeries(trip);
+        trip->attachAxis(axisX);
+        trip->attachAxis(axisY);
+    }
+    auto* mark = new QScatterSeries;
+    mark->setName(QStringLiteral("Длина по расчету"));
+    mark->append(curve.mark);
+    mark->setMarkerSize(9);
+    mark->setColor(Maroon);
+    mark->setBorderColor(Maroon);
+    chart->addSeries(mark);
+    mark->attachAxis(axisX);
+    mark->attachAxis(axisY);
+    ShowChart(SelectionChartView, chart);
+}

@@ -1,0 +1,248 @@
+#include "Selection.h"
+
+#include <cmath>
+
+#include "LineUnit.h"
+#include "Numbers.h"
+
+namespace {
+
+constexpr double PhaseVoltage = 231000;  // 231 V, with the loop impedance in mOhm
+
+bool Trips(double iokz, double tripCurrent) { return iokz >= tripCurrent; }
+
+// The greatest L >= 0 with (R0 + a·L)² + (X0 + b·L)² <= Z², a, b >= 0 and not both 0;
+// nothing when even L = 0 is beyond Z. Scaled by Z so that a large limit cannot overflow.
+std::optional<double> GreatestLength(double r0, double x0, double a, double b, double z)
+{
+    r0 /= z;
+    x0 /= z;
+    a /= z;
+    b /= z;
+    const double c = r0 * r0 + x0 * x0 - 1;
+    if (c > 0)
+        return std::nullopt;
+    const double aa = a * a + b * b;
+    const double bb = a * r0 + b * x0;
+    // The positive root of aa·L² + 2·bb·L + c = 0, written without cancellation (c <= 0).
+    return -c / (bb + std::sqrt(bb * bb - aa * c));
+}
+
+// v rounded down to tenths, then stepped down while `trips` refuses it (the root is exact
+// only to rounding).
+template <typename TripsAt>
+std::optional<double> ShownTenths(double v, TripsAt trips)
+{
+    double tenths = std::floor(v * 10);
+    for (int attempt = 0; attempt < 4 && tenths >= 0; ++attempt, tenths -= 1) {
+        const double shown = tenths / 10;
+        if (trips(shown))
+            return shown;
+    }
+    return std::nullopt;
+}
+
+void AnswerLength(const SelectionChain& chain, int line, double tripCurrent, LineSelection& answer)
+{
+    const SelectionChain::Section& s = chain.sections[line];
+    double r0 = chain.Rt / 3 + chain.Rother, x0 = chain.Xt / 3;
+    for (int n = 0; n < LineSectionCount; ++n) {
+        if (n == line)
+            continue;
+        r0 += chain.RLine[n];
+        x0 += chain.XLine[n];
+    }
+    const double z = PhaseVoltage / tripCurrent;
+    const std::optional<double> root = GreatestLength(r0, x0, s.rPerMetre / s.count, s.xPerMetre / s.count, z);
+    if (!root) {
+        answer.lengthAnswer = SelectionAnswer::None;
+        return;
+    }
+    if (!std::isfinite(*root * 10)) {  // beyond any length a double holds to tenths
+        answer.lengthAnswer = SelectionAnswer::Any;
+        return;
+    }
+    const auto tripsAt = [&](double length) { return Trips(ChainIokzAtLength(chain, line, length), tripCurrent); };
+    const std::optional<double> shown = ShownTenths(*root, tripsAt);
+    if (!shown) {
+        answer.lengthAnswer = SelectionAnswer::None;
+        return;
+    }
+    answer.lengthAnswer = SelectionAnswer::Value;
+    answer.greatestLength = *root;
+    answer.shownLength = *shown;
+}
+
+void AnswerSection(const SelectionChain& chain, int line, double tripCurrent, LineSelection& answer)
+{
+    const SelectionChain::Section& s = chain.sections[line];
+    bool anyOffered = false, everyTrips = true;
+    std::string smallest;
+    for (const std::string& section : OfferedSections()) {
+        const LineImpedance core = LookupLineImpedance(section, s.material, s.lineType);
+        if (core.status != LookupStatus::Ok)
+            continue;  // not made for this line type and material
+        anyOffered = true;
+        // Phase and neutral core of the same section, summed as the calculation sums them.
+        const double rLine = (core.r + core.r) * s.length / s.count;
+        const double xLine = (core.x + core.x) * s.length / s.count;
+        if (Trips(ChainIokz(chain, line, rLine, xLine), tripCurrent)) {
+            if (smallest.empty())
+                smallest = section;
+        } else {
+            everyTrips = false;
+        }
+    }
+    if (!anyOffered || smallest.empty())
+        answer.sectionAnswer = SelectionAnswer::None;
+    else if (everyTrips)
+        answer.sectionAnswer = SelectionAnswer::Any;
+    else {
+        answer.sectionAnswer = SelectionAnswer::Value;
+        answer.section = smallest;
+    }
+}
+
+void AnswerRating(const SelectionDevice& device, double iokz, SelectionAnswers& answers)
+{
+    using Kind = SelectionDevice::Kind;
+    if (device.kind == Kind::BreakerRelease) {
+        answers.releaseCurrent = true;
+        const double factor = device.safetyFactor;
+        const auto tripsAt = [&](double current) {
+            return Trips(iokz, static_cast<double>(static_cast<long double>(current) * factor));
+        };
+        double largest = iokz / factor;
+        if (!tripsAt(largest))
+            largest = std::nextafter(largest, 0.0);
+        const std::optional<double> shown = ShownTenths(largest, tripsAt);
+        if (!(largest > 0) || !std::isfinite(largest) || !shown) {
+            answers.ratingAnswer = SelectionAnswer::None;
+            return;
+        }
+        answers.ratingAnswer = SelectionAnswer::Value;
+        answers.rating = largest;
+        answers.shownRating = *shown;
+        return;
+    }
+    if (device.kind != Kind::Breaker && device.kind != Kind::Fuse)
+        return;  // Unknown
+    std::optional<double> largest;
+    for (std::size_t i = 0; i < device.ratings.size(); ++i) {
+        const double trip = CandidateTripCurrent(device, i);
+        if (trip > 0 && Trips(iokz, trip) && (!largest || device.ratings[i] > *largest))
+            largest = device.ratings[i];
+    }
+    if (!largest) {
+        answers.ratingAnswer = SelectionAnswer::None;
+        return;
+    }
+    answers.ratingAnswer = SelectionAnswer::Value;
+    answers.rating = answers.shownRating = *largest;
+}
+
+}  // namespace
+
+std::optional<SelectionChain> ReadSelectionChain(const NetworkDescription& network,
+                                                 const ShortCircuitResult& result)
+{
+    if (!(result.Iokz > 0))
+        return std::nullopt;
+    SelectionChain chain;
+    chain.Rt = result.Rt;
+    chain.Xt = result.Xt;
+    chain.Rother = result.Rother;
+    for (int n = 0; n < LineSectionCount; ++n) {
+        const LineSection& line = network.Lines[n];
+        SelectionChain::Section& s = chain.sections[n];
+        const LineImpedance phase = LookupLineImpedance(line.Ff, line.Stuff, line.KindPerform);
+        const LineImpedance neutral = LookupLineImpedance(line.Fn, line.Stuff, line.KindPerform);
+        const DecimalValue length = ParseDecimal(line.Length);
+        const std::optional<std::int32_t> count =
+            line.QuanPar == "нет" ? std::optional<std::int32_t>(1) : ParseInteger(line.QuanPar);
+        if (phase.status != LookupStatus::Ok || neutral.status != LookupStatus::Ok ||
+            length.status != DecimalStatus::Valid || !count || *count < 1)
+            return std::nullopt;
+        s.active = phase.r != 0;
+        s.rPerMetre = phase.r + neutral.r;
+        s.xPerMetre = phase.x + neutral.x;
+        s.length = length.value;
+        s.count = *count;
+        s.material = line.Stuff;
+        s.lineType = line.KindPerform;
+        chain.RLine[n] = s.rPerMetre * s.length / s.count;
+        chain.XLine[n] = s.xPerMetre * s.length / s.count;
+    }
+    chain.Iokz = ChainIokz(chain, 0, chain.RLine[0], chain.XLine[0]);
+    // The texts may have been edited since: only the network that gave this result will do.
+    if (chain.Iokz != result.Iokz)
+        return std::nullopt;
+    return chain;
+}
+
+double ChainIokz(const SelectionChain& chain, int line, double rLine, double xLine)
+{
+    double rLineSum = 0, xLineSum = 0;
+    for (int n = 0; n < LineSectionCount; ++n) {
+        rLineSum += n == line ? rLine : chain.RLine[n];
+        xLineSum += n == line ? xLine : chain.XLine[n];
+    }
+    const double rsum = chain.Rt / 3 + rLineSum + chain.Rother;
+    const double xsum = chain.Xt / 3 + xLineSum;
+    return PhaseVoltage / std::sqrt(rsum * rsum + xsum * xsum);
+}
+
+double ChainIokzAtLength(const SelectionChain& chain, int line, double length)
+{
+    const SelectionChain::Section& s = chain.sections[line];
+    return ChainIokz(chain, line, s.rPerMetre * length / s.count, s.xPerMetre * length / s.count);
+}
+
+const std::vector<std::string>& OfferedSections()
+{
+    static const std::vector<std::string> sections = {"1.5", "2.5", "4",  "6",   "10",  "16",  "25", "35",
+                                                      "50",  "70",  "95", "120", "150", "185", "240"};
+    return sections;
+}
+
+double CandidateTripCurrent(const SelectionDevice& device, std::size_t rating)
+{
+    if (rating >= device.ratings.size())
+        return 0;
+    // Formed as the device window forms it: in extended precision, stored as a double.
+    if (device.kind == SelectionDevice::Kind::Breaker)
+        return static_cast<double>(static_cast<long double>(device.ratings[rating]) * device.releaseMultiple *
+                                   device.safetyFactor);
+    if (device.kind == SelectionDevice::Kind::Fuse && rating < device.tableCurrents.size())
+        return static_cast<double>(static_cast<long double>(device.tableCurrents[rating]) * device.safetyFactor);
+    return 0;
+}
+
+SelectionAnswers SelectParameters(const NetworkDescription& network, const ShortCircuitResult& result,
+                                  const SelectionDevice& device)
+{
+    SelectionAnswers answers;
+    const std::optional<SelectionChain> chain = ReadSelectionChain(network, result);
+    if (!chain)
+        return answers;
+    answers.calculated = true;
+    answers.iokz = result.Iokz;
+    for (int n = 0; n < LineSectionCount; ++n) {
+        answers.lines[n].active = chain->sections[n].active;
+        answers.lines[n].length = chain->sections[n].length;
+    }
+    const double tripCurrent = device.tripCurrent;
+    if (device.kind == SelectionDevice::Kind::None || !(tripCurrent > 0))
+        return answers;
+    answers.device = true;
+    answers.tripCurrent = tripCurrent;
+    answers.margin = result.Iokz / tripCurrent;
+    AnswerRating(device, result.Iokz, answers);
+    for (int n = 0; n < LineSectionCount; ++n) {
+        if (!answers.lines[n].active)
+            continue;
+        AnswerLength(*chain, n, tripCurrent, answers.lines[n]);
+        AnswerSection(*chain, n, tripCurrent, answers.lines[n]);
+    }
+    return answers;
+}

@@ -1,0 +1,92 @@
+// "Подбор": the answers an engineer would otherwise find by trial and error — how far the
+// fault current is from the device's trip current, the largest rating that still trips, and
+// per line section the greatest length and the smallest section that still trip.
+// Window-free: the device enters as plain values.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ShortCircuit.h"
+
+// The confirmed protective device as plain values.
+struct SelectionDevice {
+    enum class Kind {
+        None,             // no device confirmed (Iср <= 0)
+        Breaker,          // rated current × release multiple × Kз
+        BreakerRelease,   // release current given directly × Kз
+        Fuse,             // table current of the rating for the chosen time × Kз
+        TripCurrentOnly,  // only Iср is known: the record does not tell how it was made
+    };
+    Kind kind = Kind::None;
+    double tripCurrent = 0;      // Iср, A, safety factor included
+    double safetyFactor = 1;     // Kз
+    double releaseMultiple = 0;  // Breaker
+    // Breaker: the offered rated currents; Fuse: the ratings of its type. Ascending.
+    std::vector<double> ratings;
+    // Fuse: the table current of each rating at the chosen time; 0 where the table has none.
+    std::vector<double> tableCurrents;
+};
+
+// What one answer is: a value, "нет" (nothing suffices), "любая" (every choice does), or
+// not known ("—": no device, or the record cannot say).
+enum class SelectionAnswer { Value, None, Any, Unknown };
+
+struct LineSelection {
+    bool active = false;  // the section has non-zero cores
+    double length = 0;    // as entered, m
+    SelectionAnswer lengthAnswer = SelectionAnswer::Unknown;
+    double greatestLength = 0;  // m, the exact root
+    double shownLength = 0;     // rounded down to 0.1 m and checked to trip
+    SelectionAnswer sectionAnswer = SelectionAnswer::Unknown;
+    std::string section;        // the smallest offered section that trips ("70")
+};
+
+struct SelectionAnswers {
+    bool calculated = false;  // a successful calculation of this network is at hand
+    bool device = false;      // a device is confirmed (Iср > 0)
+    double iokz = 0, tripCurrent = 0;
+    double margin = 0;        // Iокз / Iср
+    SelectionAnswer ratingAnswer = SelectionAnswer::Unknown;
+    bool releaseCurrent = false;  // the rating is a release current (Iокз / Kз), not a listed rating
+    double rating = 0;            // exact: the listed rating, or Iокз / Kз
+    double shownRating = 0;       // the listed rating, or Iокз / Kз rounded down to 0.1 A and checked
+    std::array<LineSelection, LineSectionCount> lines;
+};
+
+// The loop of one calculated network, split so that one section can be changed.
+struct SelectionChain {
+    double Rt = 0, Xt = 0, Rother = 0;
+    std::array<double, LineSectionCount> RLine{}, XLine{};
+    struct Section {
+        bool active = false;
+        double rPerMetre = 0, xPerMetre = 0;  // phase + neutral core, mOhm/m
+        double length = 0;
+        int count = 1;
+        std::string material, lineType;
+    };
+    std::array<Section, LineSectionCount> sections;
+    double Iokz = 0;
+};
+
+// The chain of `network`, when it is the network whose calculation gave `result`.
+std::optional<SelectionChain> ReadSelectionChain(const NetworkDescription& network,
+                                                 const ShortCircuitResult& result);
+
+// Iокз of the chain with section `line` (0..5) given these resistance and reactance, summed
+// in the calculation's own order, so that an unchanged section gives the calculated Iокз exactly.
+double ChainIokz(const SelectionChain& chain, int line, double rLine, double xLine);
+// Iокз with section `line` at `length` metres, all else unchanged.
+double ChainIokzAtLength(const SelectionChain& chain, int line, double length);
+
+// The smallest section that the calculation accepts, in the order of the main window's list.
+const std::vector<std::string>& OfferedSections();
+
+// Trip current a listed rating (index into device.ratings) would have; 0 when it has none.
+double CandidateTripCurrent(const SelectionDevice& device, std::size_t rating);
+
+// Every answer for the calculated network and the confirmed device.
+SelectionAnswers SelectParameters(const NetworkDescription& network, const ShortCircuitResult& result,
+                                  const SelectionDevice& device);

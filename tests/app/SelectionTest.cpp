@@ -1,0 +1,459 @@
+// The answers of "Подбор", each replayed through the calculation and the device window's own
+// confirmation and verdict: the greatest length gives Iокз = Iср and 0.1 m more does not trip,
+// the smallest section trips and the next smaller does not, the largest rating trips and the
+// next larger does not.
+#include "SelectionUnit.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <random>
+
+#include "DeviceRules.h"
+#include "QStringPrinter.h"
+
+namespace {
+
+const NumberSeparators PointAndBlank{".", " "};
+const NumberSeparators CommaAndNoBreak{",", "\u00A0"};
+
+// The shortest text that reads back as exactly `value`.
+std::string Exact(double value)
+{
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return std::string(buffer, end);
+}
+
+NetworkDescription PaperCable(const char* length = "100")
+{
+    NetworkDescription network = InitialNetworkDescription();
+    network.Lines[0] = {"Кабель с бумажной изоляцией", "Алюминий", "95", "50", length, "нет"};
+    return network;
+}
+
+NetworkDescription CableAndOverheadLine()
+{
+    NetworkDescription network = InitialNetworkDescription();
+    network.Lines[0] = {"Кабель с ПВХ изоляцией", "Медь", "240", "120", "200", "нет"};
+    network.Lines[1] = {"Воздушная", "Алюминий", "70", "70", "300", "нет"};
+    network.RArc = "15";
+    return network;
+}
+
+// Parallel conductors, an overhead line and no transient resistance; line 2 left empty.
+NetworkDescription ParallelAndOverhead()
+{
+    NetworkDescription network = InitialNetworkDescription();
+    network.TransPower = "630";
+    network.Lines[0] = {"Кабель с ПВХ изоляцией", "Медь", "240", "120", "200", "2"};
+    network.Lines[2] = {"Воздушная", "Алюминий", "70", "70", "300", "нет"};
+    network.Lines[3] = {"Кабель с бумажной изоляцией", "Алюминий", "35", "16", "50", "3"};
+    network.RArc = "0";
+    return network;
+}
+
+NetworkDescription ThinAndLong()
+{
+    NetworkDescription network = InitialNetworkDescription();
+    network.Lines[0] = {"Кабель с ПВХ изоляцией", "Медь", "1.5", "1.5", "2000", "нет"};
+    return network;
+}
+
+// A short cable before a long thin overhead line that alone nearly reaches the trip current.
+NetworkDescription ShortCableLongOverhead()
+{
+    NetworkDescription network = InitialNetworkDescription();
+    network.Lines[0] = {"Кабель с бумажной изоляцией", "Алюминий", "50", "50", "20", "нет"};
+    network.Lines[1] = {"Воздушная", "Алюминий", "16", "16", "1500", "нет"};
+    return network;
+}
+
+DeviceInputs Breaker(const char* rated, const char* release, const char* factor, bool ticked = false)
+{
+    DeviceInputs in;
+    in.ratedCurrent = QString::fromUtf8(rated);
+    in.release = QString::fromUtf8(release);
+    in.releaseCurrentGiven = ticked;
+    in.breakerFactor = QString::fromUtf8(factor);
+    in.fuseFactor = QStringLiteral("1.1");
+    return in;
+}
+
+DeviceInputs Fuse(const char* type, const char* rating, const char* factor, int time)
+{
+    DeviceInputs in;
+    in.breaker = false;
+    in.fuseType = QString::fromUtf8(type);
+    in.fuseRating = QString::fromUtf8(rating);
+    in.fuseFactor = QString::fromUtf8(factor);
+    in.fuseTime = FuseTimeTexts()[time - 1];
+    return in;
+}
+
+ProtectiveDeviceSettings Confirm(const DeviceInputs& in, const ProtectiveDeviceSettings& from = {})
+{
+    return ConfirmDevice(in, from, PointAndBlank).settings;
+}
+
+bool Trips(double iokz, const ProtectiveDeviceSettings& settings)
+{
+    return JudgeDevice(iokz, settings).status == QStringLiteral("Срабатывание за нормативное время");
+}
+
+double Iokz(const NetworkDescription& network)
+{
+    const CalculationOutcome outcome = CalculateShortCircuit(network);
+    EXPECT_EQ(outcome.status, CalculationStatus::Success) << outcome.message;
+    return outcome.result.Iokz;
+}
+
+char Letter(SelectionAnswer answer)
+{
+    switch (answer) {
+    case SelectionAnswer::Value: return 'v';
+    case SelectionAnswer::None: return 'n';
+    case SelectionAnswer::Any: return 'a';
+    case SelectionAnswer::Unknown: break;
+    }
+    return '-';
+}
+
+// Replays every answer for one network and device.
+void CheckAnswers(const NetworkDescription& network, const DeviceInputs& inputs,
+                  const ProtectiveDeviceSettings& settings, const SelectionAnswers& answers)
+{
+    const double iokz = Iokz(network);
+    for (int n = 0; n < LineSectionCount; ++n) {
+        SCOPED_TRACE("line " + std::to_string(n + 1));
+        const LineSelection& line = answers.lines[n];
+        const auto withLength = [&](double length) {
+            NetworkDescription changed = network;
+            changed.Lines[n].Length = Exact(length);
+            return Iokz(changed);
+        };
+        const auto withSection = [&](const std::string& section) {
+            NetworkDescription changed = network;
+            changed.Lines[n].Ff = changed.Lines[n].Fn = section;
+            const CalculationOutcome outcome = CalculateShortCircuit(changed);
+            return outcome.status == CalculationStatus::Success ? std::optional(outcome.result.Iokz) : std::nullopt;
+        };
+        // The offered sections that this line type and material are made in.
+        std::vector<std::string> made;
+        for (const std::string& section : OfferedSections())
+            if (withSection(section))
+                made.push_back(section);
+
+        if (line.lengthAnswer == SelectionAnswer::Value) {
+            EXPECT_NEAR(withLength(line.greatestLength) / settings.TokSR, 1.0, 1e-9);
+            EXPECT_LE(line.shownLength, line.greatestLength);
+            EXPECT_GT(line.shownLength + 0.1, line.greatestLength);
+            EXPECT_TRUE(Trips(withLength(line.shownLength), settings));
+            EXPECT_FALSE(Trips(withLength(line.shownLength + 0.1), settings));
+        }
+        if (line.lengthAnswer == SelectionAnswer::None) {
+            EXPECT_FALSE(Trips(withLength(0), settings));
+        }
+
+        if (line.sectionAnswer == SelectionAnswer::Value) {
+            const auto at = std::find(made.begin(), made.end(), line.section);
+            ASSERT_NE(at, made.end()) << line.section;
+            EXPECT_TRUE(Trips(*withSection(*at), settings)) << *at;
+            ASSERT_NE(at, made.begin()) << "the smallest section would be любая";
+            EXPECT_FALSE(Trips(*withSection(*(at - 1)), settings)) << *(at - 1);
+        }
+        if (line.sectionAnswer == SelectionAnswer::Any) {
+            for (const std::string& section : made)
+                EXPECT_TRUE(Trips(*withSection(section), settings)) << section;
+        }
+        if (line.sectionAnswer == SelectionAnswer::None) {
+            EXPECT_FALSE(Trips(*withSection(made.back()), settings));
+        }
+    }
+
+    // The rating, confirmed in the device window as the user would confirm it.
+    DeviceInputs changed = inputs;
+    QString& ratingText = inputs.breaker ? (inputs.releaseCurrentGiven ? changed.release : changed.ratedCurrent)
+                                         : changed.fuseRating;
+    const auto tripsWith = [&](const QString& text) {
+        ratingText = text;
+        return Trips(iokz, Confirm(changed));
+    };
+    const QStringList list = inputs.breaker ? BreakerRatedCurrents() : FuseRatingList(settings.TypePP);
+    const auto textOf = [](double v) { return QString::fromStdString(Exact(v)); };
+    if (answers.ratingAnswer == SelectionAnswer::Value && answers.releaseCurrent) {
+        EXPECT_NEAR(answers.rating, iokz / settings.KZAV, 1e-9 * answers.rating);
+        EXPECT_TRUE(tripsWith(textOf(answers.shownRating)));
+        EXPECT_FALSE(tripsWith(textOf(answers.shownRating + 0.1)));
+    } else if (answers.ratingAnswer == SelectionAnswer::Value) {
+        const qsizetype at = list.indexOf(textOf(answers.rating));
+        ASSERT_GE(at, 0) << answers.rating;
+        EXPECT_TRUE(tripsWith(list[at]));
+        if (at + 1 < list.size()) {
+            EXPECT_FALSE(tripsWith(list[at + 1])) << list[at + 1].toStdString();
+        }
+    } else if (answers.ratingAnswer == SelectionAnswer::None) {
+        EXPECT_FALSE(tripsWith(list.front()));
+    }
+}
+
+}  // namespace
+
+TEST(SelectionTest, EveryAnswerIsReplayedThroughTheCalculationAndTheDevice)
+{
+    struct Case {
+        const char* name;
+        NetworkDescription network;
+        DeviceInputs device;
+        char rating;              // v value, n "нет", a "любая", - unknown
+        const char* lengths;      // per line, - for an empty line
+        const char* sections;
+    };
+    const Case cases[] = {
+        {"breaker with a wide margin", PaperCable(), Breaker("16", "10 (\"C\")", "1.1"), 'v', "v-----", "v-----"},
+        {"fuse on cable and overhead line", CableAndOverheadLine(), Fuse("ППН", "63", "1.1", 1), 'v', "vv----",
+         "vv----"},
+        {"parallel conductors, overhead X, no Rпр, fuse ПН2", ParallelAndOverhead(), Fuse("ПН2", "31.5", "1.0", 1),
+         'v', "v-vv--", "v-vv--"},
+        {"Iокз already below Iср and the rest alone too long", PaperCable(), Breaker("250", "20 (\"D\")", "1.1"), 'v',
+         "n-----", "n-----"},
+        {"removing line 1 alone does not reach Iср", ShortCableLongOverhead(), Breaker("8", "5 (\"B\")", "1.0"), 'v',
+         "nv----", "nv----"},
+        {"every section trips", PaperCable(), Breaker("1", "3 (\"A\")", "1.0"), 'v', "v-----", "a-----"},
+        {"entered length 0", PaperCable("0"), Breaker("16", "10 (\"C\")", "1.1"), 'v', "v-----", "a-----"},
+        {"not even the smallest rating trips", ThinAndLong(), Breaker("16", "10 (\"C\")", "1.1"), 'n', "v-----",
+         "v-----"},
+        {"release current given directly", PaperCable(), Breaker("16", "500", "1.2", true), 'v', "v-----",
+         "v-----"},
+        {"fuse НПН of 6.3 A", ThinAndLong(), Fuse("НПН", "6.3", "1.2", 1), 'n', "v-----", "v-----"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalculationOutcome outcome = CalculateShortCircuit(c.network);
+        ASSERT_EQ(outcome.status, CalculationStatus::Success);
+        const ProtectiveDeviceSettings settings = Confirm(c.device);
+        ASSERT_GT(settings.TokSR, 0);
+        const SelectionAnswers answers = SelectParameters(
+            c.network, outcome.result,
+            SelectionDeviceFrom(settings, c.device.releaseCurrentGiven, c.device.fuseFactor));
+        ASSERT_TRUE(answers.calculated && answers.device);
+        EXPECT_DOUBLE_EQ(answers.margin, outcome.result.Iokz / settings.TokSR);
+        std::string lengths, sections;
+        for (const LineSelection& line : answers.lines) {
+            lengths += line.active ? Letter(line.lengthAnswer) : '-';
+            sections += line.active ? Letter(line.sectionAnswer) : '-';
+        }
+        EXPECT_EQ(Letter(answers.ratingAnswer), c.rating);
+        EXPECT_EQ(lengths, c.lengths);
+        EXPECT_EQ(sections, c.sections);
+        CheckAnswers(c.network, c.device, settings, answers);
+    }
+}
+
+// Random chains and devices from the offered lists: every answer must survive its replay.
+TEST(SelectionTest, RandomChainsAndDevicesSurviveTheReplay)
+{
+    std::mt19937 random(20261208);
+    const auto pick = [&](const QStringList& list) {
+        return list[std::uniform_int_distribution<qsizetype>(0, list.size() - 1)(random)];
+    };
+    const auto chance = [&](double p) { return std::bernoulli_distribution(p)(random); };
+    const auto number = [&](double low, double high) {  // tenths, as a user types them
+        return Exact(std::round(std::uniform_real_distribution<double>(low, high)(random) * 10) / 10);
+    };
+    const QStringList powers = {"63", "100", "160", "250", "400", "630", "1000", "1600"};
+    const QStringList schemes = {"Y/Y-0", "T/Y-0", "Y/Z-0"};
+    const QStringList types = {"Кабель с бумажной изоляцией", "Кабель с ПВХ изоляцией", "Воздушная"};
+    const QStringList materials = {"Алюминий", "Медь"};
+    const QStringList counts = {"нет", "нет", "2", "3"};
+    QStringList sections;
+    for (const std::string& section : OfferedSections())
+        sections << QString::fromStdString(section);
+    int checked = 0;
+    for (int attempt = 0; attempt < 400 && checked < 150; ++attempt) {
+        NetworkDescription network = InitialNetworkDescription();
+        network.TransPower = pick(powers).toStdString();
+        network.WindKind = pick(schemes).toStdString();
+        for (LineSection& line : network.Lines) {
+            if (!chance(0.5))
+                continue;
+            const std::string section = pick(sections).toStdString();
+            line = {pick(types).toStdString(), pick(materials).toStdString(), section,
+                    chance(0.5) ? section : pick(sections).toStdString(), number(0, 400), pick(counts).toStdString()};
+        }
+        network.RArc = number(0, 40);
+        const CalculationOutcome outcome = CalculateShortCircuit(network);
+        if (outcome.status != CalculationStatus::Success)
+            continue;  // a section the table does not offer for its line type
+        DeviceInputs device;
+        if (chance(0.5)) {
+            const bool ticked = chance(0.25);
+            device = Breaker("", "", "", ticked);
+            device.ratedCurrent = pick(BreakerRatedCurrents());
+            device.release = ticked ? QString::fromStdString(number(5, 3000)) : pick(ReleaseMultiples());
+            device.breakerFactor = pick(SafetyFactors());
+        } else {
+            device = Fuse("ППН", "", "", chance(0.5) ? 1 : 2);
+            device.fuseType = pick(FuseTypeNames());
+            device.fuseRating = pick(FuseRatingList(FuseTypeFromText(device.fuseType)));
+            device.fuseFactor = pick(SafetyFactors());
+        }
+        const ProtectiveDeviceSettings settings = Confirm(device);
+        const SelectionAnswers answers = SelectParameters(
+            network, outcome.result, SelectionDeviceFrom(settings, device.releaseCurrentGiven, device.fuseFactor));
+        SCOPED_TRACE("attempt " + std::to_string(attempt));
+        ASSERT_TRUE(answers.device);
+        EXPECT_NE(answers.ratingAnswer, SelectionAnswer::Unknown);
+        CheckAnswers(network, device, settings, answers);
+        ++checked;
+    }
+    EXPECT_EQ(checked, 150);
+}
+
+TEST(SelectionTest, WithoutADeviceOrACalculationNothingIsAnswered)
+{
+    const NetworkDescription network = PaperCable();
+    const ShortCircuitResult result = CalculateShortCircuit(network).result;
+    const ProtectiveDeviceSettings reset{.TokSR = -1, .TypeDD = 1};
+    struct Case {
+        const char* name;
+        ShortCircuitResult result;
+        ProtectiveDeviceSettings settings;
+        bool calculated;
+    };
+    ShortCircuitResult edited = result;
+    edited.Iokz += 1;  // the texts no longer give this result
+    const Case cases[] = {
+        {"no device yet", result, {}, true},
+        {"after the reset", result, reset, true},
+        {"fuse refused for its type", result,
+         Confirm(Fuse("ПН", "63", "1.1", 1), Confirm(Breaker("16", "10 (\"C\")", "1.1"))), true},
+        {"no calculation yet", ShortCircuitResult{}, Confirm(Breaker("16", "10 (\"C\")", "1.1")), false},
+        {"texts edited after the calculation", edited, Confirm(Breaker("16", "10 (\"C\")", "1.1")), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SelectionAnswers answers =
+            SelectParameters(network, c.result, SelectionDeviceFrom(c.settings, false, QStringLiteral("1.1")));
+        EXPECT_EQ(answers.calculated, c.calculated);
+        EXPECT_FALSE(answers.device);
+        EXPECT_EQ(answers.ratingAnswer, SelectionAnswer::Unknown);
+        EXPECT_EQ(answers.lines[0].lengthAnswer, SelectionAnswer::Unknown);
+        EXPECT_EQ(answers.lines[0].sectionAnswer, SelectionAnswer::Unknown);
+        const SelectionTexts texts = ComposeSelectionTexts(answers, PointAndBlank);
+        EXPECT_EQ(texts.margin, QStringLiteral("—"));
+        EXPECT_EQ(texts.greatestLength[0], QStringLiteral("—"));
+        EXPECT_FALSE(texts.note.isEmpty());
+    }
+}
+
+TEST(SelectionTest, DeviceRecordIsReadAsConfirmed)
+{
+    const ProtectiveDeviceSettings breaker = Confirm(Breaker("16", "10 (\"C\")", "1.1"));
+    const ProtectiveDeviceSettings release = Confirm(Breaker("16", "176", "1.0", true), breaker);
+    // The multiple changed, then refused at its factor: the stored trip current is the old one.
+    const ProtectiveDeviceSettings refused = Confirm(Breaker("16", "20 (\"D\")", "0.9"), breaker);
+    const ProtectiveDeviceSettings fuse = Confirm(Fuse("ППН", "63", "1.1", 1));
+    using Kind = SelectionDevice::Kind;
+    struct Case {
+        const char* name;
+        ProtectiveDeviceSettings settings;
+        bool ticked;
+        const char* fuseFactor;
+        Kind kind;
+        double factor;
+    };
+    const Case cases[] = {
+        {"breaker with a multiple", breaker, false, "1.1", Kind::Breaker, 1.1},
+        {"the box ticked since, not confirmed", breaker, true, "1.1", Kind::Breaker, 1.1},
+        {"release current given", release, true, "1.1", Kind::BreakerRelease, 1.0},
+        // 16 × 10 × 1.0 = 176 × 1.0 would also fit after unticking: the record alone cannot say.
+        {"release current, box unticked since", release, false, "1.1", Kind::BreakerRelease, 1.0},
+        {"refused confirmation", refused, false, "1.1", Kind::TripCurrentOnly, 0},
+        {"fuse, factor as confirmed", fuse, false, "1.1", Kind::Fuse, 1.1},
+        {"fuse, factor changed since", fuse, false, "1.2", Kind::Fuse, 363.00000000000006 / 330},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SelectionDevice device = SelectionDeviceFrom(c.settings, c.ticked, QString::fromUtf8(c.fuseFactor));
+        EXPECT_EQ(device.kind, c.kind);
+        EXPECT_EQ(device.tripCurrent, c.settings.TokSR);
+        if (c.kind != Kind::TripCurrentOnly) {
+            EXPECT_DOUBLE_EQ(device.safetyFactor, c.factor);
+        }
+    }
+}
+
+TEST(SelectionTest, TextsRoundDownAndNameTheDegenerateAnswers)
+{
+    SelectionAnswers answers;
+    answers.calculated = answers.device = true;
+    answers.iokz = 1527.13;
+    answers.tripCurrent = 1527.2;
+    answers.margin = 0.99999;
+    answers.ratingAnswer = SelectionAnswer::Value;
+    answers.releaseCurrent = true;
+    answers.shownRating = 1388.2;
+    answers.lines[0] = {true, 100, SelectionAnswer::Value, 1234.56, 1234.5, SelectionAnswer::Value, "1.5"};
+    answers.lines[1] = {true, 0, SelectionAnswer::None, 0, 0, SelectionAnswer::Any, ""};
+    answers.lines[2] = {true, 1e7, SelectionAnswer::Value, 12345678.96, 12345678.9, SelectionAnswer::None, ""};
+    const SelectionTexts texts = ComposeSelectionTexts(answers, CommaAndNoBreak);
+    EXPECT_EQ(texts.iokz, QStringLiteral("Iокз=1527 А"));
+    EXPECT_EQ(texts.margin, QStringLiteral("0,99"));
+    EXPECT_EQ(texts.ratingCaption, QStringLiteral("Наибольший ток расцепителя:"));
+    EXPECT_EQ(texts.rating, QStringLiteral("1388,2 А"));
+    EXPECT_EQ(texts.length[0], QStringLiteral("100,0"));
+    EXPECT_EQ(texts.greatestLength[0], QStringLiteral("1\u00A0234,5"));
+    EXPECT_EQ(texts.section[0], QStringLiteral("1,5"));
+    EXPECT_EQ(texts.greatestLength[1], QStringLiteral("нет"));
+    EXPECT_EQ(texts.section[1], QStringLiteral("любая"));
+    EXPECT_EQ(texts.greatestLength[2], QStringLiteral("12345678,9"));  // never rounded up to 7 digits
+    EXPECT_EQ(texts.section[2], QStringLiteral("нет"));
+    EXPECT_EQ(texts.greatestLength[3], QStringLiteral("—"));
+    EXPECT_TRUE(texts.note.isEmpty());
+}
+
+TEST(SelectionTest, ChartRangesHoldTheGreatestAndTheEnteredLength)
+{
+    const NetworkDescription network = PaperCable("300");
+    const ShortCircuitResult result = CalculateShortCircuit(network).result;
+    const SelectionChain chain = *ReadSelectionChain(network, result);
+    struct Case {
+        const char* name;
+        DeviceInputs device;
+        double atLeast;  // the length axis reaches at least this
+    };
+    const Case cases[] = {
+        {"greatest length far beyond the entered one", Breaker("16", "10 (\"C\")", "1.1"), 0},
+        {"greatest length of kilometres", Breaker("1", "3 (\"A\")", "1.0"), 10000},
+        {"no greatest length: twice the entered one", Breaker("250", "20 (\"D\")", "1.1"), 600},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ProtectiveDeviceSettings settings = Confirm(c.device);
+        const SelectionAnswers answers = SelectParameters(network, result, SelectionDeviceFrom(settings, false, ""));
+        const SelectionCurve curve = ComposeSelectionCurve(chain, 0, answers);
+        const LineSelection& line = answers.lines[0];
+        const double greatest = line.lengthAnswer == SelectionAnswer::Value ? line.greatestLength : 0;
+        const double reach = curve.lengthMax * curve.lengthUnit;
+        EXPECT_GE(reach, std::max({2 * greatest, c.atLeast, 300.0}));
+        EXPECT_LT(reach, 1.5 * std::max({2 * greatest, c.atLeast, 300.0}));
+        EXPECT_EQ(curve.mark, QPointF(300 / curve.lengthUnit, result.Iokz));
+        EXPECT_EQ(curve.points.front().y(), ChainIokzAtLength(chain, 0, 0));
+        EXPECT_GE(curve.currentMax, std::max(curve.points.front().y(), settings.TokSR));
+        EXPECT_EQ(curve.tripCurrent, settings.TokSR);
+    }
+    struct Ticks {
+        double maximum;
+        QList<double> ticks;
+    };
+    const Ticks ticks[] = {
+        {100, {0, 20, 40, 60, 80, 100}},
+        {1053.7, {0, 250, 500, 750, 1000, 1250}},
+        {7, {0, 2, 4, 6, 8}},
+        {0, {0, 1}},
+    };
+    for (const Ticks& t : ticks)
+        EXPECT_EQ(NiceTicks(t.maximum, 5), t.ticks) << t.maximum;
+}

@@ -1,0 +1,258 @@
+// The window "Подбор параметров" and its menu item: enabled with "Результаты", answers for the
+// calculation that succeeded last and the device confirmed now, names, hints, help and layout.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QTextBrowser>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <cmath>
+#include <memory>
+
+#include "DeviceDefenceUnit.h"
+#include "FormsFixture.h"
+#include "HelpViewer.h"
+#include "MainUnit.h"
+#include "QStringPrinter.h"
+#include "RegionalSettings.h"
+#include "SelectionUnit.h"
+#include "WindowLook.h"
+
+namespace {
+
+using SelectionWindowTest = HelpFormsTest;
+
+void EnterPaperCable(const char* length)
+{
+    MainForm->FfLineComboBoxes[0]->setEditText(QStringLiteral("95"));
+    MainForm->FnLineComboBoxes[0]->setEditText(QStringLiteral("50"));
+    MainForm->LengthLineEdits[0]->setText(QString::fromLatin1(length));
+}
+
+// The window's texts must be those composed for the answers of this network and device.
+void ExpectTextsOf(const NetworkDescription& network)
+{
+    const SelectionDevice device = SelectionDeviceFrom(
+        DeviceSettings, DeviceDefenceForm->TokNRCheckBox->isChecked(), DeviceDefenceForm->KZPPComboBox->currentText());
+    const SelectionTexts texts =
+        ComposeSelectionTexts(SelectParameters(network, SharedResult, device), RegionalSeparators());
+    EXPECT_EQ(SelectionForm->NoteLabel->text(), texts.note);
+    EXPECT_EQ(SelectionForm->IokzLabel->text(), texts.iokz);
+    EXPECT_EQ(SelectionForm->TokSRLabel->text(), texts.tokSR);
+    EXPECT_EQ(SelectionForm->MarginLabel->text(), texts.margin);
+    EXPECT_EQ(SelectionForm->RatingLabel->text(), texts.rating);
+    for (int n = 0; n < LineSectionCount; ++n) {
+        EXPECT_EQ(SelectionForm->LengthLabels[n]->text(), texts.length[n]) << n;
+        EXPECT_EQ(SelectionForm->GreatestLengthLabels[n]->text(), texts.greatestLength[n]) << n;
+        EXPECT_EQ(SelectionForm->SectionLabels[n]->text(), texts.section[n]) << n;
+    }
+}
+
+TEST_F(SelectionWindowTest, MenuItemFollowsReportAndIsEnabledWithResults)
+{
+    const QList<QAction*> items = MainForm->MainMenu->actions();
+    ASSERT_EQ(items.size(), 5);
+    EXPECT_EQ(items[1], MainForm->ReportMenu);
+    EXPECT_EQ(items[2], MainForm->SelectionMenu);
+    EXPECT_EQ(MainForm->SelectionMenu->text(), QStringLiteral("Подбор"));
+    EXPECT_EQ(MainForm->SelectionMenu->objectName(), QStringLiteral("SelectionMenu"));
+
+    struct Step {
+        const char* name;
+        const char* length;
+        bool enabled;
+    };
+    const Step steps[] = {{"at start", nullptr, false}, {"after a success", "100", true},
+                          {"after a failure", "-1", false}, {"after another success", "50", true}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        if (step.length) {
+            EnterPaperCable(step.length);
+            MainForm->StartButtonClick();
+        }
+        EXPECT_EQ(MainForm->SelectionMenu->isEnabled(), step.enabled);
+        EXPECT_EQ(MainForm->SelectionMenu->isEnabled(), MainForm->ResultMenu->isEnabled());
+    }
+}
+
+TEST_F(SelectionWindowTest, ShowsTheLastSuccessfulCalculationAndTheDeviceConfirmedNow)
+{
+    SelectionForm->Refresh();
+    EXPECT_EQ(SelectionForm->NoteLabel->text(),
+              QStringLiteral("Выполните расчет тока однофазного короткого замыкания"));
+    EXPECT_FALSE(SelectionForm->ChartLineComboBox->isEnabled());
+
+    EnterPaperCable("100");
+    MainForm->StartButtonClick();
+    const NetworkDescription calculated = MainForm->CurrentNetwork();
+    SelectionForm->Refresh();
+    EXPECT_EQ(SelectionForm->NoteLabel->text(), QStringLiteral("Аппарат защиты в расчете не определен"));
+    ExpectTextsOf(calculated);
+
+    // A device confirmed afterwards, then texts edited and a failed press: the answers stay
+    // those of the calculation that succeeded, against the device as confirmed now.
+    DeviceDefenceForm->OKDDBitBtnClick();
+    MainForm->LengthLineEdits[0]->setText(QStringLiteral("abc"));
+    MainForm->StartButtonClick();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    SelectionForm->Refresh();
+    ExpectTextsOf(calculated);
+    EXPECT_TRUE(SelectionForm->NoteLabel->text().isEmpty());
+    EXPECT_EQ(SelectionForm->TokSRLabel->text(), QStringLiteral("Iср=176 А"));
+    EXPECT_EQ(SelectionForm->LengthLabels[0]->text(),
+              QString::fromStdString(FormatGrouped(100, 1, RegionalSeparators())));
+    EXPECT_EQ(SelectionForm->GreatestLengthLabels[1]->text(), QStringLiteral("—"));
+    SaveSnapshot(SelectionForm, QStringLiteral("selection-breaker"));
+
+    // The reset takes the device away.
+    DeviceDefenceForm->BitBtn3Click();
+    SelectionForm->Refresh();
+    ExpectTextsOf(calculated);
+    EXPECT_EQ(SelectionForm->MarginLabel->text(), QStringLiteral("—"));
+}
+
+// Opens "Подбор" from the menu and reads the margin the modal window shows, then closes it.
+QString MarginShownByTheMenu()
+{
+    QString margin;
+    QTimer watch;
+    watch.setInterval(10);
+    const QDeadlineTimer deadline(3000);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == SelectionForm) {
+            margin = SelectionForm->MarginLabel->text();
+            QTest::mouseClick(SelectionForm->CloseButton, Qt::LeftButton);
+        } else if (deadline.hasExpired()) {
+            ADD_FAILURE() << "the window did not come";
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+        }
+    });
+    watch.start();
+    MainForm->SelectionMenu->trigger();
+    watch.stop();
+    return margin;
+}
+
+TEST_F(SelectionWindowTest, MenuOpensTheWindowRecomputedAtEveryShowing)
+{
+    EnterPaperCable("100");
+    MainForm->StartButtonClick();
+    DeviceDefenceForm->OKDDBitBtnClick();  // 176 A
+    const QString first = MarginShownByTheMenu();
+    DeviceDefenceForm->KZAVComboBox->setEditText(QStringLiteral("1.2"));
+    DeviceDefenceForm->OKDDBitBtnClick();  // 192 A
+    const QString second = MarginShownByTheMenu();
+    const auto margin = [](double tripCurrent) {
+        const double shown = std::floor(SharedResult.Iokz / tripCurrent * 100) / 100;
+        return QString::fromStdString(FormatGrouped(shown, 2, RegionalSeparators()));
+    };
+    EXPECT_EQ(first, margin(176));
+    EXPECT_EQ(second, margin(192));
+    EXPECT_FALSE(SelectionForm->isVisible());
+}
+
+TEST_F(SelectionWindowTest, ChartFollowsTheChosenLine)
+{
+    DeviceDefenceForm->OKDDBitBtnClick();
+    EnterPaperCable("100");
+    MainForm->KindPerformLineComboBoxes[2]->setEditText(QStringLiteral("Воздушная"));
+    MainForm->StuffLineComboBoxes[2]->setEditText(QStringLiteral("Алюминий"));
+    MainForm->FfLineComboBoxes[2]->setEditText(QStringLiteral("50"));
+    MainForm->FnLineComboBoxes[2]->setEditText(QStringLiteral("50"));
+    MainForm->LengthLineEdits[2]->setText(QStringLiteral("250"));
+    MainForm->StartButtonClick();
+    SelectionForm->Refresh();
+
+    QComboBox* lines = SelectionForm->ChartLineComboBox;
+    ASSERT_EQ(lines->count(), 2);
+    EXPECT_EQ(lines->itemText(0), QStringLiteral("Линия 1"));
+    EXPECT_EQ(lines->currentText(), QStringLiteral("Линия 3"));  // nearest the fault point
+    const auto axisTitle = [] {
+        return SelectionForm->SelectionChartView->chart()->axes(Qt::Horizontal).value(0)->titleText();
+    };
+    EXPECT_EQ(axisTitle(), QStringLiteral("Длина линии 3, м"));
+    EXPECT_EQ(SelectionForm->SelectionChartView->chart()->series().size(), 3);
+    SaveSnapshot(SelectionForm, QStringLiteral("selection-two-lines"));
+
+    lines->setCurrentIndex(0);
+    EXPECT_EQ(axisTitle(), QStringLiteral("Длина линии 1, м"));
+    SelectionForm->Refresh();  // a new showing keeps the choice
+    EXPECT_EQ(lines->currentText(), QStringLiteral("Линия 1"));
+}
+
+TEST_F(SelectionWindowTest, EveryControlIsNamedHintedAndHelpedAndNoTextIsClipped)
+{
+    EXPECT_EQ(SelectionForm->windowTitle(), QStringLiteral("Подбор параметров"));
+    EXPECT_EQ(SelectionForm->minimumSize(), SelectionForm->maximumSize());
+    EXPECT_EQ(HelpContextFor(SelectionForm->ChartLineComboBox), 37);
+    EXPECT_EQ(HelpFileFor(SelectionForm), QStringLiteral("help 2.0.hlp"));
+
+    // The widest answers the window can get.
+    DeviceDefenceForm->TokNRCheckBox->setChecked(true);
+    DeviceDefenceForm->TokNRComboBox->setEditText(QStringLiteral("0.5"));
+    DeviceDefenceForm->OKDDBitBtnClick();
+    for (int n = 0; n < LineSectionCount; ++n) {
+        MainForm->FfLineComboBoxes[n]->setEditText(QStringLiteral("240"));
+        MainForm->FnLineComboBoxes[n]->setEditText(QStringLiteral("185"));
+        MainForm->LengthLineEdits[n]->setText(QStringLiteral("123456.7"));
+    }
+    MainForm->StartButtonClick();
+    ASSERT_TRUE(dialogs.messages.isEmpty());
+    SelectionForm->Refresh();
+    SaveSnapshot(SelectionForm, QStringLiteral("selection-wide"));
+
+    for (QWidget* control : SelectionForm->findChildren<QWidget*>()) {
+        const bool named = !control->objectName().isEmpty();
+        if (named && !control->objectName().startsWith(QLatin1String("qt_"))) {
+            EXPECT_FALSE(control->accessibleDescription().isEmpty()) << control->objectName().toStdString();
+        }
+    }
+    const QList<QWidget*> controls = {SelectionForm->IokzLabel, SelectionForm->TokSRLabel, SelectionForm->MarginLabel,
+                                      SelectionForm->RatingLabel, SelectionForm->ChartLineComboBox,
+                                      SelectionForm->SelectionChartView, SelectionForm->CloseButton,
+                                      SelectionForm->StatusBar1};
+    for (QWidget* control : controls) {
+        EXPECT_FALSE(control->objectName().isEmpty());
+        EXPECT_FALSE(control->accessibleDescription().isEmpty()) << control->objectName().toStdString();
+    }
+    for (const QLabel* label : SelectionForm->findChildren<QLabel*>())
+        EXPECT_LE(TextWidth(label), label->width()) << label->text().toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+// The topic of the window is reached from the contents and shows its picture, which travels
+// beside the help files.
+TEST(SelectionHelpTest, TopicIsInTheContentsAndShowsThePictureOfTheWindow)
+{
+    const QStringList folders{QDir::currentPath()};
+    const HelpPage contents = LoadHelpTopic(QStringLiteral("help 2.0.hlp"), 1, folders);
+    EXPECT_TRUE(contents.html.contains(QLatin1String("\"#topic-37\"")));
+    THelpViewerForm viewer;
+    viewer.SetDirectories(folders);
+    viewer.ShowTopic(QStringLiteral("help 2.0.hlp"), 37);
+    ASSERT_TRUE(viewer.CurrentTopicFound());
+    EXPECT_EQ(viewer.windowTitle().section(QStringLiteral(" — "), 1), QStringLiteral("Подбор параметров"));
+    const QVariant picture =
+        viewer.TopicBrowser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("selection.png")));
+    EXPECT_FALSE(QImage::fromData(picture.toByteArray()).isNull());
+    viewer.resize(820, 700);
+    SaveSnapshot(&viewer, QStringLiteral("selection-help"));
+}
+
+}  // namespace
