@@ -327,8 +327,6 @@ TEST(SelectionTest, WithoutADeviceOrACalculationNothingIsAnswered)
     const Case cases[] = {
         {"no device yet", result, {}, true},
         {"after the reset", result, reset, true},
-        {"fuse refused for its type", result,
-         Confirm(Fuse("ПН", "63", "1.1", 1), Confirm(Breaker("16", "10 (\"C\")", "1.1"))), true},
         {"no calculation yet", ShortCircuitResult{}, Confirm(Breaker("16", "10 (\"C\")", "1.1")), false},
         {"texts edited after the calculation", edited, Confirm(Breaker("16", "10 (\"C\")", "1.1")), false},
     };
@@ -352,8 +350,6 @@ TEST(SelectionTest, DeviceRecordIsReadAsConfirmed)
 {
     const ProtectiveDeviceSettings breaker = Confirm(Breaker("16", "10 (\"C\")", "1.1"));
     const ProtectiveDeviceSettings release = Confirm(Breaker("16", "176", "1.0", true), breaker);
-    // The multiple changed, then refused at its factor: the stored trip current is the old one.
-    const ProtectiveDeviceSettings refused = Confirm(Breaker("16", "20 (\"D\")", "0.9"), breaker);
     const ProtectiveDeviceSettings fuse = Confirm(Fuse("ППН", "63", "1.1", 1));
     using Kind = SelectionDevice::Kind;
     struct Case {
@@ -370,7 +366,6 @@ TEST(SelectionTest, DeviceRecordIsReadAsConfirmed)
         {"release current given", release, true, "1.1", Kind::BreakerRelease, 1.0},
         // 16 × 10 × 1.0 = 176 × 1.0 would also fit after unticking: the record alone cannot say.
         {"release current, box unticked since", release, false, "1.1", Kind::BreakerRelease, 1.0},
-        {"refused confirmation", refused, false, "1.1", Kind::TripCurrentOnly, 0},
         {"fuse, factor as confirmed", fuse, false, "1.1", Kind::Fuse, 1.1},
         {"fuse, factor changed since", fuse, false, "1.2", Kind::Fuse, 363.00000000000006 / 330},
     };

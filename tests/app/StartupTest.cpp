@@ -9,6 +9,7 @@
 #include "MainUnit.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
+#include "SelectionUnit.h"
 
 using StartupTest = FormsTest;
 
@@ -31,7 +32,7 @@ TEST_F(StartupTest, OnlyTheDefaultButtonOfEachWindowTakesEnter)
         {MainForm, nullptr},           {ResultForm, "BitBtn1"},
         {DeviceDefenceForm, nullptr},  {AskNumberForm, nullptr},
         {ReportForm, "CloseReportBitBtn"}, {DeleteAllReportForm, "OKBitBtn"},
-        {AboutProgramForm, "BitBtn1"},
+        {AboutProgramForm, "BitBtn1"},  {SelectionForm, "CloseButton"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.window->objectName().toStdString());
