@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "CodePage1251.h"
+#include "OkzDocument.h"
 
 namespace {
 
@@ -61,6 +62,9 @@ std::optional<std::string> CheckPointName(const ReportRows& rows, const std::str
         return "Символ \"|\" в названии точки недопустим. Введите другое название.";
     if (!FitsCp1251(name) || HoldsLineControl(name))
         return "Название содержит символы, которые нельзя сохранить в документе. Введите другое название.";
+    // A document of more lines would be refused when it is loaded again.
+    if (InsertionRow(rows) >= static_cast<int>(OkzDocumentLineLimit))
+        return "В отчете уже 100\u00A0000 строк: больше документ отчета не вмещает. Удалите ненужные строки.";
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "OkzDocument.h"
 #include "ReportTable.h"
 
 namespace {
@@ -76,6 +77,12 @@ TEST(ReportTable, NameChecksRunInTheirOrder)
     };
     for (const Case& c : cases)
         EXPECT_EQ(CheckPointName(rows, c.text), c.refusal) << c.name;
+
+    // A report as long as a document may be takes no further point, so that it still loads back.
+    ReportRows full(OkzDocumentLineLimit, ReportRow{"x"});
+    EXPECT_NE(CheckPointName(full, "К-9"), std::nullopt);
+    full.back()[0].clear();
+    EXPECT_EQ(CheckPointName(full, "К-9"), std::nullopt);
 }
 
 TEST(ReportTable, PointsGoAfterTheLastNamedRowAndTheReportGrowsByOne)
