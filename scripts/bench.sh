@@ -8,6 +8,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# xdotool reads the UTF-8 window titles only under a UTF-8 locale, which the caller may not have;
+# the program itself keeps the caller's locale.
+xdotool() { LC_ALL=C.UTF-8 command xdotool "$@"; }
+
 # Waits up to $2 seconds for a shown window whose name matches $1; prints its id.
 wait_window() {
   local deadline=$((SECONDS + $2)) id

@@ -4,8 +4,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# xdotool and xwininfo read the UTF-8 window titles only under a UTF-8 locale; the caller may have
+# none (a bare root session, cron, CI). The program itself keeps the caller's locale.
+xdotool() { LC_ALL=C.UTF-8 command xdotool "$@"; }
+xwininfo() { LC_ALL=C.UTF-8 command xwininfo "$@"; }
+
 if [ "${1:-}" = "--session" ]; then
-  # Runs inside the virtual screen that xvfb-run provides.
+  # Runs inside the virtual screen that scripts/with-xvfb.sh provides.
   program=/usr/bin/zorant
   log=$2
   "$program" >"$log" 2>&1 &

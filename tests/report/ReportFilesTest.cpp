@@ -4,11 +4,14 @@
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "FakeDialogs.h"
@@ -45,6 +48,54 @@ void Put(const QString& fileName, const QByteArray& bytes)
     QFile file(fileName);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// What a save in a child process came to; `problem` says why it could not be tried at all.
+struct ChildSave {
+    std::string problem;
+    bool saved = false;
+    int errors = 0;
+};
+
+// Runs SaveReportDocument in a forked child that drops root (to the conventional "nobody", 65534)
+// when it has it. The child checks first that it can read and write `reachable`, so that a refusal
+// comes from the folder's mode and not from a path or file it may not touch.
+ChildSave SaveWithoutPrivileges(const ReportRows& rows, const QString& reachable, const FakeDialogs& dialogs,
+                                QString& lastName)
+{
+    enum : int { CannotDrop = 100, CannotReach = 101 };
+    const QByteArray reachablePath = QFile::encodeName(reachable);
+    const pid_t child = fork();
+    if (child < 0)
+        return {"fork failed"};
+    if (child == 0) {
+        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(CannotDrop);
+        if (geteuid() == 0)
+            _exit(CannotDrop);
+        if (access(reachablePath.constData(), R_OK | W_OK) != 0)
+            _exit(CannotReach);
+        const bool saved = SaveReportDocument(nullptr, rows, lastName);
+        _exit((saved ? 1 : 0) | (std::min<int>(dialogs.errors.size(), 31) << 1));
+    }
+    // A child that hangs fails the test instead of stalling the run.
+    int status = 0;
+    for (int waited = 0; waitpid(child, &status, WNOHANG) == 0; waited += 10) {
+        if (waited > 30000) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return {"the child process did not end"};
+        }
+        usleep(10000);
+    }
+    if (!WIFEXITED(status))
+        return {"the child process was killed"};
+    const int code = WEXITSTATUS(status);
+    if (code == CannotDrop)
+        return {"the child process could not give up root"};
+    if (code == CannotReach)
+        return {"the child process could not read and write the old document"};
+    return {"", (code & 1) != 0, code >> 1};
 }
 
 class ReportFilesTest : public ::testing::Test {
@@ -291,17 +342,31 @@ TEST_F(ReportFilesTest, SaveOntoAFolderOrIntoAMissingFolderIsReported)
     EXPECT_EQ(QDir(Path("folder.okz")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
 
+// Folder permissions do not bind the superuser, and CI runs the tests as root: the save runs in a
+// child process that first gives up root, so the folder refuses it for every caller.
 TEST_F(ReportFilesTest, SaveIntoAReadOnlyFolderKeepsTheOldDocument)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "folder permissions do not bind the superuser";
-    const QByteArray old = "old";
+    const QByteArray old = QByteArray::fromStdString(WriteOkzDocument(NamedRows(2)));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ro")));
     Put(Path("ro/kept.okz"), old);
-    ASSERT_TRUE(QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const auto readable = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                          QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    // The unprivileged child must reach the folder and may write the document itself, so that the
+    // folder's mode alone refuses the save.
+    ASSERT_TRUE(QFile::setPermissions(Path("ro/kept.okz"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                              QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                              QFileDevice::ReadOther | QFileDevice::WriteOther));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), readable | QFileDevice::WriteOwner));
+    ASSERT_TRUE(QFile::setPermissions(Path("ro"), readable));
     dialogs.saveNames = {Path("ro/kept.okz")};
     dialogs.answers = {true};
-    EXPECT_FALSE(SaveReportDocument(nullptr, NamedRows(3), lastSave));
-    QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(dialogs.errors.size(), 1);
+
+    const ChildSave outcome = SaveWithoutPrivileges(NamedRows(3), Path("ro/kept.okz"), dialogs, lastSave);
+    QFile::setPermissions(Path("ro"), readable | QFileDevice::WriteOwner);
+
+    ASSERT_EQ(outcome.problem, "") << "the save could not be tried without privileges";
+    EXPECT_FALSE(outcome.saved);
+    EXPECT_EQ(outcome.errors, 1);
     EXPECT_EQ(Contents(Path("ro/kept.okz")), old);
+    EXPECT_EQ(QDir(Path("ro")).entryList(QDir::Files), QStringList({QStringLiteral("kept.okz")}));
 }
