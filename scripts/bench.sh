@@ -12,11 +12,22 @@ cd "$(dirname "$0")/.."
 # the program itself keeps the caller's locale.
 xdotool() { LC_ALL=C.UTF-8 command xdotool "$@"; }
 
+# Prints the program's shown windows whose title (_NET_WM_NAME) matches the extended regex $1
+# (`xdotool search --name` reads WM_NAME, unreadable when the program runs in the C locale).
+windows_named() {
+  local id
+  for id in $(xdotool search --onlyvisible --class '^zorant$' 2>/dev/null); do
+    if [[ "$(xdotool getwindowname "$id" 2>/dev/null)" =~ $1 ]]; then
+      echo "$id"
+    fi
+  done
+}
+
 # Waits up to $2 seconds for a shown window whose name matches $1; prints its id.
 wait_window() {
   local deadline=$((SECONDS + $2)) id
   while [ $SECONDS -lt $deadline ]; do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+    id=$(windows_named "$1" | head -1)
     if [ -n "$id" ]; then
       echo "$id"
       return 0

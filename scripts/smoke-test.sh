@@ -9,6 +9,18 @@ cd "$(dirname "$0")/.."
 xdotool() { LC_ALL=C.UTF-8 command xdotool "$@"; }
 xwininfo() { LC_ALL=C.UTF-8 command xwininfo "$@"; }
 
+# Prints the program's windows whose title (_NET_WM_NAME) matches the extended regex $1. Not
+# `xdotool search --name`: that reads the old WM_NAME, which Qt fills with unconvertible bytes when
+# the program runs in the C locale.
+windows_named() {
+  local id
+  for id in $(xdotool search --class '^zorant$' 2>/dev/null); do
+    if [[ "$(xdotool getwindowname "$id" 2>/dev/null)" =~ $1 ]]; then
+      echo "$id"
+    fi
+  done
+}
+
 if [ "${1:-}" = "--session" ]; then
   # Runs inside the virtual screen that scripts/with-xvfb.sh provides.
   program=/usr/bin/zorant
@@ -21,7 +33,7 @@ if [ "${1:-}" = "--session" ]; then
   wait_window() {
     local deadline=$((SECONDS + $2)) id
     while [ $SECONDS -lt $deadline ]; do
-      id=$(xdotool search --name "$1" 2>/dev/null | head -1 || true)
+      id=$(windows_named "$1" | head -1)
       if [ -n "$id" ]; then
         echo "$id"
         return 0

@@ -38,12 +38,14 @@ sanitizer_env() {
 }
 
 if [ "$ctest_only" = 1 ]; then
+  # Both passes run even when the first fails, so that one run shows every failure.
+  status=0
   echo "== Plain build: tests"
-  run_tests build/release
+  run_tests build/release || status=1
   echo "== Sanitizer build (ASan + UBSan): tests"
   sanitizer_env
-  run_tests build/sanitize
-  exit 0
+  run_tests build/sanitize || status=1
+  exit "$status"
 fi
 
 bash scripts/install-deps.sh
