@@ -328,7 +328,9 @@ TEST_F(ReportWindowsTest, HundredThousandLinesLoadIntoTheWindowQuickly)
     EXPECT_EQ(grid->model()->rowCount(), 100000);
     EXPECT_EQ(grid->model()->data(grid->model()->index(99999, 0)).toString(), QStringLiteral("T99999"));
 #if !defined(__SANITIZE_ADDRESS__)
-    EXPECT_LT(elapsed, 1000) << "milliseconds";
+    // About 0.2 s on its own; the margin is for a machine busy with other tests, while a load that
+    // grew with the square of the rows would take minutes.
+    EXPECT_LT(elapsed, 3000) << "milliseconds";
 #endif
 }
 
