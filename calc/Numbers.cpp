@@ -160,7 +160,7 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
-DecimalValue ParseDecimal(std::string_view text) {
+DecimalValue ParseDecimal(std::string_view text, DecimalSign sign) {
     std::size_t i = SkipBlanks(text);
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -181,7 +181,9 @@ DecimalValue ParseDecimal(std::string_view text) {
         ++mantissaDigits;
         ++i;
     }
-    if (i < text.size() && text[i] == '.') {
+    std::size_t comma = std::string_view::npos;
+    if (i < text.size() && (text[i] == '.' || (text[i] == ',' && sign == DecimalSign::PointOrComma))) {
+        if (text[i] == ',') comma = i;
         ++i;
         while (i < text.size() && IsDigit(text[i])) {
             if (!significant) {
@@ -212,9 +214,17 @@ DecimalValue ParseDecimal(std::string_view text) {
     }
     if (i != text.size()) return {};
 
+    // from_chars knows the point only: a comma is handed over as one.
+    std::string withPoint;
+    std::string_view number = text.substr(numberBegin);
+    if (comma != std::string_view::npos) {
+        withPoint.assign(number);
+        withPoint[comma - numberBegin] = '.';
+        number = withPoint;
+    }
     double value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, ec] = std::from_chars(text.data() + numberBegin, end, value, std::chars_format::general);
+    const char* end = number.data() + number.size();
+    const auto [stop, ec] = std::from_chars(number.data(), end, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
         if (significant && magnitude + exponent > 0) return {DecimalStatus::Overflow, 0.0};
         value = 0;  // below the smallest double

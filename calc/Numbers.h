@@ -21,11 +21,18 @@ struct DecimalValue {
 // for hexadecimal too ("$FFFFFFFF" is refused, not read as -1).
 std::optional<std::int32_t> ParseInteger(std::string_view text);
 
-// Decimal number: leading blanks, optional sign, digits with optional point and fraction,
-// optional exponent. The separator is always a point. A value beyond the range of a double
-// is Overflow; one below the smallest double reads as 0. "5." and ".5" are read as 5 and 0.5;
-// "inf", "nan", "." and "1e" are invalid.
-DecimalValue ParseDecimal(std::string_view text);
+// Which sign may separate the fraction of a decimal number. Documents and whatever must read
+// exactly as it was written take the point only. What a person types into an input field may
+// carry the comma that Russian engineers write (and that the program's own answers show) as
+// well: "1,5" is 1.5. Fields take no grouping, so "1,250" is 1.25, never 1250.
+enum class DecimalSign { Point, PointOrComma };
+
+// Decimal number: leading blanks, optional sign, digits with an optional decimal sign and
+// fraction, optional exponent. The sign is a point, or with PointOrComma a point or a comma
+// (one of them at most). A value beyond the range of a double is Overflow; one below the
+// smallest double reads as 0. "5." and ".5" are read as 5 and 0.5; "inf", "nan", "." and "1e"
+// are invalid.
+DecimalValue ParseDecimal(std::string_view text, DecimalSign sign = DecimalSign::Point);
 
 // The regional separators used when numbers are written (UTF-8 texts).
 struct NumberSeparators {

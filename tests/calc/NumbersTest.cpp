@@ -323,6 +323,46 @@ TEST(ReadWrittenNumberTest, FormattedTextsShowOnTheSheetAsTheyStand) {
     }
 }
 
+// Typed into a field, a number may carry the comma instead of the point; everything the point
+// reads stays as it was, and nothing reads as grouping.
+TEST(ParseDecimalTest, FieldsTakeTheCommaAsTheDecimalSign) {
+    const DecimalCase cases[] = {
+        {"1,5", DecimalStatus::Valid, 1.5},
+        {"31,5", DecimalStatus::Valid, 31.5},
+        {" -0,5", DecimalStatus::Valid, -0.5},
+        {"+1,05", DecimalStatus::Valid, 1.05},
+        {"1,250", DecimalStatus::Valid, 1.25},   // no grouping: never 1250
+        {"5,", DecimalStatus::Valid, 5},
+        {",5", DecimalStatus::Valid, 0.5},
+        {"1,5e3", DecimalStatus::Valid, 1500},
+        {"1,8e308", DecimalStatus::Overflow, 0},
+        {"1,5e-400", DecimalStatus::Valid, 0},
+        {"1.5", DecimalStatus::Valid, 1.5},
+        {"1e3", DecimalStatus::Valid, 1000},
+        {",", DecimalStatus::Invalid, 0},
+        {"1,2,3", DecimalStatus::Invalid, 0},
+        {"1.2,3", DecimalStatus::Invalid, 0},
+        {"1,2.3", DecimalStatus::Invalid, 0},
+        {"1 250,5", DecimalStatus::Invalid, 0},
+        {"1e3,5", DecimalStatus::Invalid, 0},
+        {"1,5 ", DecimalStatus::Invalid, 0},
+        {"inf", DecimalStatus::Invalid, 0},
+        {"", DecimalStatus::Invalid, 0},
+    };
+    for (const auto& c : cases) {
+        const DecimalValue parsed = ParseDecimal(c.text, DecimalSign::PointOrComma);
+        EXPECT_EQ(parsed.status, c.status) << "text «" << c.text << "»";
+        if (c.status == DecimalStatus::Valid && parsed.status == DecimalStatus::Valid) {
+            EXPECT_EQ(parsed.value, c.value) << "text «" << c.text << "»";
+        }
+        // Where the point is the only sign, the comma is refused; every point text reads the same.
+        if (std::string_view(c.text).find(',') != std::string_view::npos)
+            EXPECT_EQ(ParseDecimal(c.text).status, DecimalStatus::Invalid) << "text «" << c.text << "»";
+        else
+            EXPECT_EQ(ParseDecimal(c.text).value, parsed.value) << "text «" << c.text << "»";
+    }
+}
+
 // The application sets the user's locale at start; a Russian one makes printf and strtod use
 // a comma. Reading and writing must not notice.
 TEST(NumbersLocaleTest, RussianLocaleChangesNothing) {
@@ -331,6 +371,7 @@ TEST(NumbersLocaleTest, RussianLocaleChangesNothing) {
         << "the locale ru_RU.UTF-8 is missing; bash scripts/install-deps.sh generates it";
     const DecimalValue oneAndHalf = ParseDecimal("1.5");
     const DecimalValue withComma = ParseDecimal("1,5");
+    const DecimalValue typedComma = ParseDecimal("1,5", DecimalSign::PointOrComma);
     const std::optional<std::int32_t> power = ParseInteger("$FA");
     const std::string grouped = FormatGrouped(1234.567, 2, PointSpace);
     const std::string general = FormatGeneral(52.8, PointSpace);
@@ -340,6 +381,7 @@ TEST(NumbersLocaleTest, RussianLocaleChangesNothing) {
     EXPECT_EQ(oneAndHalf.status, DecimalStatus::Valid);
     EXPECT_EQ(oneAndHalf.value, 1.5);
     EXPECT_EQ(withComma.status, DecimalStatus::Invalid);
+    EXPECT_EQ(typedComma.value, 1.5);
     EXPECT_EQ(power, 250);
     EXPECT_EQ(grouped, "1 234.57");
     EXPECT_EQ(general, "52.8");
