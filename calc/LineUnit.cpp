@@ -78,7 +78,7 @@ int FindColumn(const auto& columns, std::string_view text) {
 LineImpedance LookupLineImpedance(std::string_view section, std::string_view material,
                                   std::string_view lineType) {
     LineImpedance result;
-    const DecimalValue parsed = ParseDecimal(section);
+    const DecimalValue parsed = ParseDecimal(section, DecimalSign::PointOrComma);
     if (parsed.status == DecimalStatus::Overflow) {
         result.status = LookupStatus::Overflow;
         result.message = "Floating point overflow";
@@ -101,11 +101,13 @@ LineImpedance LookupLineImpedance(std::string_view section, std::string_view mat
     const int materialColumn = FindColumn(MaterialColumn, material);
     if (materialColumn == 0) {
         result.message = "Неизвестный материал жилы проводника";
+        result.refused = LineInput::Material;
         return result;
     }
     const int lineTypeColumn = FindColumn(LineTypeColumn, lineType);
     if (lineTypeColumn == 0) {
         result.message = "Неверный тип линии";
+        result.refused = LineInput::LineType;
         return result;
     }
     const double r = ConductorRTable[row - 1][materialColumn - 1];

@@ -7,16 +7,20 @@
 
 enum class LookupStatus { Ok, Failed, Overflow };
 
+// The argument a failed lookup refused, so that a window can lead the user to it.
+enum class LineInput { Section, Material, LineType };
+
 struct LineImpedance {
     LookupStatus status = LookupStatus::Failed;
     double r = 0, x = 0;  // mOhm per metre
     std::string message;  // when Failed; when Overflow, the error's own text
+    LineInput refused = LineInput::Section;  // when Failed or Overflow
 };
 
-// Checks in this order: the section text, its row, the material, the line type, then the
-// table's refusal of a combination that is not used (a negative entry). A section beyond the
-// range of a double gives Overflow. The section "0" yields r = x = 0 for any valid material
-// and line type.
+// Checks in this order: the section text (typed: a point or a comma), its row, the material,
+// the line type, then the table's refusal of a combination that is not used (a negative entry),
+// which asks for another section. A section beyond the range of a double gives Overflow. The
+// section "0" yields r = x = 0 for any valid material and line type.
 LineImpedance LookupLineImpedance(std::string_view section, std::string_view material,
                                   std::string_view lineType);
 

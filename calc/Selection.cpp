@@ -157,9 +157,8 @@ std::optional<SelectionChain> ReadSelectionChain(const NetworkDescription& netwo
         SelectionChain::Section& s = chain.sections[n];
         const LineImpedance phase = LookupLineImpedance(line.Ff, line.Stuff, line.KindPerform);
         const LineImpedance neutral = LookupLineImpedance(line.Fn, line.Stuff, line.KindPerform);
-        const DecimalValue length = ParseDecimal(line.Length);
-        const std::optional<std::int32_t> count =
-            line.QuanPar == "нет" ? std::optional<std::int32_t>(1) : ParseInteger(line.QuanPar);
+        const DecimalValue length = ParseDecimal(line.Length, DecimalSign::PointOrComma);
+        const std::optional<std::int32_t> count = ParseParallelCount(line.QuanPar);
         if (phase.status != LookupStatus::Ok || neutral.status != LookupStatus::Ok ||
             length.status != DecimalStatus::Valid || !count || *count < 1)
             return std::nullopt;

@@ -30,18 +30,51 @@ namespace {
 constexpr double PhaseVoltage = 231000;  // 231 V, with the loop impedance in mOhm
 constexpr const char* OverflowText = "Floating point overflow";
 
-CalculationOutcome Failure(std::string message) {
+CalculationOutcome Failure(std::string message, NetworkField field, int line = -1) {
     CalculationOutcome outcome;
     outcome.status = CalculationStatus::Failed;
     outcome.message = std::move(message);
+    outcome.field = field;
+    outcome.line = line;
     return outcome;
 }
 
-CalculationOutcome OverflowStop() {
+CalculationOutcome OverflowStop(NetworkField field = NetworkField::None, int line = -1) {
     CalculationOutcome outcome;
     outcome.status = CalculationStatus::Overflow;
     outcome.message = OverflowText;
+    outcome.field = field;
+    outcome.line = line;
     return outcome;
+}
+
+// The failure of one core's lookup, laid to the field the lookup refused.
+CalculationOutcome CoreFailure(const LineImpedance& core, NetworkField sectionField, int line) {
+    NetworkField field = sectionField;
+    if (core.refused == LineInput::Material) field = NetworkField::Stuff;
+    if (core.refused == LineInput::LineType) field = NetworkField::KindPerform;
+    if (core.status == LookupStatus::Overflow) return OverflowStop(field, line);
+    return Failure(core.message, field, line);
+}
+
+// Cyrillic capitals of UTF-8 text in lower case; every other byte as it is.
+std::string LowerCyrillic(std::string_view text) {
+    std::string lower(text);
+    for (std::size_t i = 0; i + 1 < lower.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(lower[i]);
+        const auto next = static_cast<unsigned char>(lower[i + 1]);
+        if (lead == 0xD0 && next >= 0x90 && next <= 0x9F) {  // А..П -> а..п
+            lower[i + 1] = static_cast<char>(next + 0x20);
+        } else if (lead == 0xD0 && next >= 0xA0 && next <= 0xAF) {  // Р..Я -> р..я
+            lower[i] = static_cast<char>(0xD1);
+            lower[i + 1] = static_cast<char>(next - 0x20);
+        } else if (lead == 0xD0 && next == 0x81) {  // Ё -> ё
+            lower[i] = static_cast<char>(0xD1);
+            lower[i + 1] = static_cast<char>(0x91);
+        }
+        if (lead >= 0xC0) ++i;  // the continuation byte is done
+    }
+    return lower;
 }
 
 // "... линии 1" .. "... линии 6".
@@ -67,56 +100,68 @@ bool AllFinite(const ShortCircuitResult& r) {
 
 }  // namespace
 
+std::optional<std::int32_t> ParseParallelCount(std::string_view text) {
+    if (LowerCyrillic(text) == "нет") return 1;
+    return ParseInteger(text);
+}
+
 CalculationOutcome CalculateShortCircuit(const NetworkDescription& network) {
     const std::optional<std::int32_t> power = ParseInteger(network.TransPower);
     if (!power) {
         CalculationOutcome outcome;
         outcome.status = CalculationStatus::InvalidPower;
         outcome.message = "Неверная мощность трансформатора";
+        outcome.field = NetworkField::TransPower;
         return outcome;
     }
 
     const TransformerImpedance transformer = LookupTransformerImpedance(*power, network.WindKind);
-    if (!transformer.ok) return Failure(transformer.message);
+    if (!transformer.ok) {
+        return Failure(transformer.message, transformer.schemeRefused ? NetworkField::WindKind : NetworkField::TransPower);
+    }
 
     // Every section is looked up and paired before any length is read.
     std::array<SectionCores, LineSectionCount> cores;
     for (int n = 0; n < LineSectionCount; ++n) {
         const LineSection& line = network.Lines[n];
         const LineImpedance phase = LookupLineImpedance(line.Ff, line.Stuff, line.KindPerform);
-        if (phase.status == LookupStatus::Overflow) return OverflowStop();
-        if (phase.status != LookupStatus::Ok) return Failure(phase.message);
+        if (phase.status != LookupStatus::Ok) return CoreFailure(phase, NetworkField::Ff, n);
         const LineImpedance neutral = LookupLineImpedance(line.Fn, line.Stuff, line.KindPerform);
-        if (neutral.status == LookupStatus::Overflow) return OverflowStop();
-        if (neutral.status != LookupStatus::Ok) return Failure(neutral.message);
+        if (neutral.status != LookupStatus::Ok) return CoreFailure(neutral, NetworkField::Fn, n);
         // Only the "0" row has a zero resistance, so this compares presence, not texts.
-        if (phase.r != 0 && neutral.r == 0) return Failure(ForLine("Выберите сечение жилы нулевого провода линии ", n));
-        if (phase.r == 0 && neutral.r != 0) return Failure(ForLine("Выберите сечение жилы фазного провода линии ", n));
+        if (phase.r != 0 && neutral.r == 0) {
+            return Failure(ForLine("Выберите сечение жилы нулевого провода линии ", n), NetworkField::Fn, n);
+        }
+        if (phase.r == 0 && neutral.r != 0) {
+            return Failure(ForLine("Выберите сечение жилы фазного провода линии ", n), NetworkField::Ff, n);
+        }
         cores[n] = {phase.r, phase.x, neutral.r, neutral.x};
     }
 
     std::array<double, LineSectionCount> lengths{};
     for (int n = 0; n < LineSectionCount; ++n) {
-        const DecimalValue length = ParseDecimal(network.Lines[n].Length);
-        if (length.status == DecimalStatus::Overflow) return OverflowStop();
+        const DecimalValue length = ParseDecimal(network.Lines[n].Length, DecimalSign::PointOrComma);
+        if (length.status == DecimalStatus::Overflow) return OverflowStop(NetworkField::Length, n);
         if (length.status == DecimalStatus::Invalid || length.value < 0) {
-            return Failure(ForLine("Неверная длина линии ", n));
+            return Failure(ForLine("Неверная длина линии ", n), NetworkField::Length, n);
         }
         lengths[n] = length.value;
     }
 
     std::array<std::int32_t, LineSectionCount> counts{};
     for (int n = 0; n < LineSectionCount; ++n) {
-        const std::string& text = network.Lines[n].QuanPar;
-        const std::optional<std::int32_t> count = text == "нет" ? std::optional<std::int32_t>(1) : ParseInteger(text);
-        if (!count || *count < 1) return Failure(ForLine("Неверное количество параллельных проводов линии ", n));
+        const std::optional<std::int32_t> count = ParseParallelCount(network.Lines[n].QuanPar);
+        if (!count || *count < 1) {
+            return Failure(ForLine("Неверное количество параллельных проводов линии ", n), NetworkField::QuanPar, n);
+        }
         counts[n] = *count;
     }
 
-    const DecimalValue arc = ParseDecimal(network.RArc);
-    if (arc.status == DecimalStatus::Overflow) return OverflowStop();
+    const DecimalValue arc = ParseDecimal(network.RArc, DecimalSign::PointOrComma);
+    if (arc.status == DecimalStatus::Overflow) return OverflowStop(NetworkField::RArc);
     if (arc.status == DecimalStatus::Invalid || arc.value < 0 || arc.value > 40) {
-        return Failure("Неверное сопротивление электрической дуги. Введите величину в диапазоне 0..40 мОм");
+        return Failure("Неверное сопротивление электрической дуги. Введите величину в диапазоне 0..40 мОм",
+                       NetworkField::RArc);
     }
 
     CalculationOutcome outcome;

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 constexpr int LineSectionCount = 6;
 
@@ -46,15 +49,26 @@ enum class CalculationStatus {
     Overflow,      // a number beyond the range of a double
 };
 
+// An input of the main window, as the calculation names the one it refused.
+enum class NetworkField { None, TransPower, WindKind, KindPerform, Stuff, Ff, Fn, Length, QuanPar, RArc };
+
 struct CalculationOutcome {
     CalculationStatus status = CalculationStatus::Failed;
     std::string message;        // for InvalidPower and Failed; for Overflow the error's own text,
                                 // "Floating point overflow", which the error box ends with a full stop
     ShortCircuitResult result;  // for Success
+    // The input at fault, so that the window can lead the user to it: for InvalidPower and Failed,
+    // and for an Overflow typed into a field (None when a sum or product overflowed).
+    NetworkField field = NetworkField::None;
+    int line = -1;              // the section 0..5 of a section's field
 };
+
+// The number of parallel conductors of a section: "нет" in any letter case gives 1, any other
+// text is a whole number by ParseInteger. Counts below 1 are the caller's to refuse.
+std::optional<std::int32_t> ParseParallelCount(std::string_view text);
 
 // Reads the texts in a fixed order, stopping at the first one refused: power, transformer,
 // the two cores of each section 1..6 with their pairing, the six lengths, the six parallel
-// counts, Rпр. Then sums the loop: RLine = (r_ph + r_n)·L/n, Rsum = Rt/3 + RLineSum + Rother,
+// counts, Rпр. Lengths, sections and Rпр are typed numbers: a point or a comma. Then sums the loop: RLine = (r_ph + r_n)·L/n, Rsum = Rt/3 + RLineSum + Rother,
 // Iokz = 231000 / Zsum.
 CalculationOutcome CalculateShortCircuit(const NetworkDescription& network);

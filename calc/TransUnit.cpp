@@ -66,6 +66,7 @@ TransformerImpedance LookupTransformerImpedance(std::int32_t power, std::string_
     }
     if (column == 0) {
         result.message = "Неправильная схема соединения обмоток трансформатора.";
+        result.schemeRefused = true;
         return result;
     }
     const double r = TransformerRTable[row - 1][column - 1];

@@ -10,10 +10,12 @@ struct TransformerImpedance {
     bool ok = false;
     double Rt = 0, Xt = 0, Zt = 0;  // mOhm, summed over the 3 phases
     std::string message;            // when not ok
+    bool schemeRefused = false;     // when not ok: the scheme, not the power, is at fault
 };
 
 // A power that is not one of the 13 rows, a scheme other than the three, or a cell without
-// data (0) fails with one message; the power is examined first.
+// data (0) fails with one message; the power is examined first. A cell without data is laid to
+// the power, which its message names first.
 TransformerImpedance LookupTransformerImpedance(std::int32_t power, std::string_view scheme);
 
 constexpr int TransformerRowCount = 13;

@@ -50,6 +50,9 @@ TEST(LineUnitTest, FindsTheCoreValues) {
         {"240.99", Copper, Pvc, 0.077, 0.077},
         {" 70", Copper, Paper, 0.265, 0.0612},
         {"7e1", Copper, Paper, 0.265, 0.0612},
+        // a typed comma is the decimal sign
+        {"1,5", Copper, Pvc, 12.3, 0.12},
+        {"50,7", Aluminium, Overhead, 0.625, 0.29},
         // the absent core
         {"0", Aluminium, Paper, 0, 0},
         {"0", Copper, Overhead, 0, 0},
@@ -75,7 +78,8 @@ TEST(LineUnitTest, RefusesInTheOrderSectionRowMaterialLineTypeTable) {
     } cases[] = {
         {"letters", "abc", Copper, Pvc, BadSection},
         {"empty section", "", Copper, Pvc, BadSection},
-        {"comma", "1,5", Copper, Pvc, BadSection},
+        {"two commas", "1,5,", Copper, Pvc, BadSection},
+        {"comma and point", "1,5.0", Copper, Pvc, BadSection},
         {"trailing blank", "50 ", Copper, Pvc, BadSection},
         {"section before material", "abc", "Сталь", "Кабель", BadSection},
         {"integer part 3", "3", Copper, Pvc, OddSection},
@@ -96,6 +100,11 @@ TEST(LineUnitTest, RefusesInTheOrderSectionRowMaterialLineTypeTable) {
         const LineImpedance line = LookupLineImpedance(c.section, c.material, c.lineType);
         EXPECT_EQ(line.status, LookupStatus::Failed) << c.name;
         EXPECT_EQ(line.message, c.message) << c.name;
+        // The argument laid at fault: the material or the line type by their messages, else the section.
+        const LineInput refused = &c.message == &BadMaterial   ? LineInput::Material
+                                  : &c.message == &BadLineType ? LineInput::LineType
+                                                               : LineInput::Section;
+        EXPECT_EQ(line.refused, refused) << c.name;
     }
 }
 

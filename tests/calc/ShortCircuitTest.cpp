@@ -206,7 +206,8 @@ TEST(ShortCircuitTest, EachInputIsChecked) {
          "Неизвестная марка трансформатора. Попробуйте выбрать трансформатор другой мощности или изменить "
          "схему соединения обмоток"},
         {"phase section text", [](auto& n) { n.Lines[3].Ff = "abc"; }, Failed, "Неверное сечение жилы"},
-        {"neutral section text", [](auto& n) { n.Lines[3].Fn = "1,5"; }, Failed, "Неверное сечение жилы"},
+        {"neutral section text", [](auto& n) { n.Lines[3].Fn = "1,5,0"; }, Failed, "Неверное сечение жилы"},
+        {"sections with a comma", [](auto& n) { n.Lines[3].Ff = "2,5"; n.Lines[3].Fn = "1,5"; }, Ok, ""},
         {"section off the list", [](auto& n) { n.Lines[0].Ff = "3"; }, Failed,
          "Нестандартное сечение жилы. Выберите сечение из списка"},
         {"material of an absent core", [](auto& n) { n.Lines[1].Stuff = "Сталь"; }, Failed,
@@ -219,7 +220,9 @@ TEST(ShortCircuitTest, EachInputIsChecked) {
         {"length 1e3", [](auto& n) { n.Lines[0].Length = "1e3"; }, Ok, ""},
         {"length with leading blank", [](auto& n) { n.Lines[0].Length = " 12"; }, Ok, ""},
         {"length -1", [](auto& n) { n.Lines[0].Length = "-1"; }, Failed, BadLength(1)},
-        {"length 1,5", [](auto& n) { n.Lines[1].Length = "1,5"; }, Failed, BadLength(2)},
+        {"length 1,5", [](auto& n) { n.Lines[1].Length = "1,5"; }, Ok, ""},
+        {"length 1,5,0", [](auto& n) { n.Lines[1].Length = "1,5,0"; }, Failed, BadLength(2)},
+        {"length 1 250", [](auto& n) { n.Lines[1].Length = "1 250"; }, Failed, BadLength(2)},
         {"length empty", [](auto& n) { n.Lines[2].Length = ""; }, Failed, BadLength(3)},
         {"length with trailing blank", [](auto& n) { n.Lines[3].Length = "12 "; }, Failed, BadLength(4)},
         {"length 12м", [](auto& n) { n.Lines[4].Length = "12м"; }, Failed, BadLength(5)},
@@ -228,7 +231,12 @@ TEST(ShortCircuitTest, EachInputIsChecked) {
         {"count 10", [](auto& n) { n.Lines[0].QuanPar = "10"; }, Ok, ""},
         {"count 0", [](auto& n) { n.Lines[0].QuanPar = "0"; }, Failed, BadCount(1)},
         {"count -2", [](auto& n) { n.Lines[1].QuanPar = "-2"; }, Failed, BadCount(2)},
-        {"count Нет", [](auto& n) { n.Lines[2].QuanPar = "Нет"; }, Failed, BadCount(3)},
+        {"count Нет", [](auto& n) { n.Lines[2].QuanPar = "Нет"; }, Ok, ""},
+        {"count НЕТ", [](auto& n) { n.Lines[2].QuanPar = "НЕТ"; }, Ok, ""},
+        {"count нЕт", [](auto& n) { n.Lines[2].QuanPar = "нЕт"; }, Ok, ""},
+        {"count нет with a blank", [](auto& n) { n.Lines[2].QuanPar = "нет "; }, Failed, BadCount(3)},
+        {"count Latin Het", [](auto& n) { n.Lines[2].QuanPar = "Hет"; }, Failed, BadCount(3)},
+        {"count нету", [](auto& n) { n.Lines[2].QuanPar = "нету"; }, Failed, BadCount(3)},
         {"count два", [](auto& n) { n.Lines[3].QuanPar = "два"; }, Failed, BadCount(4)},
         {"count empty", [](auto& n) { n.Lines[4].QuanPar = ""; }, Failed, BadCount(5)},
         {"count 1.5", [](auto& n) { n.Lines[5].QuanPar = "1.5"; }, Failed, BadCount(6)},
@@ -237,8 +245,64 @@ TEST(ShortCircuitTest, EachInputIsChecked) {
         {"Rпр 40.001", [](auto& n) { n.RArc = "40.001"; }, Failed, BadArc},
         {"Rпр -0.5", [](auto& n) { n.RArc = "-0.5"; }, Failed, BadArc},
         {"Rпр empty", [](auto& n) { n.RArc = ""; }, Failed, BadArc},
-        {"Rпр 1,5", [](auto& n) { n.RArc = "1,5"; }, Failed, BadArc},
+        {"Rпр 1,5", [](auto& n) { n.RArc = "1,5"; }, Ok, ""},
+        {"Rпр 40,001", [](auto& n) { n.RArc = "40,001"; }, Failed, BadArc},
     });
+}
+
+// A comma reads as the point does: the same network gives the same loop to the last bit.
+TEST(ShortCircuitTest, CommaAndPointGiveTheSameResult) {
+    const NetworkDescription point = WithLine(InitialNetworkDescription(), 1, Pvc, Copper, "2.5", "1.5", "12.75", "нет");
+    NetworkDescription comma = WithLine(InitialNetworkDescription(), 1, Pvc, Copper, "2,5", "1,5", "12,75", "НЕТ");
+    comma.RArc = "15,5";
+    NetworkDescription pointArc = point;
+    pointArc.RArc = "15.5";
+    const CalculationOutcome a = CalculateShortCircuit(pointArc);
+    const CalculationOutcome b = CalculateShortCircuit(comma);
+    ASSERT_EQ(a.status, CalculationStatus::Success);
+    ASSERT_EQ(b.status, CalculationStatus::Success);
+    EXPECT_EQ(a.result.RLine[0], b.result.RLine[0]);
+    EXPECT_EQ(a.result.Rother, 15.5);
+    EXPECT_EQ(a.result.Iokz, b.result.Iokz);
+}
+
+// Every refusal names the input at fault, so that the window can lead the user there.
+TEST(ShortCircuitTest, EachRefusalNamesTheFieldAtFault) {
+    const struct {
+        const char* name;
+        std::function<void(NetworkDescription&)> change;
+        NetworkField field;
+        int line;
+    } cases[] = {
+        {"power text", [](auto& n) { n.TransPower = "abc"; }, NetworkField::TransPower, -1},
+        {"unknown power", [](auto& n) { n.TransPower = "300"; }, NetworkField::TransPower, -1},
+        {"no data for the pair", [](auto& n) { n.TransPower = "400"; n.WindKind = "Y/Z-0"; }, NetworkField::TransPower, -1},
+        {"scheme", [](auto& n) { n.WindKind = "x"; }, NetworkField::WindKind, -1},
+        {"phase section text", [](auto& n) { n.Lines[2].Ff = "abc"; }, NetworkField::Ff, 2},
+        {"neutral section off the list", [](auto& n) { n.Lines[4].Fn = "3"; }, NetworkField::Fn, 4},
+        {"unused combination", [](auto& n) { n.Lines[0] = {Overhead, Copper, "10", "10", "1", "нет"}; },
+         NetworkField::Ff, 0},
+        {"material", [](auto& n) { n.Lines[1].Stuff = "Сталь"; }, NetworkField::Stuff, 1},
+        {"line type", [](auto& n) { n.Lines[5].KindPerform = "Кабель"; }, NetworkField::KindPerform, 5},
+        {"no neutral", [](auto& n) { n.Lines[3].Ff = "95"; }, NetworkField::Fn, 3},
+        {"no phase", [](auto& n) { n.Lines[3].Fn = "95"; }, NetworkField::Ff, 3},
+        {"length", [](auto& n) { n.Lines[1].Length = "-1"; }, NetworkField::Length, 1},
+        {"count", [](auto& n) { n.Lines[5].QuanPar = "0"; }, NetworkField::QuanPar, 5},
+        {"Rпр", [](auto& n) { n.RArc = "41"; }, NetworkField::RArc, -1},
+        {"typed section overflow", [](auto& n) { n.Lines[2].Fn = "1e309"; }, NetworkField::Fn, 2},
+        {"typed length overflow", [](auto& n) { n.Lines[0].Length = "1e309"; }, NetworkField::Length, 0},
+        {"typed Rпр overflow", [](auto& n) { n.RArc = "1e309"; }, NetworkField::RArc, -1},
+        {"overflow of a product", [](auto& n) { n.Lines[0] = {Pvc, Copper, "1.5", "1.5", "1e307", "нет"}; },
+         NetworkField::None, -1},
+        {"success", [](auto&) {}, NetworkField::None, -1},
+    };
+    for (const auto& c : cases) {
+        NetworkDescription network = InitialNetworkDescription();
+        c.change(network);
+        const CalculationOutcome outcome = CalculateShortCircuit(network);
+        EXPECT_EQ(outcome.field, c.field) << c.name;
+        EXPECT_EQ(outcome.line, c.line) << c.name;
+    }
 }
 
 // The first refused input wins: power, transformer, sections line by line, lengths, counts, Rпр.
