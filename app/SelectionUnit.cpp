@@ -189,7 +189,7 @@ SelectionDevice SelectionDeviceFrom(const ProtectiveDeviceSettings& s, bool rele
         const std::optional<double> own = LookupFuseTripCurrent(s.TypePP, s.TimePP, s.TokPP);
         if (!own)
             return device;
-        const DecimalValue typed = ParseDecimal(fuseFactorText.toStdString());
+        const DecimalValue typed = ParseDecimal(fuseFactorText.toStdString(), DecimalSign::PointOrComma);
         double factor = s.TokSR / *own;
         if (typed.status == DecimalStatus::Valid && Product(*own, typed.value) == s.TokSR)
             factor = typed.value;

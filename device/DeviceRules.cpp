@@ -36,17 +36,17 @@ class NumberReader {
 public:
     explicit NumberReader(DeviceConfirmation& outcome) : outcome_(outcome) {}
 
-    // The value of `text` when it is a number that `accept` takes; otherwise the refusal is
-    // recorded (`message`, or the overflow error) and nothing is returned.
-    std::optional<double> Read(const QString& text, bool (*accept)(double), const QString& message)
+    // The value of the typed `text` of `field` when it is a number that `accept` takes; otherwise
+    // the refusal is recorded (`message`, or the overflow error) and nothing is returned.
+    std::optional<double> Read(const QString& text, DeviceField field, bool (*accept)(double), const QString& message)
     {
-        const DecimalValue number = ParseDecimal(text.toStdString());
+        const DecimalValue number = ParseDecimal(text.toStdString(), DecimalSign::PointOrComma);
         if (number.status == DecimalStatus::Overflow) {
-            Overflow();
+            Overflow(field);
             return std::nullopt;
         }
         if (number.status != DecimalStatus::Valid || !accept(number.value)) {
-            Refuse(message);
+            Refuse(message, field);
             return std::nullopt;
         }
         return number.value;
@@ -56,25 +56,27 @@ public:
     std::optional<double> Store(long double product)
     {
         if (!(std::fabs(product) <= static_cast<long double>(DBL_MAX))) {
-            Overflow();
+            Overflow(DeviceField::None);
             return std::nullopt;
         }
         // A negative zero ("-0" typed as the rating) is shown as 0.
         return static_cast<double>(product) + 0.0;
     }
 
-    DeviceConfirmation& Refuse(const QString& message)
+    DeviceConfirmation& Refuse(const QString& message, DeviceField field)
     {
         outcome_.refusal = DeviceConfirmation::Refusal::Message;
         outcome_.refusalText = message;
+        outcome_.field = field;
         return outcome_;
     }
 
 private:
-    void Overflow()
+    void Overflow(DeviceField field)
     {
         outcome_.refusal = DeviceConfirmation::Refusal::Error;
         outcome_.refusalText = FloatingPointOverflowText();
+        outcome_.field = field;
     }
 
     DeviceConfirmation& outcome_;
@@ -96,7 +98,7 @@ void ConfirmBreaker(const DeviceInputs& in, const NumberSeparators& separators, 
     out.labels.typeDD = kBreakerName;
 
     const auto rated = reader.Read(
-        in.ratedCurrent, NotNegative,
+        in.ratedCurrent, DeviceField::RatedCurrent, NotNegative,
         QStringLiteral("Неверная величина номинального тока расцепителя автоматического выключателя"));
     if (!rated)
         return;
@@ -105,14 +107,15 @@ void ConfirmBreaker(const DeviceInputs& in, const NumberSeparators& separators, 
 
     if (in.releaseCurrentGiven) {
         const auto current =
-            reader.Read(in.release, Positive, QStringLiteral("Неверная величина тока независимого расцепителя"));
+            reader.Read(in.release, DeviceField::Release, Positive,
+                        QStringLiteral("Неверная величина тока независимого расцепителя"));
         if (!current)
             return;
         s.TokNR = *current;
     } else {
         auto multiple = LetteredReleaseMultiple(in.release);
         if (!multiple)
-            multiple = reader.Read(in.release, Positive,
+            multiple = reader.Read(in.release, DeviceField::Release, Positive,
                                    QStringLiteral("Неверная величина коэффициента независимого расцепителя"));
         if (!multiple)
             return;
@@ -120,7 +123,7 @@ void ConfirmBreaker(const DeviceInputs& in, const NumberSeparators& separators, 
     }
 
     const auto factor = reader.Read(
-        in.breakerFactor, AtLeastOne,
+        in.breakerFactor, DeviceField::BreakerFactor, AtLeastOne,
         QStringLiteral("Неверная величина коэффициента запаса автоматического выключателя"));
     if (!factor)
         return;
@@ -144,18 +147,24 @@ void ConfirmFuse(const DeviceInputs& in, const NumberSeparators& separators, Dev
 
     s.TypeDD = 2;
 
-    const auto rating =
-        reader.Read(in.fuseRating, NotNegative, QStringLiteral("Неверная величина тока плавкой вставки предохранителя"));
+    const auto rating = reader.Read(in.fuseRating, DeviceField::FuseRating, NotNegative,
+                                    QStringLiteral("Неверная величина тока плавкой вставки предохранителя"));
     if (!rating)
         return;
     s.TokPP = *rating;
     out.labels.toknom = RatedCurrentText(in.fuseRating);
 
     const auto factor = reader.Read(
-        in.fuseFactor, NotNegative,
+        in.fuseFactor, DeviceField::FuseFactor, NotNegative,
         QStringLiteral("Неверная величина коэффициента запаса плавкой вставки предохранителя"));
     if (!factor)
         return;
+    // A factor of 0 would turn the fuse into no device at all, without a word.
+    if (*factor == 0) {
+        reader.Refuse(QStringLiteral("Коэффициент запаса плавкой вставки предохранителя должен быть больше нуля"),
+                      DeviceField::FuseFactor);
+        return;
+    }
     out.labels.kz = QStringLiteral("Kз=") + in.fuseFactor;   // Latin K, unlike the breaker's label
 
     s.TypePP = FuseTypeFromText(in.fuseType);
@@ -167,18 +176,19 @@ void ConfirmFuse(const DeviceInputs& in, const NumberSeparators& separators, Dev
     else if (in.fuseTime == kTime04s)
         s.TimePP = 2;
     else {
-        reader.Refuse(QStringLiteral("Неправильно указано время срабатывания"));
+        reader.Refuse(QStringLiteral("Неправильно указано время срабатывания"), DeviceField::FuseTime);
         return;
     }
 
     if (s.TypePP == 0) {
-        reader.Refuse(QStringLiteral("Неправильно указан тип предохранителя"));
+        reader.Refuse(QStringLiteral("Неправильно указан тип предохранителя"), DeviceField::FuseType);
         return;
     }
 
     const auto tableCurrent = LookupFuseTripCurrent(s.TypePP, s.TimePP, s.TokPP);
     if (!tableCurrent) {
-        reader.Refuse(QStringLiteral("Неизвестный номинальный ток плавкой вставки предохранителя."));
+        reader.Refuse(QStringLiteral("Неизвестный номинальный ток плавкой вставки предохранителя."),
+                      DeviceField::FuseRating);
         return;
     }
 

@@ -67,6 +67,9 @@ struct DeviceLabelTexts {
     std::optional<QString> tokSR;    // TokSRLabel
 };
 
+// An input of the device window, as the confirmation names the one it refused.
+enum class DeviceField { None, RatedCurrent, Release, BreakerFactor, FuseType, FuseRating, FuseFactor, FuseTime };
+
 // Outcome of pressing "Да": either the whole new device, or, when refused, the current record
 // unchanged and no label to write.
 struct DeviceConfirmation {
@@ -76,11 +79,14 @@ struct DeviceConfirmation {
     DeviceLabelTexts labels;
     Refusal refusal = Refusal::None;
     QString refusalText;   // the sentence of the message or error box
+    DeviceField field = DeviceField::None;   // the input at fault; None when a product overflowed
 
     bool Confirmed() const { return refusal == Refusal::None; }
 };
 
-// Runs the confirmation over the window's texts, starting from the current record.
+// Runs the confirmation over the window's texts, starting from the current record. Numbers
+// are typed: a point or a comma. A fuse's safety factor of 0 is refused like a negative one
+// is, with a sentence of its own: it would make the fuse no device at all.
 DeviceConfirmation ConfirmDevice(const DeviceInputs& inputs, const ProtectiveDeviceSettings& current,
                                  const NumberSeparators& separators);
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 #include <set>
+#include <tuple>
 
 #include "DeviceRules.h"
 
@@ -126,6 +127,23 @@ INSTANTIATE_TEST_SUITE_P(
         // The fuse factor has no lower bound of 1.
         AcceptedCase{"FuseFactorBelowOne", [](DeviceInputs& in) { in = Fuse("ППН", "40", "0.95", "Тср < 5 с"); },
                      180.5, "Плавкий предохранитель (ППН)", "Iном=40 А", "Kз=0.95", "Iср=180.5 А"},
+        // Typed numbers take the comma as the decimal sign; the labels show them as typed.
+        AcceptedCase{"BreakerWithCommas",
+                     [](DeviceInputs& in) {
+                         in.ratedCurrent = "2,5";
+                         in.release = "7,5";
+                         in.breakerFactor = "1,2";
+                     },
+                     22.5, kBreaker, "Iном=2,5 А", "Кз=1,2", "Iср=22.5 А"},
+        AcceptedCase{"ReleaseCurrentWithComma",
+                     [](DeviceInputs& in) {
+                         in.releaseCurrentGiven = true;
+                         in.release = "312,5";
+                         in.breakerFactor = "1,0";
+                     },
+                     312.5, kBreaker, "Iном=16 А", "Кз=1,0", "Iср=312.5 А"},
+        AcceptedCase{"FuseWithCommas", [](DeviceInputs& in) { in = Fuse("ПН2", "31,5", "1,25", "Тср < 5 с"); }, 500,
+                     "Плавкий предохранитель (ПН2)", "Iном=31,5 А", "Kз=1,25", "Iср=500 А"},
         // A rating is looked up by its whole part, never rounded.
         AcceptedCase{"FuseRatingFraction", [](DeviceInputs& in) { in = Fuse("ППН", "63.9", "1.0", "Тср < 5 с"); },
                      330, "Плавкий предохранитель (ППН)", "Iном=63.9 А", "Kз=1.0", "Iср=330 А"}),
@@ -212,6 +230,9 @@ struct RefusedCase {
 
 class RefusedConfirmation : public ::testing::TestWithParam<RefusedCase> {};
 
+// The input each message is about, which the window then focuses.
+DeviceField FieldOfMessage(const QString& message);
+
 TEST_P(RefusedConfirmation, ShowsItsMessageAndChangesNothing)
 {
     const RefusedCase& c = GetParam();
@@ -219,6 +240,7 @@ TEST_P(RefusedConfirmation, ShowsItsMessageAndChangesNothing)
 
     EXPECT_EQ(out.refusal, DeviceConfirmation::Refusal::Message);
     EXPECT_EQ(out.refusalText, c.message);
+    EXPECT_EQ(out.field, FieldOfMessage(c.message));
     ExpectUnchanged(out);
 }
 
@@ -241,6 +263,22 @@ const QString kFuseFactorMessage = "Неверная величина коэфф
 const QString kTimeMessage = "Неправильно указано время срабатывания";
 const QString kTypeMessage = "Неправильно указан тип предохранителя";
 const QString kLookupMessage = "Неизвестный номинальный ток плавкой вставки предохранителя.";
+const QString kFuseFactorZeroMessage = "Коэффициент запаса плавкой вставки предохранителя должен быть больше нуля";
+
+DeviceField FieldOfMessage(const QString& message)
+{
+    const std::pair<const QString*, DeviceField> fields[] = {
+        {&kRatedMessage, DeviceField::RatedCurrent},       {&kMultipleMessage, DeviceField::Release},
+        {&kReleaseMessage, DeviceField::Release},          {&kBreakerFactorMessage, DeviceField::BreakerFactor},
+        {&kFuseRatingMessage, DeviceField::FuseRating},    {&kFuseFactorMessage, DeviceField::FuseFactor},
+        {&kFuseFactorZeroMessage, DeviceField::FuseFactor}, {&kTimeMessage, DeviceField::FuseTime},
+        {&kTypeMessage, DeviceField::FuseType},            {&kLookupMessage, DeviceField::FuseRating},
+    };
+    for (const auto& [text, field] : fields)
+        if (*text == message)
+            return field;
+    return DeviceField::None;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Breaker, RefusedConfirmation,
@@ -256,7 +294,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"ReleaseCurrentEmpty", Breaker("25", "", true, "1.1"), kReleaseMessage},
         RefusedCase{"ReleaseCurrentIsLetteredText", Breaker("25", "10 (\"C\")", true, "1.1"), kReleaseMessage},
         RefusedCase{"FactorBelowOne", Breaker("25", "12", false, "0.95"), kBreakerFactorMessage},
-        RefusedCase{"FactorWithComma", Breaker("25", "12", false, "1,1"), kBreakerFactorMessage},
+        RefusedCase{"FactorWithTwoCommas", Breaker("25", "12", false, "1,1,"), kBreakerFactorMessage},
+        RefusedCase{"FactorBelowOneWithComma", Breaker("25", "12", false, "0,95"), kBreakerFactorMessage},
+        RefusedCase{"FactorZero", Breaker("25", "12", false, "0"), kBreakerFactorMessage},
+        RefusedCase{"MultipleWithCommaAndPoint", Breaker("25", "7,5.0", false, "1.1"), kMultipleMessage},
         RefusedCase{"FactorWithTickedCurrent", Breaker("25", "300", true, "0"), kBreakerFactorMessage}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -265,8 +306,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RefusedCase{"RatingNotANumber", Fuse("ППН", "63 А", "1.1", "Тср < 5 с"), kFuseRatingMessage},
         RefusedCase{"RatingNegative", Fuse("ППН", "-63", "1.1", "Тср < 5 с"), kFuseRatingMessage},
-        RefusedCase{"FactorWithComma", Fuse("ППН", "63", "1,1", "Тср < 5 с"), kFuseFactorMessage},
+        RefusedCase{"FactorGrouped", Fuse("ППН", "63", "1 1", "Тср < 5 с"), kFuseFactorMessage},
         RefusedCase{"FactorNegative", Fuse("ППН", "63", "-0.5", "Тср < 5 с"), kFuseFactorMessage},
+        // A factor of 0 would make the fuse no device at all.
+        RefusedCase{"FactorZero", Fuse("ППН", "63", "0", "Тср < 5 с"), kFuseFactorZeroMessage},
+        RefusedCase{"FactorZeroWithComma", Fuse("ППН", "63", "0,0", "Тср < 5 с"), kFuseFactorZeroMessage},
+        RefusedCase{"FactorMinusZero", Fuse("ППН", "63", "-0", "Тср < 5 с"), kFuseFactorZeroMessage},
+        RefusedCase{"FactorUnderflowsToZero", Fuse("ППН", "63", "1e-400", "Тср < 5 с"), kFuseFactorZeroMessage},
         RefusedCase{"TimeWithoutBlanks", Fuse("ППН", "63", "1.1", "Тср<5 с"), kTimeMessage},
         RefusedCase{"TimeWithPoint", Fuse("ППН", "63", "1.1", "Тср < 0.4 с"), kTimeMessage},
         RefusedCase{"TimeLowerCase", Fuse("ППН", "63", "1.1", "тср < 5 с"), kTimeMessage},
@@ -284,17 +330,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ConfirmDevice, OverflowingNumberStopsWithTheErrorBox)
 {
-    const std::pair<const char*, DeviceInputs> cases[] = {
-        {"rated", Breaker("1e309", "12", false, "1.1")},
-        {"multiple", Breaker("16", "-1e400", false, "1.1")},
-        {"product", Breaker("1e200", "1e200", false, "1.1")},
-        {"fuse factor", Fuse("ППН", "63", "1e308", "Тср < 5 с")},
+    // A typed number is laid to its field; a product that overflows to none.
+    const std::tuple<const char*, DeviceInputs, DeviceField> cases[] = {
+        {"rated", Breaker("1e309", "12", false, "1.1"), DeviceField::RatedCurrent},
+        {"multiple", Breaker("16", "-1e400", false, "1.1"), DeviceField::Release},
+        {"product", Breaker("1e200", "1e200", false, "1.1"), DeviceField::None},
+        {"fuse factor", Fuse("ППН", "63", "1e308", "Тср < 5 с"), DeviceField::None},
+        {"typed fuse factor", Fuse("ППН", "63", "1,8e308", "Тср < 5 с"), DeviceField::FuseFactor},
     };
-    for (const auto& [name, inputs] : cases) {
+    for (const auto& [name, inputs, field] : cases) {
         SCOPED_TRACE(name);
         const DeviceConfirmation out = ConfirmDevice(inputs, EarlierDevice(), kPoint);
         EXPECT_EQ(out.refusal, DeviceConfirmation::Refusal::Error);
         EXPECT_EQ(out.refusalText, QString("Floating point overflow."));
+        EXPECT_EQ(out.field, field);
         ExpectUnchanged(out);
     }
 }
