@@ -4,6 +4,7 @@
 #include "AskNumberUnit.h"
 #include "DeleteAllReportUnit.h"
 #include "DeviceDefenceUnit.h"
+#include "InputFields.h"
 #include "MainUnit.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
@@ -24,6 +25,11 @@ void CreateForms()
     DeleteAllReportForm = new TDeleteAllReportForm;
     AboutProgramForm = new TAboutProgramForm;
     SelectionForm = new TSelectionForm;
+
+    for (QWidget* form : std::initializer_list<QWidget*>{MainForm, ResultForm, DeviceDefenceForm, AskNumberForm,
+                                                         ReportForm, DeleteAllReportForm, AboutProgramForm,
+                                                         SelectionForm})
+        KeepFieldsSingleLine(form);
 }
 
 template <typename Form>

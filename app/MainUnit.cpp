@@ -21,6 +21,7 @@
 #include "ContextHelp.h"
 #include "DeviceDefenceUnit.h"
 #include "Dialogs.h"
+#include "InputFields.h"
 #include "Publication.h"
 #include "RegionalSettings.h"
 #include "ReportUnit.h"
@@ -418,6 +419,34 @@ NetworkDescription TMainForm::CurrentNetwork() const
     return network;
 }
 
+QWidget* TMainForm::NetworkFieldControl(NetworkField field, int line) const
+{
+    const bool section = line >= 0 && line < LineSectionCount;
+    switch (field) {
+    case NetworkField::TransPower:
+        return TransPowerComboBox;
+    case NetworkField::WindKind:
+        return WindKindComboBox;
+    case NetworkField::KindPerform:
+        return section ? KindPerformLineComboBoxes[line] : nullptr;
+    case NetworkField::Stuff:
+        return section ? StuffLineComboBoxes[line] : nullptr;
+    case NetworkField::Ff:
+        return section ? FfLineComboBoxes[line] : nullptr;
+    case NetworkField::Fn:
+        return section ? FnLineComboBoxes[line] : nullptr;
+    case NetworkField::Length:
+        return section ? LengthLineEdits[line] : nullptr;
+    case NetworkField::QuanPar:
+        return section ? QuanParLineComboBoxes[line] : nullptr;
+    case NetworkField::RArc:
+        return RArcEdit;
+    case NetworkField::None:
+        break;
+    }
+    return nullptr;
+}
+
 void TMainForm::StartButtonClick()
 {
     SetResultCommandsEnabled(false);
@@ -450,8 +479,11 @@ void TMainForm::HelpMenuClick()
 
 void TMainForm::ShowCalculationFailure(const CalculationOutcome& outcome)
 {
+    // Once the box is closed, the user is led to the field at fault.
+    QWidget* field = NetworkFieldControl(outcome.field, outcome.line);
     if (outcome.status == CalculationStatus::Overflow) {
         CurrentDialogs().Error(ErrorBoxText(OverflowText));
+        FocusFieldAtFault(field);
         return;
     }
     const auto showFailureTexts = [this] {
@@ -467,6 +499,7 @@ void TMainForm::ShowCalculationFailure(const CalculationOutcome& outcome)
         CurrentDialogs().Message(message);
         showFailureTexts();
     }
+    FocusFieldAtFault(field);
 }
 
 void TMainForm::PublishResult(const ShortCircuitResult& result)

@@ -55,6 +55,9 @@ public:
     // The network as the inputs read now.
     NetworkDescription CurrentNetwork() const;
 
+    // The input control of a field the calculation names (`line` 0..5 for a section's field).
+    QWidget* NetworkFieldControl(NetworkField field, int line) const;
+
     void StartButtonClick();
     void ResultMenuClick();
     void DDButtonClick();

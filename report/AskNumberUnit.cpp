@@ -9,6 +9,7 @@
 #include "ContextHelp.h"
 #include "DeviceSettings.h"
 #include "Dialogs.h"
+#include "InputFields.h"
 #include "MainUnit.h"
 #include "RegionalSettings.h"
 #include "ReportTable.h"
@@ -68,6 +69,7 @@ void TAskNumberForm::OKButtonClick()
     const std::string name = NumberEdit->text().toStdString();
     if (const auto refusal = CheckPointName(ReportForm->Rows(), name)) {
         CurrentDialogs().Message(QString::fromStdString(*refusal));
+        FocusFieldAtFault(NumberEdit);
         return;
     }
     ReportForm->AddPoint(MakePointRow(name, SharedResult, DeviceSettings.TokSR,

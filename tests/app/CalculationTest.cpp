@@ -1,6 +1,8 @@
 // Pressing "Расчет": what the main window and the result window show after a success, after a
 // refused input and after an overflow, and which commands are then available.
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -243,7 +245,7 @@ TEST_F(CalculationTest, RefusedInputShowsItsMessageThenTheFailureTexts)
          QStringLiteral("Выберите сечение жилы нулевого провода линии 2")},
         {"negative length on line 6", [] { Type(MainForm->LengthLineEdits[5], QStringLiteral("-1")); },
          QStringLiteral("Неверная длина линии 6")},
-        {"capital Нет on line 3", [] { Type(MainForm->QuanParLineComboBoxes[2], QStringLiteral("Нет")); },
+        {"a word for the count on line 3", [] { Type(MainForm->QuanParLineComboBoxes[2], QStringLiteral("два")); },
          QStringLiteral("Неверное количество параллельных проводов линии 3")},
         {"Rпр above 40", [] { Type(MainForm->RArcEdit, QStringLiteral("40.001")); },
          QStringLiteral("Неверное сопротивление электрической дуги. Введите величину в диапазоне 0..40 мОм")},
@@ -351,4 +353,184 @@ TEST_F(CalculationTest, ResultMenuOpensTheResultWindowOnlyAfterASuccess)
     MainForm->ResultMenu->trigger();
     closer.stop();
     EXPECT_TRUE(shown);
+}
+
+namespace {
+
+// The text field of an edit field or of an editable list.
+QLineEdit* EditOf(QWidget* field)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        return edit;
+    return qobject_cast<QComboBox*>(field)->lineEdit();
+}
+
+// One key per character, Cyrillic letters too (QTest::keyClicks knows only ASCII).
+void KeyClicks(QWidget* field, const QString& text)
+{
+    for (QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+// The user's own keys: the window active, the field focused, the text replaced key by key.
+void TypeKeys(QWidget* field, const QString& text)
+{
+    QApplication::setActiveWindow(MainForm);
+    field->setFocus();
+    EditOf(field)->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    KeyClicks(field, text);
+}
+
+// Pastes `text` with Ctrl+V over the whole text of `field`, as from a spreadsheet cell.
+void PasteInto(QWidget* field, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    QApplication::setActiveWindow(MainForm);
+    field->setFocus();
+    EditOf(field)->selectAll();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
+QString FieldText(QWidget* field) { return EditOf(field)->text(); }
+
+}  // namespace
+
+// A cell copied from a spreadsheet ends in a line break; the field keeps one line, so what it
+// shows is what the calculation reads.
+TEST_F(CalculationTest, PastedLineBreaksAndTheirBlanksAreDropped)
+{
+    LocaleScope locale(PointLocale);
+    struct Case {
+        const char* name;
+        QWidget* (*field)();
+        QString pasted, kept;
+    };
+    const Case cases[] = {
+        {"length from a cell", [] -> QWidget* { return MainForm->LengthLineEdits[0]; }, "150\n", "150"},
+        {"length with CR LF and blanks", [] -> QWidget* { return MainForm->LengthLineEdits[0]; }, "150 \r\n", "150"},
+        {"length after an empty line", [] -> QWidget* { return MainForm->LengthLineEdits[0]; }, "\r\n  150\r\n", "150"},
+        {"Rпр", [] -> QWidget* { return MainForm->RArcEdit; }, "15\n", "15"},
+        {"phase section list", [] -> QWidget* { return MainForm->FfLineComboBoxes[0]; }, "95\r\n", "95"},
+        {"neutral section list", [] -> QWidget* { return MainForm->FnLineComboBoxes[0]; }, "50\n", "50"},
+        {"parallel count list", [] -> QWidget* { return MainForm->QuanParLineComboBoxes[0]; }, "2\n", "2"},
+        {"material list", [] -> QWidget* { return MainForm->StuffLineComboBoxes[0]; }, "Алюминий\n", "Алюминий"},
+        {"power list", [] -> QWidget* { return MainForm->TransPowerComboBox; }, "250\n", "250"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PasteInto(c.field(), c.pasted);
+        EXPECT_EQ(FieldText(c.field()), c.kept);
+    }
+    // Line 1 now holds the cable of the worked example, 150 m long, two in parallel.
+    dialogs.messages.clear();
+    PressStart();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(' ').toStdString();
+    EXPECT_TRUE(MainForm->ResultMenu->isEnabled());
+    EXPECT_EQ(SharedResult.Rother, 15);
+    EXPECT_NEAR(SharedResult.RLine[0], (0.329 + 0.625) * 150 / 2, 1e-9);
+}
+
+// Several lines pasted at once are not cut to the first: they stand side by side, and the
+// calculation refuses them where the user can see why.
+TEST_F(CalculationTest, SeveralPastedLinesStayVisibleAndAreRefused)
+{
+    QLineEdit* length = MainForm->LengthLineEdits[1];
+    PasteInto(length, QStringLiteral("150\n200\n"));
+    EXPECT_EQ(length->text(), QStringLiteral("150 200"));
+    // Pasted into the middle of a text, the line break parts the pasted line from the rest, which
+    // stays: nothing is lost, and nothing is joined into another number unseen.
+    length->setText(QStringLiteral("1250"));
+    length->setCursorPosition(2);
+    QApplication::clipboard()->setText(QStringLiteral("7\n"));
+    QTest::keyClick(length, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(length->text(), QStringLiteral("127 50"));
+    EXPECT_EQ(length->cursorPosition(), 3);
+    PressStart();
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Неверная длина линии 2")});
+}
+
+// The decimal comma reads as the point does, and a count "нет" in any letter case is 1.
+TEST_F(CalculationTest, CommaAndAnyCaseOfNetAreAccepted)
+{
+    LocaleScope locale(PointLocale);
+    TypeKeys(MainForm->KindPerformLineComboBoxes[0], QStringLiteral("Кабель с ПВХ изоляцией"));
+    TypeKeys(MainForm->StuffLineComboBoxes[0], QStringLiteral("Медь"));
+    TypeKeys(MainForm->FfLineComboBoxes[0], QStringLiteral("2,5"));
+    TypeKeys(MainForm->FnLineComboBoxes[0], QStringLiteral("1,5"));
+    TypeKeys(MainForm->LengthLineEdits[0], QStringLiteral("12,5"));
+    TypeKeys(MainForm->QuanParLineComboBoxes[0], QStringLiteral("Нет"));
+    TypeKeys(MainForm->RArcEdit, QStringLiteral("15,5"));
+    PressStart();
+    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(' ').toStdString();
+    const ShortCircuitResult withComma = SharedResult;
+
+    TypeKeys(MainForm->FfLineComboBoxes[0], QStringLiteral("2.5"));
+    TypeKeys(MainForm->FnLineComboBoxes[0], QStringLiteral("1.5"));
+    TypeKeys(MainForm->LengthLineEdits[0], QStringLiteral("12.5"));
+    TypeKeys(MainForm->QuanParLineComboBoxes[0], QStringLiteral("нет"));
+    TypeKeys(MainForm->RArcEdit, QStringLiteral("15.5"));
+    PressStart();
+    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(' ').toStdString();
+    EXPECT_EQ(withComma.Rother, 15.5);
+    EXPECT_EQ(withComma.RLine[0], SharedResult.RLine[0]);
+    EXPECT_EQ(withComma.Iokz, SharedResult.Iokz);
+    EXPECT_NEAR(withComma.RLine[0], (7.4 + 12.3) * 12.5, 1e-9);
+
+    for (const QString& no : {QStringLiteral("НЕТ"), QStringLiteral("нЕт")}) {
+        TypeKeys(MainForm->QuanParLineComboBoxes[0], no);
+        PressStart();
+        EXPECT_TRUE(dialogs.messages.isEmpty()) << no.toStdString();
+        EXPECT_EQ(SharedResult.RLine[0], withComma.RLine[0]);
+    }
+}
+
+// After a message about a field, the keyboard is in that field with its text selected: the next
+// key typed replaces the wrong text.
+TEST_F(CalculationTest, RefusedFieldTakesTheFocusWithItsTextSelected)
+{
+    struct Case {
+        const char* name;
+        QWidget* (*field)();
+        QString typed, message;
+    };
+    const Case cases[] = {
+        {"length of line 3", [] -> QWidget* { return MainForm->LengthLineEdits[2]; }, "-1",
+         "Неверная длина линии 3"},
+        {"count of line 5", [] -> QWidget* { return MainForm->QuanParLineComboBoxes[4]; }, "два",
+         "Неверное количество параллельных проводов линии 5"},
+        {"phase section of line 2", [] -> QWidget* { return MainForm->FfLineComboBoxes[1]; }, "abc",
+         "Неверное сечение жилы"},
+        {"neutral section of line 6", [] -> QWidget* { return MainForm->FnLineComboBoxes[5]; }, "45",
+         "Нестандартное сечение жилы. Выберите сечение из списка"},
+        {"material of line 4", [] -> QWidget* { return MainForm->StuffLineComboBoxes[3]; }, "Сталь",
+         "Неизвестный материал жилы проводника"},
+        {"Rпр", [] -> QWidget* { return MainForm->RArcEdit; }, "41",
+         "Неверное сопротивление электрической дуги. Введите величину в диапазоне 0..40 мОм"},
+        {"power", [] -> QWidget* { return MainForm->TransPowerComboBox; }, "250,0",
+         "Неверная мощность трансформатора"},
+        {"scheme", [] -> QWidget* { return MainForm->WindKindComboBox; }, "t/y-0",
+         "Неправильная схема соединения обмоток трансформатора."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Restart();
+        TypeKeys(c.field(), c.typed);
+        QTest::mouseClick(MainForm->StartButton, Qt::LeftButton);
+        ASSERT_EQ(dialogs.messages, QStringList{c.message});
+        EXPECT_EQ(QApplication::focusWidget(), c.field());
+        EXPECT_EQ(EditOf(c.field())->selectedText(), c.typed);
+        KeyClicks(c.field(), QStringLiteral("x"));
+        EXPECT_EQ(FieldText(c.field()), QStringLiteral("x"));
+    }
+}
+
+// An overflow typed into a field leads there too.
+TEST_F(CalculationTest, OverflowLeadsToItsField)
+{
+    TypeKeys(MainForm->LengthLineEdits[3], QStringLiteral("1e309"));
+    QTest::mouseClick(MainForm->StartButton, Qt::LeftButton);
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Floating point overflow.")});
+    EXPECT_EQ(QApplication::focusWidget(), MainForm->LengthLineEdits[3]);
+    EXPECT_EQ(MainForm->LengthLineEdits[3]->selectedText(), QStringLiteral("1e309"));
 }
