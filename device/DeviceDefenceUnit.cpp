@@ -1,6 +1,5 @@
 #include "DeviceDefenceUnit.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -8,11 +7,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QFocusEvent>
+#include <QLineEdit>
 #include <QStyle>
+#include <QTimer>
 
 #include "ContextHelp.h"
 #include "DeviceRules.h"
 #include "Dialogs.h"
+#include "InputFields.h"
 #include "MainUnit.h"
 #include "RegionalSettings.h"
 #include "ResultUnit.h"
@@ -148,10 +151,6 @@ TDeviceDefenceForm::TDeviceDefenceForm(QWidget* parent) : QDialog(parent)
                               QStringLiteral("Введите нормируемое время срабатывания вставки"),
                               QRect(344, kListTop, 104, kListHeight));
 
-    // The two radio buttons sit in different groups, so they are made exclusive explicitly.
-    auto* kind = new QButtonGroup(this);
-    kind->addButton(AVRadioButton);
-    kind->addButton(PPRadioButton);
 
     OKDDBitBtn = MakeButton(this, "OKDDBitBtn", QStringLiteral("Да"), QStringLiteral("Подтверждение ввода данных"),
                             QStyle::SP_DialogOkButton, 80, 276);
@@ -177,20 +176,86 @@ TDeviceDefenceForm::TDeviceDefenceForm(QWidget* parent) : QDialog(parent)
         setTabOrder(order[i], order[i + 1]);
 
     // Connected last, so that setting up the initial texts runs no handler.
+    // The two radio buttons sit in different groups, so they keep each other exclusive here: the
+    // one checked unchecks the other, and a click on the checked one leaves it checked. A button
+    // group would do the same but take the unchecked one out of the tab order.
     connect(AVRadioButton, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked)
+        if (checked) {
+            PPRadioButton->setChecked(false);
             AVRadioButtonClick();
+        } else if (!PPRadioButton->isChecked()) {
+            AVRadioButton->setChecked(true);
+        }
     });
     connect(PPRadioButton, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked)
+        if (checked) {
+            AVRadioButton->setChecked(false);
             PPRadioButtonClick();
+        } else if (!AVRadioButton->isChecked()) {
+            PPRadioButton->setChecked(true);
+        }
     });
     connect(TokNRCheckBox, &QCheckBox::toggled, this, &TDeviceDefenceForm::TokNRCheckBoxClick);
-    // Fires for a picked item and for every typed character alike.
-    connect(TypePPComboBox, &QComboBox::currentTextChanged, this, &TDeviceDefenceForm::TypePPComboBoxChange);
+    // The fuse type is checked when an item is picked or the program sets the text, at once; a
+    // typed text is checked when the field is left, on Enter, or on "Да", so that a type is not
+    // refused halfway through its letters.
+    CheckedFuseType = TypePPComboBox->currentText();
+    connect(TypePPComboBox, &QComboBox::currentTextChanged, this, [this] {
+        if (!TypePPComboBox->lineEdit()->isModified())
+            TypePPComboBoxChange();
+    });
+    connect(TypePPComboBox, &QComboBox::activated, this, [this] { CheckTypedFuseType(); });
+    connect(TypePPComboBox->lineEdit(), &QLineEdit::returnPressed, this, [this] { CheckTypedFuseType(); });
+    TypePPComboBox->installEventFilter(this);
     connect(OKDDBitBtn, &QPushButton::clicked, this, &TDeviceDefenceForm::OKDDBitBtnClick);
     connect(BitBtn3, &QPushButton::clicked, this, &TDeviceDefenceForm::BitBtn3Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QWidget* TDeviceDefenceForm::DeviceFieldControl(DeviceField field) const
+{
+    switch (field) {
+    case DeviceField::RatedCurrent:
+        return TokAVnomComboBox;
+    case DeviceField::Release:
+        return TokNRComboBox;
+    case DeviceField::BreakerFactor:
+        return KZAVComboBox;
+    case DeviceField::FuseType:
+        return TypePPComboBox;
+    case DeviceField::FuseRating:
+        return TokPPComboBox;
+    case DeviceField::FuseFactor:
+        return KZPPComboBox;
+    case DeviceField::FuseTime:
+        return TimePPComboBox;
+    case DeviceField::None:
+        break;
+    }
+    return nullptr;
+}
+
+bool TDeviceDefenceForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // Leaving the type field checks what was typed. Not when the window merely loses activation,
+    // and only after the focus has moved, so that the message never opens inside a focus change
+    // or a click; by then "Да", "Отмена" or "Сброс" may have settled the matter.
+    if (watched == TypePPComboBox && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            QTimer::singleShot(0, this, [this] {
+                if (isVisible() && TypePPComboBox->isEnabled())
+                    CheckTypedFuseType();
+            });
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TDeviceDefenceForm::CheckTypedFuseType()
+{
+    if (TypePPComboBox->currentText() != CheckedFuseType)
+        TypePPComboBoxChange();
+    return FuseTypeFromText(CheckedFuseType) != 0;
 }
 
 void TDeviceDefenceForm::SetBreakerGroupEnabled(bool enabled)
@@ -226,9 +291,9 @@ void TDeviceDefenceForm::TokNRCheckBoxClick()
 
 void TDeviceDefenceForm::TypePPComboBoxChange()
 {
-    const RatingListChange change = RatingListForTypeText(TypePPComboBox->currentText());
-    if (change.unknownType)
-        CurrentDialogs().Message(QStringLiteral("Неизвестный тип предохранителя"));
+    // Noted first, so that a check due when the message box opens finds nothing left to do.
+    CheckedFuseType = TypePPComboBox->currentText();
+    const RatingListChange change = RatingListForTypeText(CheckedFuseType);
     TokPPComboBox->clear();
     TokPPComboBox->addItems(change.items);
     const int index = change.items.indexOf(change.text);
@@ -236,10 +301,18 @@ void TDeviceDefenceForm::TypePPComboBoxChange()
         TokPPComboBox->setCurrentIndex(index);
     else
         TokPPComboBox->setEditText(change.text);
+    if (change.unknownType) {
+        CurrentDialogs().Message(QStringLiteral("Неизвестный тип предохранителя"));
+        FocusFieldAtFault(TypePPComboBox);
+    }
 }
 
 void TDeviceDefenceForm::OKDDBitBtnClick()
 {
+    // A fuse type typed and not yet checked is checked now; an unknown one has been told with
+    // its own message and stops here. One checked before is refused by the confirmation.
+    if (!AVRadioButton->isChecked() && TypePPComboBox->currentText() != CheckedFuseType && !CheckTypedFuseType())
+        return;
     DeviceInputs inputs;
     inputs.breaker = AVRadioButton->isChecked();
     inputs.ratedCurrent = TokAVnomComboBox->currentText();
@@ -257,9 +330,11 @@ void TDeviceDefenceForm::OKDDBitBtnClick()
     switch (outcome.refusal) {
     case DeviceConfirmation::Refusal::Message:
         CurrentDialogs().Message(outcome.refusalText);
+        FocusFieldAtFault(DeviceFieldControl(outcome.field));
         return;
     case DeviceConfirmation::Refusal::Error:
         CurrentDialogs().Error(outcome.refusalText);
+        FocusFieldAtFault(DeviceFieldControl(outcome.field));
         return;
     case DeviceConfirmation::Refusal::None:
         break;

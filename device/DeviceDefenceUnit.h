@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <array>
 
+#include "DeviceRules.h"
 #include "DeviceSettings.h"
 
 class QCheckBox;
@@ -53,9 +54,19 @@ public:
     QPushButton* BitBtn3 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
 
+    // The input control of a field the confirmation names.
+    QWidget* DeviceFieldControl(DeviceField field) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QLabel* Label(int number) const { return Labels[number - 1]; }
     void SetBreakerGroupEnabled(bool enabled);
+    // Runs TypePPComboBoxChange for a typed type text not yet checked; false when the type is unknown.
+    bool CheckTypedFuseType();
+
+    QString CheckedFuseType;   // the type text the rating list was last made for
 };
 
 extern TDeviceDefenceForm* DeviceDefenceForm;

@@ -315,18 +315,59 @@ TEST_F(DeviceFormTest, PickingAFuseTypeRefillsTheRatingList)
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(DeviceFormTest, EveryTypedCharacterIsCheckedOnce)
+// A type is checked when the field is left, not at every letter: "НПН" passes through "Н" and
+// "НП" on its way.
+TEST_F(DeviceFormTest, TypedTypeIsCheckedWhenTheFieldIsLeft)
 {
     Click(form->PPRadioButton);
-    form->TypePPComboBox->lineEdit()->end(false);
-    QTest::sendKeyEvent(QTest::Click, form->TypePPComboBox, Qt::Key_X, QString("X"), Qt::NoModifier);
-    EXPECT_EQ(form->TypePPComboBox->currentText(), QString("ППНX"));
-    EXPECT_EQ(dialogs.messages, QStringList{kUnknownType});
+    Type(form->TypePPComboBox, "НПН");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(form->TokPPComboBox->count(), 24);   // still the list of "ППН"
 
-    QTest::keyClick(form->TypePPComboBox, Qt::Key_Backspace);
-    EXPECT_EQ(dialogs.messages.size(), 1);   // "ППН" again: known, no message
-    EXPECT_EQ(form->TokPPComboBox->count(), 24);
+    QTest::keyClick(form->TypePPComboBox, Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(form->TokPPComboBox->count(), 8);
+    EXPECT_EQ(form->TokPPComboBox->itemText(0), QString("6.3"));
     EXPECT_EQ(form->TokPPComboBox->currentText(), QString("63"));
+
+    // Leaving with an unknown type: the message, then back into the field with its text selected.
+    Type(form->TypePPComboBox, "ПН");
+    QTest::keyClick(form->TypePPComboBox, Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(dialogs.messages, QStringList{kUnknownType});
+    EXPECT_EQ(form->TokPPComboBox->count(), 0);
+    EXPECT_EQ(form->TokPPComboBox->currentText(), QString("0"));
+    EXPECT_EQ(QApplication::focusWidget(), form->TypePPComboBox);
+    EXPECT_EQ(form->TypePPComboBox->lineEdit()->selectedText(), QString("ПН"));
+
+    // Enter checks too; leaving the field again without a change asks nothing more.
+    Type(form->TypePPComboBox, "ПН2");
+    QTest::keyClick(form->TypePPComboBox, Qt::Key_Return);
+    EXPECT_EQ(form->TokPPComboBox->count(), 15);
+    QTest::keyClick(form->TypePPComboBox, Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(form->TokPPComboBox->count(), 15);
+}
+
+// A choice from the list applies at once, by mouse or by the arrow keys.
+TEST_F(DeviceFormTest, ChosenTypeAppliesAtOnce)
+{
+    Click(form->PPRadioButton);
+    QApplication::setActiveWindow(form);
+    form->TypePPComboBox->setFocus();
+    QTest::keyClick(form->TypePPComboBox, Qt::Key_Down);   // "ПН2"
+    EXPECT_EQ(form->TypePPComboBox->currentText(), QString("ПН2"));
+    EXPECT_EQ(form->TokPPComboBox->count(), 15);
+    QTest::keyClick(form->TypePPComboBox, Qt::Key_Down);   // "НПН"
+    EXPECT_EQ(form->TokPPComboBox->count(), 8);
+    // Typed over and then chosen again from the list.
+    Type(form->TypePPComboBox, "Н");
+    QTest::keyClick(form->TypePPComboBox, Qt::Key_Up);
+    EXPECT_EQ(form->TypePPComboBox->currentText(), QString("ПН2"));
+    EXPECT_EQ(form->TokPPComboBox->count(), 15);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 TEST_F(DeviceFormTest, UnknownTypeEmptiesTheRatingsAndIsRefusedAtConfirmation)
@@ -338,10 +379,16 @@ TEST_F(DeviceFormTest, UnknownTypeEmptiesTheRatingsAndIsRefusedAtConfirmation)
     const QStringList before = DeviceLabels();
     form->show();
 
+    // "Да" straight after typing checks the type first and stops at its message.
     Type(form->TypePPComboBox, "ПН");
-    EXPECT_EQ(dialogs.messages, (QStringList{kUnknownType, kUnknownType}));   // "П", then "ПН"
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    Click(form->OKDDBitBtn);
+    QApplication::processEvents();
+    EXPECT_EQ(dialogs.messages, QStringList{kUnknownType});
     EXPECT_EQ(form->TokPPComboBox->count(), 0);
     EXPECT_EQ(form->TokPPComboBox->currentText(), QString("0"));
+    EXPECT_EQ(QApplication::focusWidget(), form->TypePPComboBox);
+    EXPECT_TRUE(form->isVisible());
 
     dialogs.messages.clear();
     Click(form->OKDDBitBtn);
@@ -351,6 +398,17 @@ TEST_F(DeviceFormTest, UnknownTypeEmptiesTheRatingsAndIsRefusedAtConfirmation)
     EXPECT_EQ(DeviceSettings.TokSR, 363.00000000000006);
     EXPECT_EQ(DeviceSettings.TypePP, 1);
     EXPECT_EQ(DeviceLabels(), before);
+}
+
+// "Отмена" after a typed type closes the window without a word about the type.
+TEST_F(DeviceFormTest, CancelAfterATypedTypeAsksNothing)
+{
+    Click(form->PPRadioButton);
+    Type(form->TypePPComboBox, "ПН");
+    Click(form->BitBtn2);
+    QApplication::processEvents();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 // --- Confirmation ------------------------------------------------------------------------------
@@ -458,6 +516,105 @@ TEST_F(DeviceFormTest, RefusalsChangeNothingUntilTheNextSuccessfulConfirmation)
         form->show();
         EXPECT_EQ(inputs(), typed);
     }
+}
+
+// After a message about a field, the keyboard is in that field with its text selected, so that
+// the next key replaces it.
+TEST_F(DeviceFormTest, RefusedFieldTakesTheFocusWithItsTextSelected)
+{
+    struct Case {
+        const char* name;
+        bool fuse;
+        QComboBox* (*field)(TDeviceDefenceForm*);
+        QString typed, message;
+    };
+    const Case cases[] = {
+        {"rated current", false, [](auto* f) { return f->TokAVnomComboBox; }, "16А",
+         "Неверная величина номинального тока расцепителя автоматического выключателя"},
+        {"multiple", false, [](auto* f) { return f->TokNRComboBox; }, "7x",
+         "Неверная величина коэффициента независимого расцепителя"},
+        {"breaker factor", false, [](auto* f) { return f->KZAVComboBox; }, "0,95",
+         "Неверная величина коэффициента запаса автоматического выключателя"},
+        {"breaker factor 0", false, [](auto* f) { return f->KZAVComboBox; }, "0",
+         "Неверная величина коэффициента запаса автоматического выключателя"},
+        {"fuse rating", true, [](auto* f) { return f->TokPPComboBox; }, "7",
+         "Неизвестный номинальный ток плавкой вставки предохранителя."},
+        {"fuse factor", true, [](auto* f) { return f->KZPPComboBox; }, "-1",
+         "Неверная величина коэффициента запаса плавкой вставки предохранителя"},
+        {"fuse factor 0", true, [](auto* f) { return f->KZPPComboBox; }, "0",
+         "Коэффициент запаса плавкой вставки предохранителя должен быть больше нуля"},
+        {"fuse factor 0,0", true, [](auto* f) { return f->KZPPComboBox; }, "0,0",
+         "Коэффициент запаса плавкой вставки предохранителя должен быть больше нуля"},
+        {"fuse time", true, [](auto* f) { return f->TimePPComboBox; }, "5 с",
+         "Неправильно указано время срабатывания"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DestroyForms();
+        CreateForms();
+        form = DeviceDefenceForm;
+        form->show();
+        dialogs.messages.clear();
+        if (c.fuse)
+            Click(form->PPRadioButton);
+        QComboBox* field = c.field(form);
+        Type(field, c.typed);
+        Click(form->OKDDBitBtn);
+        EXPECT_EQ(dialogs.messages, QStringList{c.message});
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(DeviceSettings.TypeDD, 0);
+        EXPECT_EQ(DeviceSettings.TokSR, 0);
+        EXPECT_EQ(QApplication::focusWidget(), field);
+        EXPECT_EQ(field->lineEdit()->selectedText(), c.typed);
+    }
+}
+
+// Numbers typed with the decimal comma are read as with the point; the labels keep the comma.
+TEST_F(DeviceFormTest, DecimalCommaIsTyped)
+{
+    Click(form->PPRadioButton);
+    form->TypePPComboBox->setCurrentIndex(1);   // ПН2
+    Type(form->TokPPComboBox, "31,5");
+    Type(form->KZPPComboBox, "1,25");
+    Click(form->OKDDBitBtn);
+    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(' ').toStdString();
+    EXPECT_EQ(DeviceSettings.TokPP, 31.5);
+    EXPECT_EQ(DeviceSettings.TokSR, 500);
+    EXPECT_EQ(ResultForm->ToknomLabel->text(), QString("Iном=31,5 А"));
+    EXPECT_EQ(ResultForm->KZLabel->text(), QString("Kз=1,25"));
+}
+
+// The tab order of the window: both kinds of device stand in it whichever is chosen, and the
+// disabled group is passed over.
+TEST_F(DeviceFormTest, TabVisitsBothRadioButtons)
+{
+    const auto walk = [this] {
+        QApplication::setActiveWindow(form);
+        form->AVRadioButton->setFocus(Qt::TabFocusReason);
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 9; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        return visited;
+    };
+    EXPECT_EQ(walk(), (QStringList{"AVRadioButton", "TokAVnomComboBox", "TokNRComboBox", "TokNRCheckBox",
+                                   "KZAVComboBox", "PPRadioButton", "OKDDBitBtn", "BitBtn3", "BitBtn2",
+                                   "AVRadioButton"}));
+    Click(form->PPRadioButton);
+    EXPECT_EQ(walk(), (QStringList{"AVRadioButton", "PPRadioButton", "TypePPComboBox", "TokPPComboBox",
+                                   "KZPPComboBox", "TimePPComboBox", "OKDDBitBtn", "BitBtn3", "BitBtn2",
+                                   "AVRadioButton"}));
+    // Back to the breaker with the keyboard: Space on the focused radio button.
+    form->AVRadioButton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form->AVRadioButton, Qt::Key_Space);
+    EXPECT_TRUE(form->AVRadioButton->isChecked());
+    EXPECT_FALSE(form->PPRadioButton->isChecked());
+    EXPECT_EQ(walk()[5], QString("PPRadioButton"));
+    // A click on the checked one keeps it checked: one kind is always chosen.
+    Click(form->AVRadioButton);
+    EXPECT_TRUE(form->AVRadioButton->isChecked());
+    EXPECT_FALSE(form->PPRadioButton->isChecked());
 }
 
 TEST_F(DeviceFormTest, OverflowShowsTheErrorBoxAndStops)
