@@ -103,3 +103,11 @@ TAboutProgramForm::TAboutProgramForm(QWidget* parent)
 
     resize(370, 239);
 }
+
+void TAboutProgramForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    for (QLineEdit* field : findChildren<QLineEdit*>())
+        field->deselect();
+    BitBtn1->setFocus(Qt::OtherFocusReason);
+}

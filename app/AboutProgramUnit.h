@@ -19,6 +19,11 @@ public:
     QLineEdit* EmailEdit = nullptr;
     QLineEdit* PhoneEdit = nullptr;
     QPushButton* BitBtn1 = nullptr;
+
+protected:
+    // Every showing starts on "Закрыть" with no text selected: a field given the focus on opening
+    // would show its whole text selected.
+    void showEvent(QShowEvent* event) override;
 };
 
 extern TAboutProgramForm* AboutProgramForm;

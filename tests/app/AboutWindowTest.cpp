@@ -1,4 +1,5 @@
 // The About window: what it says, that it closes with Enter, fits its texts and has no help.
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +24,24 @@ TEST_F(AboutWindowTest, NoInventedContactsAndEnterCloses)
     QTest::keyClick(AboutProgramForm->VersionEdit, Qt::Key_Return);
     EXPECT_FALSE(AboutProgramForm->isVisible());
     EXPECT_EQ(AboutProgramForm->result(), QDialog::Accepted);
+}
+
+// Every opening starts on "Закрыть", with no field's text selected, even after the user has
+// been in a field.
+TEST_F(AboutWindowTest, OpensOnTheCloseButtonWithNothingSelected)
+{
+    for (int opening = 0; opening < 2; ++opening) {
+        SCOPED_TRACE(opening);
+        AboutProgramForm->show();
+        QApplication::setActiveWindow(AboutProgramForm);
+        EXPECT_EQ(AboutProgramForm->focusWidget(), AboutProgramForm->BitBtn1);
+        for (const QLineEdit* field : AboutProgramForm->findChildren<QLineEdit*>())
+            EXPECT_FALSE(field->hasSelectedText()) << field->objectName().toStdString();
+        QTest::mouseClick(AboutProgramForm->VersionEdit, Qt::LeftButton);
+        QTest::keyClick(AboutProgramForm->VersionEdit, Qt::Key_A, Qt::ControlModifier);
+        ASSERT_TRUE(AboutProgramForm->VersionEdit->hasSelectedText());
+        AboutProgramForm->hide();
+    }
 }
 
 TEST_F(AboutWindowTest, F1DoesNothing)
