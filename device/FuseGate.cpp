@@ -56,8 +56,7 @@ QString FuseGateWarning(const ProtectiveDeviceSettings& s, const NumberSeparator
     const std::optional<FuseGateCheck> check = CheckFuseGate(s.TypePP, s.TokPP);
     if (!check)
         return {};
-    const QString gate = QStringLiteral(", при котором вставка gG %1 А гарантированно плавится за 5 с "
-                                        "(ГОСТ Р МЭК 60269-1, табл. 3)")
+    const QString gate = QStringLiteral(", при которых вставка gG %1 А плавится за 5 с по ГОСТ Р МЭК 60269-1")
                              .arg(Figure(check->gate.rating, separators));
     const QString imax = Figure(check->gate.imax5s, separators);
     if (s.TimePP == 2 && check->notCredible)
@@ -70,7 +69,7 @@ QString FuseGateWarning(const ProtectiveDeviceSettings& s, const NumberSeparator
     if (s.TimePP == 1) {
         // Two decimals rounded up: the factor that is sure to cover the gap.
         const double factor = std::ceil(check->coveringFactor * 100 - 1e-9) / 100;
-        text += QStringLiteral("; покрывает Кз не менее %1")
+        text += QStringLiteral("; это покрывает Кз от %1")
                     .arg(QString::fromStdString(FormatGrouped(factor, 2, separators)));
     }
     return text + QStringLiteral(".");
