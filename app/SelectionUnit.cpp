@@ -12,6 +12,7 @@
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
+#include <QtCharts/QLegendMarker>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QScatterSeries>
 #include <cmath>
@@ -551,10 +552,22 @@ void TSelectionForm::DrawChart()
         trip->attachAxis(axisY);
     }
     if (curve.greatestMark) {
+        // A dotted line drops from the crossing to the length axis, where a square carries the
+        // value: there, under the curve, the label never runs into it.
         const LineSelection& answer = answers.lines[line];
+        const QPointF crossing = *curve.greatestMark;
+        auto* drop = new QLineSeries;
+        drop->append(crossing.x(), 0.12 * curve.currentMax);  // above the label
+        drop->append(crossing);
+        drop->setPen(QPen(Qt::red, 1, Qt::DotLine));
+        chart->addSeries(drop);
+        drop->attachAxis(axisX);
+        drop->attachAxis(axisY);
+        chart->legend()->markers(drop).value(0)->setVisible(false);
+
         auto* greatest = new QScatterSeries;
         greatest->setName(QStringLiteral("Наибольшая длина"));
-        greatest->append(*curve.greatestMark);
+        greatest->append(crossing.x(), 0);
         greatest->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
         greatest->setMarkerSize(8);
         greatest->setColor(Qt::red);
