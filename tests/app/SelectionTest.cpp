@@ -384,6 +384,45 @@ TEST(SelectionTest, RandomChainsAndDevicesSurviveTheReplay)
     EXPECT_EQ(checked, 150);
 }
 
+// Iср typed as Iокз to the last digit, so that every line trips exactly at its entered length:
+// the greatest length of each line is that length, never a tenth less, and never "нет".
+TEST(SelectionTest, TripCurrentEqualToIokzGivesTheEnteredLengths)
+{
+    std::mt19937 random(20261210);
+    const auto tenths = [&](double high) {
+        return Exact(std::round(std::uniform_real_distribution<double>(0, high)(random) * 10) / 10);
+    };
+    const QStringList sections = {"1.5", "4", "10", "25", "50", "95", "150", "240"};
+    int checked = 0;
+    for (int attempt = 0; attempt < 300 && checked < 200; ++attempt) {
+        NetworkDescription network = InitialNetworkDescription();
+        for (int n = 0; n < 3; ++n) {
+            const std::string section =
+                sections[std::uniform_int_distribution<qsizetype>(0, sections.size() - 1)(random)].toStdString();
+            network.Lines[n] = {"Кабель с ПВХ изоляцией", n == 1 ? "Медь" : "Алюминий", section, section,
+                                tenths(n == 2 ? 20 : 600), n == 0 ? "2" : "нет"};
+        }
+        network.RArc = tenths(40);
+        const CalculationOutcome outcome = CalculateShortCircuit(network);
+        if (outcome.status != CalculationStatus::Success)
+            continue;
+        const DeviceInputs device = Breaker("16", Exact(outcome.result.Iokz).c_str(), "1.0", true);
+        const ProtectiveDeviceSettings settings = Confirm(device);
+        ASSERT_EQ(settings.TokSR, outcome.result.Iokz);
+        const SelectionAnswers answers =
+            SelectParameters(network, outcome.result, SelectionDeviceFrom(settings, true, ""));
+        SCOPED_TRACE("attempt " + std::to_string(attempt));
+        for (int n = 0; n < 3; ++n) {
+            ASSERT_EQ(answers.lines[n].lengthAnswer, SelectionAnswer::Value) << n;
+            EXPECT_EQ(answers.lines[n].shownLength, ParseDecimal(network.Lines[n].Length).value) << n;
+        }
+        EXPECT_EQ(answers.margin, 1.0);
+        CheckAnswers(network, device, settings, answers);
+        ++checked;
+    }
+    EXPECT_EQ(checked, 200);
+}
+
 TEST(SelectionTest, WithoutADeviceOrACalculationNothingIsAnswered)
 {
     const NetworkDescription network = PaperCable();
