@@ -192,8 +192,11 @@ TEST_F(ResultWindowTest, EveryFuseWarningFitsItsPlace)
     for (int type = 1; type <= 3; ++type) {
         for (const QString& rating : FuseRatingList(type)) {
             for (int time = 1; time <= 2; ++time) {
-                const ProtectiveDeviceSettings fuse{.TypePP = type, .TimePP = time, .TokPP = rating.toDouble(),
-                                                    .TokSR = 1, .TypeDD = 2};
+                const ProtectiveDeviceSettings fuse{.TypePP = type,
+                                                    .TimePP = time,
+                                                    .TokPP = ParseDecimal(rating.toStdString()).value,
+                                                    .TokSR = 1,
+                                                    .TypeDD = 2};
                 label->setText(FuseGateWarning(fuse, russian));
                 warnings += label->text().isEmpty() ? 0 : 1;
                 EXPECT_TRUE(FitsWrapped(label)) << label->text().toStdString();

@@ -443,7 +443,7 @@ TEST(FuseGate, EveryRowOfTheFuseTableAgainstItsGate)
     for (const Type& type : types) {
         for (const QString& rating : FuseRatingList(type.typePP)) {
             SCOPED_TRACE(FuseTypeNames()[type.typePP - 1].toStdString() + " " + rating.toStdString());
-            const double value = rating.toDouble();
+            const double value = ParseDecimal(rating.toStdString()).value;
             const std::optional<FuseGateCheck> check = CheckFuseGate(type.typePP, value);
             ASSERT_TRUE(check.has_value());
             EXPECT_GE(check->gate.rating, value);
