@@ -646,8 +646,9 @@ TEST_F(ReportWindowsTest, UndoButtonStandsBelowTheOtherControls)
     EXPECT_GT(undo->y(), ReportForm->DeleteReportButton->geometry().bottom());
     EXPECT_LT(undo->geometry().bottom(), ReportForm->StatusBar1->y());
     for (const QWidget* other : ReportForm->findChildren<QWidget*>()) {
-        if (other != undo && other->parentWidget() == ReportForm && other->isVisibleTo(ReportForm))
+        if (other != undo && other->parentWidget() == ReportForm && other->isVisibleTo(ReportForm)) {
             EXPECT_FALSE(other->geometry().intersects(undo->geometry())) << other->objectName().toStdString();
+        }
     }
 }
 
