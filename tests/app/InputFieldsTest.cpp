@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include "AboutProgramUnit.h"
@@ -104,6 +105,19 @@ TEST_F(SingleLineFieldsTest, PastedPointNameIsOneLine)
     QApplication::clipboard()->setText(QStringLiteral("К-1\r\n"));
     QTest::keyClick(AskNumberForm->NumberEdit, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(AskNumberForm->NumberEdit->text(), QStringLiteral("К-1"));
+    AskNumberForm->hide();
+}
+
+// A refused name leaves the keyboard in the name field with the name selected.
+TEST_F(SingleLineFieldsTest, RefusedPointNameTakesTheFocus)
+{
+    AskNumberForm->show();
+    QApplication::setActiveWindow(AskNumberForm);
+    AskNumberForm->NumberEdit->setText(QStringLiteral(" К-1"));
+    QTest::mouseClick(AskNumberForm->OKButton, Qt::LeftButton);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), AskNumberForm->NumberEdit);
+    EXPECT_EQ(AskNumberForm->NumberEdit->selectedText(), QStringLiteral(" К-1"));
     AskNumberForm->hide();
 }
 
