@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,11 +13,13 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <cmath>
 #include <functional>
 
 #include "CheckUnit.h"
 #include "DeviceDefenceUnit.h"
 #include "FormsFixture.h"
+#include "HelpViewer.h"
 #include "MainUnit.h"
 #include "QStringPrinter.h"
 #include "RegionalSettings.h"
@@ -381,6 +384,38 @@ TEST(CheckFieldsTest, DeviceRecordGivesNameTimeAndFactor)
     EXPECT_FALSE(CheckDeviceFrom(breaker).fuse);
     EXPECT_EQ(CheckDeviceFrom(breaker).time, 0.4);
     EXPECT_FALSE(CheckDeviceFrom(ProtectiveDeviceSettings{}).present);
+}
+
+// The topic is reached from both contents and names the window in its heading.
+TEST(CheckHelpTest, TopicIsInBothContentsAndCarriesTheWorkedExample)
+{
+    const QStringList folders{QDir::currentPath()};
+    EXPECT_TRUE(LoadHelpTopic(QStringLiteral("help 2.1.hlp"), 1, folders).html.contains(QLatin1String("\"#topic-39\"")));
+    EXPECT_TRUE(LoadHelpTopic(QStringLiteral("help 2.0.hlp"), 1, folders)
+                    .html.contains(QLatin1String("\"help 2.1.hlp#topic-39\"")));
+    THelpViewerForm viewer;
+    viewer.SetDirectories(folders);
+    viewer.ShowTopic(QStringLiteral("help 2.1.hlp"), 39);
+    ASSERT_TRUE(viewer.CurrentTopicFound());
+    EXPECT_EQ(viewer.windowTitle().section(QStringLiteral(" — "), 1), QStringLiteral("Проверка по минимальному току КЗ"));
+    // The worked example's figures are those of the calculation for the same chain.
+    NetworkDescription network = InitialNetworkDescription();
+    network.Lines[0] = {"Кабель с ПВХ изоляцией", "Медь", "2.5", "2.5", "60", "нет"};
+    const ShortCircuitResult result = CalculateShortCircuit(network).result;
+    const MinimumCurrentResult breaker = CalculateMinimumCurrent(network, result, {}, 0.4, 176);
+    const MinimumCurrentResult fiveSeconds = CalculateMinimumCurrent(network, result, {}, 5, 176);
+    const NumberSeparators russian{",", " "};
+    const auto shown = [&](double value, int decimals) {
+        return QString::fromStdString(FormatGrouped(value, decimals, russian));
+    };
+    const QString html = LoadHelpTopic(QStringLiteral("help 2.1.hlp"), 39, folders).html;
+    for (const QString& figure :
+         {shown(result.Iokz, 2), shown(breaker.startCurrent, 2), shown(breaker.minimumCurrent, 2),
+          shown(breaker.sections[0].phaseTemperature, 1), shown(std::floor(breaker.margin * 100) / 100, 2),
+          shown(fiveSeconds.minimumCurrent, 1), shown(fiveSeconds.sections[0].phaseTemperature, 1)})
+        EXPECT_TRUE(html.contains(figure)) << figure.toStdString();
+    viewer.resize(820, 700);
+    SaveSnapshot(&viewer, QStringLiteral("check-help"));
 }
 
 }  // namespace
