@@ -56,8 +56,11 @@ QString Margin(double margin, const NumberSeparators& separators)
     return QString::fromStdString(FormatGrouped(std::floor(margin * 100) / 100, 2, separators));
 }
 
+// A core at the ceiling has gone: its temperature is not a figure any more.
 QString Temperature(double value, const NumberSeparators& separators)
 {
+    if (value >= CoreTemperatureCeiling)
+        return QStringLiteral("> ") + QString::fromStdString(FormatGrouped(CoreTemperatureCeiling, 0, separators));
     return QString::fromStdString(FormatGrouped(value, 0, separators));
 }
 

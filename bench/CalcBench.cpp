@@ -61,10 +61,17 @@ NetworkDescription ThinCoreBehind2500() {
     network.Lines[0] = {"Кабель с ПВХ изоляцией", "Медь", "1.5", "1.5", "2", "нет"};
     return network;
 }
+// A core of almost no length: it heats until the ceiling stops it.
+NetworkDescription RunawayStub() {
+    NetworkDescription network = ThinCoreBehind2500();
+    network.Lines[0].Length = "1e-300";
+    return network;
+}
 BENCHMARK_CAPTURE(MinimumCurrent, FinalCircuit04s, FinalCircuit(), 0.4);
 BENCHMARK_CAPTURE(MinimumCurrent, FinalCircuit5s, FinalCircuit(), 5.0);
 BENCHMARK_CAPTURE(MinimumCurrent, SixLines5s, SixLines(), 5.0);
 BENCHMARK_CAPTURE(MinimumCurrent, ThinCoreBehind2500Kva5s, ThinCoreBehind2500(), 5.0);
+BENCHMARK_CAPTURE(MinimumCurrent, RunawayStub5s, RunawayStub(), 5.0);
 
 void ParseDecimalText(benchmark::State& state, const char* text) {
     for (auto _ : state) benchmark::DoNotOptimize(ParseDecimal(text));

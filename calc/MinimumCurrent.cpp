@@ -92,6 +92,9 @@ MinimumCurrentChainOutcome ReadMinimumCurrentChain(const NetworkDescription& net
         if (phase.r == 0)
             continue;
         const double length = ParseDecimal(line.Length).value;
+        // A section of no length carries no resistance: nothing of it limits the current or heats.
+        if (!(length > 0))
+            continue;
         const int count = line.QuanPar == "нет" ? 1 : ParseInteger(line.QuanPar).value_or(1);
         const bool copper = line.Stuff == "Медь";
         const MaterialHeat heat = copper ? Copper : Aluminium;
@@ -147,8 +150,10 @@ Temperatures Rates(const MinimumCurrentChain& chain, double emf, const Temperatu
     const double current = LoopCurrent(chain, emf, t);
     const double squared = current * current;
     Temperatures rate{};
-    for (std::size_t i = 0; i < chain.cores.size(); ++i)
-        rate[i] = (t[i] + chain.cores[i].beta) * chain.cores[i].heatRate * squared;
+    for (std::size_t i = 0; i < chain.cores.size(); ++i) {
+        if (t[i] < CoreTemperatureCeiling)
+            rate[i] = (t[i] + chain.cores[i].beta) * chain.cores[i].heatRate * squared;
+    }
     return rate;
 }
 
@@ -169,8 +174,10 @@ Temperatures Heat(const MinimumCurrentChain& chain, double emf, Temperatures t, 
         const Temperatures k1 = Rates(chain, emf, t);
         // The log growth rate of (θ + β) is heatRate·I², the same at every stage's start.
         double fastest = 0;
-        for (std::size_t i = 0; i < count; ++i)
-            fastest = std::max(fastest, k1[i] / (t[i] + chain.cores[i].beta));
+        for (std::size_t i = 0; i < count; ++i) {
+            if (t[i] < CoreTemperatureCeiling)
+                fastest = std::max(fastest, k1[i] / (t[i] + chain.cores[i].beta));
+        }
         double h = left;
         if (fastest * h > LogStep)
             h = LogStep / fastest;
@@ -180,7 +187,7 @@ Temperatures Heat(const MinimumCurrentChain& chain, double emf, Temperatures t, 
         const Temperatures k3 = Rates(chain, emf, Along(t, k2, h / 2, count));
         const Temperatures k4 = Rates(chain, emf, Along(t, k3, h, count));
         for (std::size_t i = 0; i < count; ++i)
-            t[i] += h / 6 * (k1[i] + 2 * k2[i] + 2 * k3[i] + k4[i]);
+            t[i] = std::min(t[i] + h / 6 * (k1[i] + 2 * k2[i] + 2 * k3[i] + k4[i]), CoreTemperatureCeiling);
         left -= h;
     }
     return t;
@@ -224,7 +231,8 @@ MinimumCurrentResult SolveMinimumCurrent(const MinimumCurrentChain& chain, const
         const double squared = result.minimumCurrent * result.minimumCurrent;
         for (std::size_t i = 0; i < count; ++i) {
             const MinimumCurrentChain::Core& c = chain.cores[i];
-            final[i] = (start[i] + c.beta) * std::exp(c.heatRate * squared * time) - c.beta;
+            final[i] = std::min((start[i] + c.beta) * std::exp(c.heatRate * squared * time) - c.beta,
+                                CoreTemperatureCeiling);
         }
     }
 

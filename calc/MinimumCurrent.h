@@ -34,6 +34,11 @@ struct MinimumCurrentParameters {
 // Refuses parameters outside the ranges the window accepts: the Russian message, or empty.
 std::string CheckMinimumCurrentParameters(const MinimumCurrentParameters& parameters);
 
+// Far beyond boiling of either metal (no chain of real lengths comes near it): a core that reaches
+// it has gone, and its heating stops there, so that a core of almost no length behind a stiff
+// source cannot run the integration away.
+constexpr double CoreTemperatureCeiling = 1e6;  // °C
+
 // The loop split into what heats and what does not. Resistances in mOhm.
 struct MinimumCurrentChain {
     double rFixed = 0, xFixed = 0;  // Zт/3, Rпр and the network term
@@ -45,12 +50,12 @@ struct MinimumCurrentChain {
         double heatRate = 0;       // 1 / (n·K·S)², per A²·s: dθ/dt = (θ + β)·heatRate·I²
         double beta = 0;           // °C
     };
-    std::vector<Core> cores;       // phase then neutral of each active section, in section order
+    std::vector<Core> cores;       // phase then neutral of each active section of some length, in section order
 };
 
 // Cores of section `line` at their final temperatures.
 struct SectionHeating {
-    bool active = false;
+    bool active = false;  // non-zero cores over a length above 0
     double phaseTemperature = 0, neutralTemperature = 0;  // °C at the end of the fault
     double phaseLimit = 0, neutralLimit = 0;
     bool phaseWithstands = true, neutralWithstands = true;
@@ -84,7 +89,8 @@ MinimumCurrentChainOutcome ReadMinimumCurrentChain(const NetworkDescription& net
 
 // The current and the temperatures after `time` seconds of fault (0: the start), against the
 // trip current `tripCurrent` (0: no device). Adiabatic heating is integrated by fourth-order
-// Runge-Kutta with steps that let no core's (θ + β) grow by more than 5 % each.
+// Runge-Kutta with steps that let no core's (θ + β) grow by more than 5 % each; no core goes
+// beyond CoreTemperatureCeiling.
 MinimumCurrentResult SolveMinimumCurrent(const MinimumCurrentChain& chain, const MinimumCurrentParameters& parameters,
                                          double time, double tripCurrent);
 

@@ -386,6 +386,33 @@ TEST(CheckFieldsTest, DeviceRecordGivesNameTimeAndFactor)
     EXPECT_FALSE(CheckDeviceFrom(ProtectiveDeviceSettings{}).present);
 }
 
+TEST(CheckFieldsTest, TextsMarkOverheatedSectionsAndCoresThatHaveGone)
+{
+    CheckAnswers answers;
+    answers.calculated = true;
+    answers.iokz = 1000;
+    answers.device = {true, QStringLiteral("Автоматический выключатель"), 1000, 0.4, false};
+    answers.result.ok = true;
+    answers.result.time = 0.4;
+    answers.result.voltage = 218.5;
+    answers.result.startCurrent = answers.result.minimumCurrent = 999.5;
+    answers.result.margin = 0.9995;
+    SectionHeating& gone = answers.result.sections[2];
+    gone = {true, CoreTemperatureCeiling, 159.6, 160, 160, false, true};
+    const CheckTexts t = ComposeCheckTexts(answers, {",", " "});
+    EXPECT_EQ(t.programVerdict, QStringLiteral("Срабатывание"));  // 1000 >= 1000
+    EXPECT_EQ(t.programMargin, QStringLiteral("1,00"));
+    EXPECT_EQ(t.minimumVerdict, QStringLiteral("Несрабатывание"));
+    EXPECT_TRUE(t.minimumFails);
+    EXPECT_EQ(t.minimumMargin, QStringLiteral("0,99"));  // rounded down, never up to 1,00
+    EXPECT_EQ(t.phaseTemperature[2], QStringLiteral("> 1 000 000"));
+    EXPECT_EQ(t.neutralTemperature[2], QStringLiteral("160"));
+    EXPECT_EQ(t.withstand[2], QStringLiteral("термически не стойка"));
+    EXPECT_TRUE(t.overheated[2]);
+    EXPECT_EQ(t.withstand[1], QStringLiteral("—"));
+    EXPECT_FALSE(t.overheated[1]);
+}
+
 // The topic is reached from both contents and names the window in its heading.
 TEST(CheckHelpTest, TopicIsInBothContentsAndCarriesTheWorkedExample)
 {

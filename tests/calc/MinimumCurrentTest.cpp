@@ -290,6 +290,34 @@ TEST(MinimumCurrentTest, CoresTakeMaterialStartAndLimitOfTheirLineType)
     EXPECT_EQ(NominalSection("3"), 0);
 }
 
+// A section of no length is no part of the loop; a core heating with almost nothing of its own to
+// limit the current stops at the ceiling instead of running the integration away.
+TEST(MinimumCurrentTest, ZeroLengthSectionsAreLeftOutAndRunawayCoresStopAtTheCeiling)
+{
+    const NetworkDescription withEmpty =
+        Network({{Pvc, Copper, "1.5", "1.5", "0", "нет"}, {Pvc, Copper, "2.5", "2.5", "60", "нет"}}, "2500", "T/Y-0");
+    const MinimumCurrentResult r = CalculateMinimumCurrent(withEmpty, Calculated(withEmpty), {}, 5, 0);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_FALSE(r.sections[0].active);
+    EXPECT_TRUE(r.sections[1].active);
+    const NetworkDescription alone = Network({{Pvc, Copper, "2.5", "2.5", "60", "нет"}}, "2500", "T/Y-0");
+    EXPECT_EQ(r.minimumCurrent, CalculateMinimumCurrent(alone, Calculated(alone), {}, 5, 0).minimumCurrent);
+
+    for (const char* length : {"1e-9", "1e-300"}) {
+        SCOPED_TRACE(length);
+        const NetworkDescription stub = Network({{Pvc, Copper, "1.5", "1.5", length, "нет"}}, "2500", "T/Y-0", "0");
+        for (ConductorHeating heating : {ConductorHeating::Adiabatic, ConductorHeating::UteFactors}) {
+            MinimumCurrentParameters p;
+            p.heating = heating;
+            const MinimumCurrentResult hot = CalculateMinimumCurrent(stub, Calculated(stub), p, 5, 0);
+            ASSERT_TRUE(hot.ok) << hot.message;
+            EXPECT_EQ(hot.sections[0].phaseTemperature, CoreTemperatureCeiling);
+            EXPECT_FALSE(hot.withstands);
+            EXPECT_GT(hot.minimumCurrent, 0);
+        }
+    }
+}
+
 // --- the supply network ------------------------------------------------------------------------------
 
 TEST(MinimumCurrentTest, SupplyNetworkAddsTwoThirdsOfItsImpedance)
