@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "ReportRow.h"
+#include "ReportState.h"
 #include "ReportTable.h"
 
 class ReportTableModel final : public QAbstractTableModel {
@@ -19,6 +20,11 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     const ReportRows& Rows() const { return rows_; }
+
+    // The whole state, for undo, and putting such a state back (the views follow as after
+    // any change).
+    ReportState Snapshot() const;
+    void Restore(ReportState state);
 
     // Runs one of the operations of ReportTable.h on the rows, then reports the rows that
     // dropped off or were added at the end, and the changed texts.
