@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
 #include <QTabWidget>
 
@@ -16,6 +17,7 @@
 #include "FormsFixture.h"
 #include "MainUnit.h"
 #include "QStringPrinter.h"
+#include "RegionalSettings.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
 #include "SelectionUnit.h"
@@ -53,7 +55,24 @@ void AddPoint(const QString& name)
     AskNumberForm->OKButtonClick();
 }
 
-using ScreenshotsTest = FormsTest;
+// The pictures show the windows as the engineer sees them: under the Russian regional settings
+// (decimal comma, no-break space between digit groups), whatever locale the test runs under.
+class ScreenshotsTest : public FormsTest {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        FormsTest::SetUp();
+    }
+    void TearDown() override
+    {
+        FormsTest::TearDown();
+        QLocale::setDefault(saved);
+    }
+
+private:
+    const QLocale saved;
+};
 
 TEST_F(ScreenshotsTest, EveryWindowRendersToAPicture)
 {
@@ -84,7 +103,9 @@ TEST_F(ScreenshotsTest, EveryWindowRendersToAPicture)
     Save(ReportForm, QStringLiteral("report"));
     Save(DeleteAllReportForm, QStringLiteral("delete-all"));
     Save(AboutProgramForm, QStringLiteral("about"));
+    ASSERT_EQ(RegionalSeparators().decimal, ",");
     SelectionForm->Refresh();
+    // The same picture is shown by the help (help/selection.png).
     Save(SelectionForm, QStringLiteral("selection"));
 
     // A copper 2.5 mm² PVC final circuit of 60 m behind the breaker: both currents side by side.
