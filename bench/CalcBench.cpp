@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "MinimumCurrent.h"
+#include "MinimumSelection.h"
 #include "Numbers.h"
 #include "ShortCircuit.h"
 
@@ -72,6 +73,23 @@ BENCHMARK_CAPTURE(MinimumCurrent, FinalCircuit5s, FinalCircuit(), 5.0);
 BENCHMARK_CAPTURE(MinimumCurrent, SixLines5s, SixLines(), 5.0);
 BENCHMARK_CAPTURE(MinimumCurrent, ThinCoreBehind2500Kva5s, ThinCoreBehind2500(), 5.0);
 BENCHMARK_CAPTURE(MinimumCurrent, RunawayStub5s, RunawayStub(), 5.0);
+
+// One full set of "Подбор" answers at the minimum current: bisection of every length and a pass
+// over the offered sections, each point a full minimum-current calculation.
+void SelectionAtMinimumCurrent(benchmark::State& state, const NetworkDescription& network) {
+    const ShortCircuitResult result = CalculateShortCircuit(network).result;
+    SelectionDevice device;
+    device.kind = SelectionDevice::Kind::Breaker;
+    device.tripCurrent = 176;
+    device.safetyFactor = 1.1;
+    device.releaseMultiple = 10;
+    device.ratings = {6, 10, 16, 20, 25, 32, 40, 50, 63};
+    for (auto _ : state) {
+        SelectionAnswers answers = SelectParametersAtMinimumCurrent(network, result, device, {}, 0.4);
+        benchmark::DoNotOptimize(answers);
+    }
+}
+BENCHMARK_CAPTURE(SelectionAtMinimumCurrent, FinalCircuit, FinalCircuit())->Unit(benchmark::kMillisecond);
 
 void ParseDecimalText(benchmark::State& state, const char* text) {
     for (auto _ : state) benchmark::DoNotOptimize(ParseDecimal(text));
