@@ -86,6 +86,13 @@ CheckDevice CheckDeviceFrom(const ProtectiveDeviceSettings& s)
     return device;
 }
 
+MinimumCurrentParameters MinimumParameters(const CheckDevice& device)
+{
+    MinimumCurrentParameters parameters = CheckForm ? CheckForm->Parameters : MinimumCurrentParameters{};
+    parameters.uteFactor = device.fuse ? 1.5 : 1.25;
+    return parameters;
+}
+
 CheckAnswers CheckMinimumCurrent(const NetworkDescription& network, const ShortCircuitResult& shortCircuit,
                                  MinimumCurrentParameters parameters, const CheckDevice& device)
 {

@@ -30,6 +30,10 @@ struct CheckDevice {
 };
 CheckDevice CheckDeviceFrom(const ProtectiveDeviceSettings& settings);
 
+// The parameters of the window "Проверка" in force (the defaults before it exists), with the fixed
+// factor of `device`.
+MinimumCurrentParameters MinimumParameters(const CheckDevice& device);
+
 // Everything the window shows, before it is written as texts.
 struct CheckAnswers {
     bool calculated = false;  // a successful calculation of this network is at hand

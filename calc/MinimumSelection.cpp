@@ -24,12 +24,11 @@ std::optional<double> MinimumCurrentOf(const NetworkDescription& network, const 
     return r.minimumCurrent;
 }
 
-void AnswerLength(NetworkDescription network, int line, const MinimumCurrentParameters& p, double time,
+void AnswerLength(const NetworkDescription& network, int line, const MinimumCurrentParameters& p, double time,
                   double tripCurrent, LineSelection& answer)
 {
     const auto tripsAt = [&](double length) {
-        network.Lines[line].Length = FormatGeneral(length, Typed);
-        const std::optional<double> current = MinimumCurrentOf(network, p, time);
+        const std::optional<double> current = MinimumCurrentAtLength(network, line, length, p, time);
         return current && *current >= tripCurrent;
     };
     if (!tripsAt(0)) {
@@ -98,6 +97,13 @@ void AnswerSection(NetworkDescription network, int line, const MinimumCurrentPar
 }
 
 }  // namespace
+
+std::optional<double> MinimumCurrentAtLength(NetworkDescription network, int line, double length,
+                                             const MinimumCurrentParameters& parameters, double time)
+{
+    network.Lines[line].Length = FormatGeneral(length, Typed);
+    return MinimumCurrentOf(network, parameters, time);
+}
 
 SelectionAnswers SelectParametersAtMinimumCurrent(const NetworkDescription& network, const ShortCircuitResult& result,
                                                   const SelectionDevice& device,

@@ -4,8 +4,14 @@
 // found by bisection, and every shown value is checked through the minimum-current calculation.
 #pragma once
 
+#include <optional>
+
 #include "MinimumCurrent.h"
 #include "Selection.h"
+
+// Iк1 min of `network` with section `line` (0..5) at `length` metres; nothing when refused.
+std::optional<double> MinimumCurrentAtLength(NetworkDescription network, int line, double length,
+                                             const MinimumCurrentParameters& parameters, double time);
 
 // The answers of SelectParameters with the current taken as Iк1 min of `parameters` after `time`
 // seconds; `iokz` and `margin` of the answers then carry Iк1 min and Iк1 min / Iср.

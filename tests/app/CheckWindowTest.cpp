@@ -12,6 +12,9 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
+#include <QtCharts/QAbstractSeries>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
 #include <QtTest/QTest>
 #include <cmath>
 #include <functional>
@@ -21,8 +24,10 @@
 #include "FormsFixture.h"
 #include "HelpViewer.h"
 #include "MainUnit.h"
+#include "MinimumSelection.h"
 #include "QStringPrinter.h"
 #include "RegionalSettings.h"
+#include "SelectionUnit.h"
 #include "WindowLook.h"
 
 namespace {
@@ -263,6 +268,46 @@ TEST_F(CheckWindowTest, ParametersAreKeptForTheSessionAndTheFieldsShowThemAtEver
         EXPECT_EQ(CheckForm->StartCurrentLabel->text() + QString(),
                   CheckForm->MinimumCurrentLabel->text().section(u'=', 1).section(QStringLiteral(" / "), 0, 0));
     });
+}
+
+// "Подбор" follows Iк1 min when chosen: answers, texts and chart of the minimum current, with the
+// parameters in force in "Проверка"; the program's Iокз again when chosen back.
+TEST_F(CheckWindowTest, SelectionFollowsTheMinimumCurrentWhenChosen)
+{
+    EnterFinalCircuit();
+    MainForm->StartButtonClick();
+    DeviceDefenceForm->OKDDBitBtnClick();  // C16: 176 A
+    SelectionForm->Refresh();
+    QComboBox* basis = SelectionForm->CurrentBasisComboBox;
+    ASSERT_EQ(basis->count(), 2);
+    EXPECT_EQ(basis->currentIndex(), 0);
+    EXPECT_EQ(SelectionForm->IokzLabel->text(), QStringLiteral("Iокз=246 А"));
+    const QString programLength = SelectionForm->GreatestLengthLabels[0]->text();
+
+    basis->setCurrentIndex(1);
+    EXPECT_EQ(SelectionForm->IokzLabel->text(), QStringLiteral("Iк1 min=187 А"));
+    EXPECT_EQ(SelectionForm->MarginLabel->text(), Decimal("1.06"));
+    const NetworkDescription network = MainForm->CurrentNetwork();
+    const SelectionDevice device = SelectionDeviceFrom(DeviceSettings, false, QString());
+    const SelectionTexts expected = ComposeSelectionTexts(
+        SelectParametersAtMinimumCurrent(network, SharedResult, device, MinimumCurrentParameters{}, 0.4),
+        RegionalSeparators(), true);
+    EXPECT_EQ(SelectionForm->GreatestLengthLabels[0]->text(), expected.greatestLength[0]);
+    EXPECT_EQ(SelectionForm->RatingLabel->text(), expected.rating);
+    EXPECT_EQ(SelectionForm->SectionLabels[0]->text(), expected.section[0]);
+    EXPECT_NE(SelectionForm->GreatestLengthLabels[0]->text(), programLength);
+    EXPECT_EQ(SelectionForm->SelectionChartView->chart()->series().value(0)->name(), QStringLiteral("Iк1 min"));
+    SaveSnapshot(SelectionForm, QStringLiteral("selection-minimum"));
+
+    // The parameters of "Проверка" count: at c_min = 1 the current rises.
+    CheckForm->Parameters.cMin = 1;
+    SelectionForm->Refresh();
+    EXPECT_EQ(SelectionForm->IokzLabel->text(), QStringLiteral("Iк1 min=196 А"));
+
+    basis->setCurrentIndex(0);
+    EXPECT_EQ(SelectionForm->IokzLabel->text(), QStringLiteral("Iокз=246 А"));
+    EXPECT_EQ(SelectionForm->GreatestLengthLabels[0]->text(), programLength);
+    EXPECT_EQ(SelectionForm->SelectionChartView->chart()->series().value(0)->name(), QStringLiteral("Iокз"));
 }
 
 TEST_F(CheckWindowTest, EveryControlIsNamedHintedAndHelpedAndNoTextIsClipped)
