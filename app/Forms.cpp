@@ -2,6 +2,7 @@
 
 #include "AboutProgramUnit.h"
 #include "AskNumberUnit.h"
+#include "CheckUnit.h"
 #include "DeleteAllReportUnit.h"
 #include "DeviceDefenceUnit.h"
 #include "InputFields.h"
@@ -25,10 +26,11 @@ void CreateForms()
     DeleteAllReportForm = new TDeleteAllReportForm;
     AboutProgramForm = new TAboutProgramForm;
     SelectionForm = new TSelectionForm;
+    CheckForm = new TCheckForm;
 
     for (QWidget* form : std::initializer_list<QWidget*>{MainForm, ResultForm, DeviceDefenceForm, AskNumberForm,
                                                          ReportForm, DeleteAllReportForm, AboutProgramForm,
-                                                         SelectionForm})
+                                                         SelectionForm, CheckForm})
         KeepFieldsSingleLine(form);
 }
 
@@ -41,6 +43,7 @@ static void Release(Form*& form)
 
 void DestroyForms()
 {
+    Release(CheckForm);
     Release(SelectionForm);
     Release(AboutProgramForm);
     Release(DeleteAllReportForm);

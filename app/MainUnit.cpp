@@ -26,6 +26,7 @@
 #include "RegionalSettings.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
+#include "CheckUnit.h"
 #include "SelectionUnit.h"
 #include "StatusHints.h"
 
@@ -211,6 +212,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     ReportMenu->setObjectName(QStringLiteral("ReportMenu"));
     SelectionMenu = MainMenu->addAction(QStringLiteral("Подбор"));
     SelectionMenu->setObjectName(QStringLiteral("SelectionMenu"));
+    CheckMenu = MainMenu->addAction(QStringLiteral("Проверка"));
+    CheckMenu->setObjectName(QStringLiteral("CheckMenu"));
     HelpMenu = MainMenu->addAction(QStringLiteral("Помощь"));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
     AboutMenu = MainMenu->addAction(QStringLiteral("О программе"));
@@ -390,6 +393,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     connect(AddToReportButton, &QPushButton::clicked, this, &TMainForm::AddToReportButtonClick);
     connect(ReportMenu, &QAction::triggered, this, &TMainForm::ReportMenuClick);
     connect(SelectionMenu, &QAction::triggered, this, &TMainForm::SelectionMenuClick);
+    connect(CheckMenu, &QAction::triggered, this, &TMainForm::CheckMenuClick);
     connect(AboutMenu, &QAction::triggered, this, &TMainForm::AboutMenuClick);
     connect(HelpMenu, &QAction::triggered, this, &TMainForm::HelpMenuClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
@@ -454,6 +458,7 @@ void TMainForm::StartButtonClick()
     const CalculationOutcome outcome = CalculateShortCircuit(network);
     if (outcome.status == CalculationStatus::Success) {
         SelectionForm->CalculatedNetwork = network;
+        CheckForm->CalculatedNetwork = network;
         PublishResult(outcome.result);
     } else
         ShowCalculationFailure(outcome);
@@ -468,6 +473,8 @@ void TMainForm::AddToReportButtonClick() { AskNumberForm->exec(); }
 void TMainForm::ReportMenuClick() { ReportForm->exec(); }
 
 void TMainForm::SelectionMenuClick() { SelectionForm->exec(); }
+
+void TMainForm::CheckMenuClick() { CheckForm->exec(); }
 
 void TMainForm::AboutMenuClick() { AboutProgramForm->exec(); }
 
@@ -538,4 +545,5 @@ void TMainForm::SetResultCommandsEnabled(bool enabled)
     AddToReportButton->setEnabled(enabled);
     ResultMenu->setEnabled(enabled);
     SelectionMenu->setEnabled(enabled);
+    CheckMenu->setEnabled(enabled);
 }

@@ -49,6 +49,7 @@ public:
     QAction* ResultMenu = nullptr;
     QAction* ReportMenu = nullptr;
     QAction* SelectionMenu = nullptr;   // enabled and disabled with ResultMenu
+    QAction* CheckMenu = nullptr;       // enabled and disabled with ResultMenu
     QAction* HelpMenu = nullptr;
     QAction* AboutMenu = nullptr;
 
@@ -64,6 +65,7 @@ public:
     void AddToReportButtonClick();
     void ReportMenuClick();
     void SelectionMenuClick();
+    void CheckMenuClick();
     void AboutMenuClick();
     void HelpMenuClick();
 

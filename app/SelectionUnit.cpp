@@ -17,11 +17,13 @@
 #include <QtCharts/QScatterSeries>
 #include <cmath>
 
+#include "CheckUnit.h"
 #include "ContextHelp.h"
 #include "DeviceDefenceUnit.h"
 #include "DeviceRules.h"
 #include "FuseGate.h"
 #include "MainUnit.h"
+#include "MinimumSelection.h"
 #include "RegionalSettings.h"
 #include "StatusHints.h"
 
@@ -221,7 +223,7 @@ SelectionDevice SelectionDeviceFrom(const ProtectiveDeviceSettings& s, bool rele
     return device;
 }
 
-SelectionTexts ComposeSelectionTexts(const SelectionAnswers& a, const NumberSeparators& separators)
+SelectionTexts ComposeSelectionTexts(const SelectionAnswers& a, const NumberSeparators& separators, bool minimum)
 {
     SelectionTexts t;
     t.iokz = t.tokSR = t.margin = t.rating = Dash;
@@ -233,7 +235,8 @@ SelectionTexts ComposeSelectionTexts(const SelectionAnswers& a, const NumberSepa
         t.note = QStringLiteral("Выполните расчет тока однофазного короткого замыкания");
         return t;
     }
-    t.iokz = QStringLiteral("Iокз=") + General(RoundCurrent(a.iokz), separators) + Amperes;
+    const QString name = minimum ? QStringLiteral("Iк1 min=") : QStringLiteral("Iокз=");
+    t.iokz = name + General(RoundCurrent(a.iokz), separators) + Amperes;
     for (int n = 0; n < LineSectionCount; ++n) {
         if (a.lines[n].active)
             t.length[n] = LengthText(a.lines[n].length, false, separators);
@@ -280,7 +283,8 @@ QList<double> NiceTicks(double maximum, int wanted)
     return ticks;
 }
 
-SelectionCurve ComposeSelectionCurve(const SelectionChain& chain, int line, const SelectionAnswers& answers)
+SelectionCurve ComposeSelectionCurve(const SelectionChain& chain, int line, const SelectionAnswers& answers,
+                                     const std::function<double(double)>& currentAt)
 {
     constexpr int Steps = 120;
     const LineSelection& a = answers.lines[line];
@@ -296,9 +300,10 @@ SelectionCurve ComposeSelectionCurve(const SelectionChain& chain, int line, cons
     curve.lengthMax = curve.lengthTicks.back();
     for (int i = 0; i <= Steps; ++i) {
         const double length = curve.lengthMax * i / Steps;
-        curve.points.append({length, ChainIokzAtLength(chain, line, length * curve.lengthUnit)});
+        const double metres = length * curve.lengthUnit;
+        curve.points.append({length, currentAt ? currentAt(metres) : ChainIokzAtLength(chain, line, metres)});
     }
-    curve.mark = {a.length / curve.lengthUnit, chain.Iokz};
+    curve.mark = {a.length / curve.lengthUnit, currentAt ? answers.iokz : chain.Iokz};
     curve.tripCurrent = answers.device ? answers.tripCurrent : 0;
     if (greatest)
         curve.greatestMark = QPointF(a.shownLength / curve.lengthUnit, answers.tripCurrent);
@@ -415,6 +420,13 @@ TSelectionForm::TSelectionForm(QWidget* parent)
                                                    "вставки gG по ГОСТ Р МЭК 60269-1"));
     SetStatusHint(NoteLabel, QStringLiteral("Чего не хватает для подбора"));
 
+    CurrentBasisComboBox = new QComboBox(this);
+    CurrentBasisComboBox->setObjectName(QStringLiteral("CurrentBasisComboBox"));
+    CurrentBasisComboBox->addItems({QStringLiteral("по Iокз программы"), QStringLiteral("по Iк1 min")});
+    CurrentBasisComboBox->setGeometry(PanelWidth + 8 - 150, 6, 150, 21);
+    SetStatusHint(CurrentBasisComboBox, QStringLiteral("Ток, по которому подбираются параметры: Iокз программы или "
+                                                       "наименьший ток Iк1 min окна «Проверка»"));
+
     // The chart.
     const int chartLeft = PanelWidth + 16;
     Caption(this, QStringLiteral("Ток КЗ в зависимости от длины"), chartLeft + 8, 8, serif, Maroon);
@@ -449,6 +461,7 @@ TSelectionForm::TSelectionForm(QWidget* parent)
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
     // Only the user's own choice changes the combo box with signals on: Refresh blocks them.
     connect(ChartLineComboBox, &QComboBox::currentIndexChanged, this, &TSelectionForm::ChartLineComboBoxChange);
+    connect(CurrentBasisComboBox, &QComboBox::currentIndexChanged, this, &TSelectionForm::CurrentBasisComboBoxChange);
     Refresh();
 }
 
@@ -469,10 +482,16 @@ void TSelectionForm::Refresh()
     const bool ticked = DeviceDefenceForm && DeviceDefenceForm->TokNRCheckBox->isChecked();
     const QString fuseFactor = DeviceDefenceForm ? DeviceDefenceForm->KZPPComboBox->currentText() : QString();
     const SelectionDevice device = SelectionDeviceFrom(DeviceSettings, ticked, fuseFactor);
-    answers = SelectParameters(CalculatedNetwork, SharedResult, device);
+    if (MinimumBasis()) {
+        const CheckDevice checked = CheckDeviceFrom(DeviceSettings);
+        answers = SelectParametersAtMinimumCurrent(CalculatedNetwork, SharedResult, device, MinimumParameters(checked),
+                                                   checked.time);
+    } else {
+        answers = SelectParameters(CalculatedNetwork, SharedResult, device);
+    }
     chain = ReadSelectionChain(CalculatedNetwork, SharedResult);
 
-    const SelectionTexts texts = ComposeSelectionTexts(answers, RegionalSeparators());
+    const SelectionTexts texts = ComposeSelectionTexts(answers, RegionalSeparators(), MinimumBasis());
     NoteLabel->setText(texts.note);
     LegendLabel->setText(texts.legend);
     FuseWarningLabel->setText(FuseGateWarning(DeviceSettings, RegionalSeparators()));
@@ -501,6 +520,10 @@ void TSelectionForm::Refresh()
     DrawChart();
 }
 
+bool TSelectionForm::MinimumBasis() const { return CurrentBasisComboBox->currentIndex() == 1; }
+
+void TSelectionForm::CurrentBasisComboBoxChange() { Refresh(); }
+
 void TSelectionForm::ChartLineComboBoxChange()
 {
     const QVariant data = ChartLineComboBox->currentData();
@@ -524,18 +547,26 @@ void TSelectionForm::DrawChart()
         return;
     }
     const int line = data.toInt();
-    const SelectionCurve curve = ComposeSelectionCurve(*chain, line, answers);
+    std::function<double(double)> minimumAt;
+    if (MinimumBasis()) {
+        const CheckDevice checked = CheckDeviceFrom(DeviceSettings);
+        minimumAt = [this, line, checked, p = MinimumParameters(checked)](double length) {
+            return MinimumCurrentAtLength(CalculatedNetwork, line, length, p, checked.time).value_or(0);
+        };
+    }
+    const SelectionCurve curve = ComposeSelectionCurve(*chain, line, answers, minimumAt);
     const NumberSeparators separators = RegionalSeparators();
 
     const QString lengthTitle =
         curve.lengthUnit == 1 ? QStringLiteral("Длина линии %1, м") : QStringLiteral("Длина линии %1, км");
     auto* axisX = TickAxis(curve.lengthTicks, lengthTitle.arg(QChar(u'1' + line)), separators);
-    auto* axisY = TickAxis(curve.currentTicks, QStringLiteral("Iокз, А"), separators);
+    const QString currentTitle = MinimumBasis() ? QStringLiteral("Iк1 min, А") : QStringLiteral("Iокз, А");
+    auto* axisY = TickAxis(curve.currentTicks, currentTitle, separators);
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);
 
     auto* iokz = new QLineSeries;
-    iokz->setName(QStringLiteral("Iокз"));
+    iokz->setName(MinimumBasis() ? QStringLiteral("Iк1 min") : QStringLiteral("Iокз"));
     iokz->append(curve.points);
     iokz->setPen(QPen(Navy, 2));
     chart->addSeries(iokz);

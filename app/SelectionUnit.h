@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "DeviceSettings.h"
@@ -38,7 +39,9 @@ struct SelectionTexts {
     QString iokz, tokSR, margin, ratingCaption, rating;
     std::array<QString, LineSectionCount> length, greatestLength, section;
 };
-SelectionTexts ComposeSelectionTexts(const SelectionAnswers& answers, const NumberSeparators& separators);
+// `minimum`: the answers follow Iк1 min, written as such.
+SelectionTexts ComposeSelectionTexts(const SelectionAnswers& answers, const NumberSeparators& separators,
+                                     bool minimum = false);
 
 // What the chart draws for one section: Iокз against its length, the trip current, the mark at
 // the entered length, and the axis ranges with their tick values.
@@ -59,7 +62,9 @@ constexpr double CurrentAxisCeiling = 3;
 // when there is none, to twice the entered length (100 m for a length of 0); the entered length
 // always stays on the chart. Ranges of 10 km and more are drawn in kilometres. The current axis:
 // see CurrentAxisFloor.
-SelectionCurve ComposeSelectionCurve(const SelectionChain& chain, int line, const SelectionAnswers& answers);
+// `currentAt` (length in m to current), when given, replaces the chain's Iокз: the answers follow Iк1 min.
+SelectionCurve ComposeSelectionCurve(const SelectionChain& chain, int line, const SelectionAnswers& answers,
+                                     const std::function<double(double)>& currentAt = {});
 // Round tick values from 0 to at least `maximum`: steps of 1, 2, 2.5 or 5 times a power of ten.
 QList<double> NiceTicks(double maximum, int wanted);
 
@@ -75,6 +80,8 @@ public:
     void Refresh();
     // The user's choice of the chart's section, kept while that section stays active.
     void ChartLineComboBoxChange();
+    // The current the answers follow: the program's Iокз (0) or Iк1 min of the window "Проверка" (1).
+    void CurrentBasisComboBoxChange();
 
     QLabel* NoteLabel = nullptr;
     QLabel* LegendLabel = nullptr;
@@ -88,6 +95,7 @@ public:
     std::array<QLabel*, LineSectionCount> LengthLabels{};
     std::array<QLabel*, LineSectionCount> GreatestLengthLabels{};
     std::array<QLabel*, LineSectionCount> SectionLabels{};
+    QComboBox* CurrentBasisComboBox = nullptr;
     QComboBox* ChartLineComboBox = nullptr;
     QChartView* SelectionChartView = nullptr;
     QPushButton* CloseButton = nullptr;
@@ -98,6 +106,8 @@ protected:
 
 private:
     void DrawChart();
+
+    bool MinimumBasis() const;
 
     SelectionAnswers answers;
     std::optional<SelectionChain> chain;

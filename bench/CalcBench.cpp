@@ -2,6 +2,8 @@
 // windows use.
 #include <benchmark/benchmark.h>
 
+#include "MinimumCurrent.h"
+#include "MinimumSelection.h"
 #include "Numbers.h"
 #include "ShortCircuit.h"
 
@@ -38,6 +40,56 @@ BENCHMARK_CAPTURE(Calculate, PaperCable, PaperCable("нет"));
 BENCHMARK_CAPTURE(Calculate, PaperCableTwoParallel, PaperCable("2"));
 BENCHMARK_CAPTURE(Calculate, CableAndOverheadLine, CableAndOverheadLine());
 BENCHMARK_CAPTURE(Calculate, SixLines, SixLines());
+
+// One full answer of "Проверка": the chain read (the calculation repeated to check it), the
+// heating solved. The thin short core behind the largest transformer needs the most steps.
+void MinimumCurrent(benchmark::State& state, const NetworkDescription& network, double time) {
+    const ShortCircuitResult result = CalculateShortCircuit(network).result;
+    for (auto _ : state) {
+        MinimumCurrentResult answer = CalculateMinimumCurrent(network, result, {}, time, 176);
+        benchmark::DoNotOptimize(answer);
+    }
+}
+NetworkDescription FinalCircuit() {
+    NetworkDescription network = InitialNetworkDescription();
+    network.Lines[0] = {"Кабель с ПВХ изоляцией", "Медь", "2.5", "2.5", "60", "нет"};
+    return network;
+}
+NetworkDescription ThinCoreBehind2500() {
+    NetworkDescription network = InitialNetworkDescription();
+    network.TransPower = "2500";
+    network.RArc = "0";
+    network.Lines[0] = {"Кабель с ПВХ изоляцией", "Медь", "1.5", "1.5", "2", "нет"};
+    return network;
+}
+// A core of almost no length: it heats until the ceiling stops it.
+NetworkDescription RunawayStub() {
+    NetworkDescription network = ThinCoreBehind2500();
+    network.Lines[0].Length = "1e-300";
+    return network;
+}
+BENCHMARK_CAPTURE(MinimumCurrent, FinalCircuit04s, FinalCircuit(), 0.4);
+BENCHMARK_CAPTURE(MinimumCurrent, FinalCircuit5s, FinalCircuit(), 5.0);
+BENCHMARK_CAPTURE(MinimumCurrent, SixLines5s, SixLines(), 5.0);
+BENCHMARK_CAPTURE(MinimumCurrent, ThinCoreBehind2500Kva5s, ThinCoreBehind2500(), 5.0);
+BENCHMARK_CAPTURE(MinimumCurrent, RunawayStub5s, RunawayStub(), 5.0);
+
+// One full set of "Подбор" answers at the minimum current: bisection of every length and a pass
+// over the offered sections, each point a full minimum-current calculation.
+void SelectionAtMinimumCurrent(benchmark::State& state, const NetworkDescription& network) {
+    const ShortCircuitResult result = CalculateShortCircuit(network).result;
+    SelectionDevice device;
+    device.kind = SelectionDevice::Kind::Breaker;
+    device.tripCurrent = 176;
+    device.safetyFactor = 1.1;
+    device.releaseMultiple = 10;
+    device.ratings = {6, 10, 16, 20, 25, 32, 40, 50, 63};
+    for (auto _ : state) {
+        SelectionAnswers answers = SelectParametersAtMinimumCurrent(network, result, device, {}, 0.4);
+        benchmark::DoNotOptimize(answers);
+    }
+}
+BENCHMARK_CAPTURE(SelectionAtMinimumCurrent, FinalCircuit, FinalCircuit())->Unit(benchmark::kMillisecond);
 
 void ParseDecimalText(benchmark::State& state, const char* text) {
     for (auto _ : state) benchmark::DoNotOptimize(ParseDecimal(text));

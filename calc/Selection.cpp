@@ -114,6 +114,8 @@ void AnswerSection(const SelectionChain& chain, int line, double tripCurrent, Li
     }
 }
 
+}  // namespace
+
 void AnswerRating(const SelectionDevice& device, double iokz, SelectionAnswers& answers)
 {
     using Kind = SelectionDevice::Kind;
@@ -156,8 +158,6 @@ void AnswerRating(const SelectionDevice& device, double iokz, SelectionAnswers& 
     answers.ratingAnswer = SelectionAnswer::Value;
     answers.rating = answers.shownRating = *largest;
 }
-
-}  // namespace
 
 std::optional<SelectionChain> ReadSelectionChain(const NetworkDescription& network,
                                                  const ShortCircuitResult& result)

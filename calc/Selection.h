@@ -103,6 +103,9 @@ const std::vector<std::string>& OfferedSections();
 // Trip current a listed rating (index into device.ratings) would have; 0 when it has none.
 double CandidateTripCurrent(const SelectionDevice& device, std::size_t rating);
 
+// The largest rating of `device` (or release current) that still trips at `current`, into `answers`.
+void AnswerRating(const SelectionDevice& device, double current, SelectionAnswers& answers);
+
 // Every answer for the calculated network and the confirmed device.
 SelectionAnswers SelectParameters(const NetworkDescription& network, const ShortCircuitResult& result,
                                   const SelectionDevice& device);

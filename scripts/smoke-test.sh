@@ -50,10 +50,10 @@ if [ "${1:-}" = "--session" ]; then
   fi
   echo "main window shown"
 
-  # The menu item "Помощь" (the fourth item of the menu bar, after "Подбор": 180 to 222 pixels
-  # from the left edge) opens the help viewer; its caption carries the topic's heading only when
-  # the help file was found where the package put it.
-  xdotool mousemove --window "$main" 200 8 click 1
+  # The menu item "Помощь" (the fifth item of the menu bar, after "Подбор" and "Проверка": 241 to
+  # 291 pixels from the left edge) opens the help viewer; its caption carries the topic's heading
+  # only when the help file was found where the package put it.
+  xdotool mousemove --window "$main" 265 8 click 1
   if ! help=$(wait_window '^Справка — ' 15); then
     echo "smoke test: \"Помощь\" showed no help topic (help files not found?)" >&2
     xwininfo -root -tree | grep -F 'Справка' >&2 || true

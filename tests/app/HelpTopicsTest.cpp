@@ -10,6 +10,7 @@
 
 #include "AboutProgramUnit.h"
 #include "AskNumberUnit.h"
+#include "CheckUnit.h"
 #include "ContextHelp.h"
 #include "DeviceRules.h"
 #include "DeleteAllReportUnit.h"
@@ -47,6 +48,8 @@ const F1Case F1Cases[] = {
     {"ResultWindow", [] { return static_cast<QWidget*>(ResultForm); }, "BitBtn1", Help20, 36},
     {"SelectionWindowChartLine", [] { return static_cast<QWidget*>(SelectionForm); }, "ChartLineComboBox", Help20, 37},
     {"SelectionWindowButton", [] { return static_cast<QWidget*>(SelectionForm); }, "CloseButton", Help20, 37},
+    {"CheckWindowField", [] { return static_cast<QWidget*>(CheckForm); }, "PvcLimitEdit", Help21, 39},
+    {"CheckWindowButton", [] { return static_cast<QWidget*>(CheckForm); }, "DefaultsButton", Help21, 39},
     {"DeviceWindowList", [] { return static_cast<QWidget*>(DeviceDefenceForm); }, "TokPPComboBox", Help20, 34},
     {"DeviceWindowButton", [] { return static_cast<QWidget*>(DeviceDefenceForm); }, "OKDDBitBtn", Help20, 34},
     {"ReportWindow", [] { return static_cast<QWidget*>(ReportForm); }, "DeleteReportButton", Help20, 35},

@@ -133,15 +133,15 @@ TEST_F(MainWindowTest, StartsWithInitialTextsAndResultCommandsDisabled)
         EXPECT_TRUE(always->isEnabled()) << always->objectName().toStdString();
 }
 
-TEST_F(MainWindowTest, MenuBarHoldsFiveCommandsWithoutSubmenus)
+TEST_F(MainWindowTest, MenuBarHoldsSixCommandsWithoutSubmenus)
 {
     auto* menuBar = MainForm->findChild<QMenuBar*>(QStringLiteral("MainMenu"));
     ASSERT_NE(menuBar, nullptr);
     EXPECT_EQ(MainForm->menuBar(), menuBar);
     const QList<QAction*> actions = menuBar->actions();
-    const QStringList names = {"ResultMenu", "ReportMenu", "SelectionMenu", "HelpMenu", "AboutMenu"};
+    const QStringList names = {"ResultMenu", "ReportMenu", "SelectionMenu", "CheckMenu", "HelpMenu", "AboutMenu"};
     const QStringList captions = {QStringLiteral("Результаты"), QStringLiteral("Отчет"), QStringLiteral("Подбор"),
-                                  QStringLiteral("Помощь"), QStringLiteral("О программе")};
+                                  QStringLiteral("Проверка"), QStringLiteral("Помощь"), QStringLiteral("О программе")};
     ASSERT_EQ(actions.size(), names.size());
     for (int i = 0; i < actions.size(); ++i) {
         EXPECT_EQ(actions[i]->objectName(), names[i]);

@@ -11,6 +11,7 @@
 
 #include "AboutProgramUnit.h"
 #include "AskNumberUnit.h"
+#include "CheckUnit.h"
 #include "DeleteAllReportUnit.h"
 #include "DeviceDefenceUnit.h"
 #include "FormsFixture.h"
@@ -106,6 +107,17 @@ TEST_F(ScreenshotsTest, EveryWindowRendersToAPicture)
     SelectionForm->Refresh();
     // The same picture is shown by the help (help/selection.png).
     Save(SelectionForm, QStringLiteral("selection"));
+
+    // A copper 2.5 mm² PVC final circuit of 60 m behind the breaker: both currents side by side.
+    MainForm->KindPerformLineComboBoxes[0]->setEditText(QStringLiteral("Кабель с ПВХ изоляцией"));
+    MainForm->StuffLineComboBoxes[0]->setEditText(QStringLiteral("Медь"));
+    MainForm->FfLineComboBoxes[0]->setEditText(QStringLiteral("2.5"));
+    MainForm->FnLineComboBoxes[0]->setEditText(QStringLiteral("2.5"));
+    MainForm->LengthLineEdits[0]->setText(QStringLiteral("60"));
+    MainForm->StartButtonClick();
+    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
+    CheckForm->Refresh();
+    Save(CheckForm, QStringLiteral("check"));
 }
 
 }  // namespace

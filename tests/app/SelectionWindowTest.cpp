@@ -69,7 +69,7 @@ void ExpectTextsOf(const NetworkDescription& network)
 TEST_F(SelectionWindowTest, MenuItemFollowsReportAndIsEnabledWithResults)
 {
     const QList<QAction*> items = MainForm->MainMenu->actions();
-    ASSERT_EQ(items.size(), 5);
+    ASSERT_EQ(items.size(), 6);
     EXPECT_EQ(items[1], MainForm->ReportMenu);
     EXPECT_EQ(items[2], MainForm->SelectionMenu);
     EXPECT_EQ(MainForm->SelectionMenu->text(), QStringLiteral("Подбор"));
