@@ -9,7 +9,12 @@ constexpr int CurrentColumn = 9;
 
 }  // namespace
 
-PointCalculation CalculatePoint(const std::string& name, PointRecord record)
+
+namespace {
+
+// The calculation and the verdict, without the row: the figures of the row are written only for
+// the points the user takes.
+PointCalculation Calculate(PointRecord record)
 {
     PointCalculation calculation;
     const CalculationOutcome outcome = CalculateShortCircuit(record.network);
@@ -24,9 +29,25 @@ PointCalculation CalculatePoint(const std::string& name, PointRecord record)
     if (verdict.timeSR)
         record.tripTime = verdict.timeSR->toStdString();
     record.iokz = outcome.result.Iokz;
-    calculation.row = MakePointRow(name, outcome.result, record.device.TokSR, record.tripTime, record.separators);
+    calculation.result = outcome.result;
     calculation.record = std::move(record);
     calculation.ok = true;
+    return calculation;
+}
+
+ReportRow RowOf(const std::string& name, const PointCalculation& calculation)
+{
+    return MakePointRow(name, calculation.result, calculation.record.device.TokSR, calculation.record.tripTime,
+                        calculation.record.separators);
+}
+
+}  // namespace
+
+PointCalculation CalculatePoint(const std::string& name, PointRecord record)
+{
+    PointCalculation calculation = Calculate(std::move(record));
+    if (calculation.ok)
+        calculation.row = RowOf(name, calculation);
     return calculation;
 }
 
@@ -70,9 +91,10 @@ Recalculation RecalculatePoints(const ReportRows& rows, const std::vector<std::s
         point.oldCurrent = rows[index][CurrentColumn];
         point.oldVerdict = reading.record->verdict;
         reading.record->network = ApplyUpstreamChange(std::move(reading.record->network), change);
-        point.calculation = CalculatePoint(point.name, std::move(*reading.record));
+        point.calculation = Calculate(std::move(*reading.record));
         if (point.calculation.ok) {
-            point.newCurrent = point.calculation.row[CurrentColumn];
+            point.newCurrent =
+                FormatCurrent(point.calculation.result.Iokz, DocumentSeparators(point.calculation.record.separators));
             point.newVerdict = point.calculation.record.verdict;
         }
     }
@@ -86,7 +108,7 @@ void ApplyRecalculation(ReportRows& rows, std::vector<std::string>& records, con
     for (const PointChange& point : recalculation.changes) {
         if (!point.calculation.ok || point.row >= static_cast<int>(rows.size()))
             continue;
-        rows[point.row] = point.calculation.row;
+        rows[point.row] = RowOf(point.name, point.calculation);
         records[point.row] = WritePointRecord(point.calculation.record);
     }
 }

@@ -12,8 +12,9 @@
 // record's device, the row written as "Добавить в отчет..." writes it with the record's separators.
 struct PointCalculation {
     bool ok = false;
-    std::string failure;   // why the calculation refused the inputs (its own message)
-    ReportRow row;
+    std::string failure;          // why the calculation refused the inputs (its own message)
+    ShortCircuitResult result;
+    ReportRow row;                // left empty by RecalculatePoints: ApplyRecalculation writes it
     PointRecord record;
 };
 PointCalculation CalculatePoint(const std::string& name, PointRecord record);
@@ -36,6 +37,7 @@ struct PointChange {
     int row = 0;
     std::string name;
     std::string oldCurrent, newCurrent;   // the report's current texts (A); newCurrent empty on failure
+                                          // (written as the row will write it)
     std::string oldVerdict, newVerdict;
     PointCalculation calculation;
 };
@@ -50,5 +52,6 @@ struct Recalculation {
 Recalculation RecalculatePoints(const ReportRows& rows, const std::vector<std::string>& records,
                                 const std::vector<int>& chosen, const UpstreamChange& change);
 
-// Puts every successful change in place: its row and its record text. Failed ones stay as they were.
+// Puts every successful change in place: its row (written now) and its record text. Failed ones
+// stay as they were.
 void ApplyRecalculation(ReportRows& rows, std::vector<std::string>& records, const Recalculation& recalculation);

@@ -18,6 +18,8 @@ constexpr std::string_view Fuse = "предохранитель";
 constexpr std::string_view Yes = "да";
 constexpr std::string_view No = "нет";
 
+bool SplitInto(std::string_view value, std::vector<std::string>& fields);
+
 void AddLine(std::string& text, std::string_view key, std::initializer_list<std::string_view> fields)
 {
     text += key;
@@ -82,27 +84,9 @@ std::string EscapeValue(std::string_view text)
 
 std::optional<std::vector<std::string>> SplitValue(std::string_view value)
 {
-    std::vector<std::string> fields(1);
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        const char c = value[i];
-        if (c == '|') {
-            fields.emplace_back();
-            continue;
-        }
-        if (c != '\\') {
-            fields.back() += c;
-            continue;
-        }
-        if (++i == value.size())
-            return std::nullopt;
-        switch (value[i]) {
-        case '\\': fields.back() += '\\'; break;
-        case '|': fields.back() += '|'; break;
-        case 'n': fields.back() += '\n'; break;
-        case 'r': fields.back() += '\r'; break;
-        default: return std::nullopt;
-        }
-    }
+    std::vector<std::string> fields;
+    if (!SplitInto(value, fields))
+        return std::nullopt;
     return fields;
 }
 
@@ -139,6 +123,95 @@ std::string WritePointRecord(const PointRecord& r)
     return text;
 }
 
+namespace {
+
+// The lines of a record, numbered for the record of which ones were met.
+enum RecordLine { NetworkLine, FirstLineSection, DeviceTextsLine = FirstLineSection + LineSectionCount,
+                  DeviceRecordLine, VerdictLine, CurrentLine, SeparatorsLine, RecordLineCount };
+
+int RecordLineOf(std::string_view key)
+{
+    for (int n = 0; n < LineSectionCount; ++n)
+        if (key == LineKeys[n])
+            return FirstLineSection + n;
+    if (key == NetworkKey) return NetworkLine;
+    if (key == DeviceTextsKey) return DeviceTextsLine;
+    if (key == DeviceRecordKey) return DeviceRecordLine;
+    if (key == VerdictKey) return VerdictLine;
+    if (key == CurrentKey) return CurrentLine;
+    if (key == SeparatorsKey) return SeparatorsLine;
+    return -1;
+}
+
+std::string_view KeyOf(int line)
+{
+    switch (line) {
+    case NetworkLine: return NetworkKey;
+    case DeviceTextsLine: return DeviceTextsKey;
+    case DeviceRecordLine: return DeviceRecordKey;
+    case VerdictLine: return VerdictKey;
+    case CurrentLine: return CurrentKey;
+    case SeparatorsLine: return SeparatorsKey;
+    default: return LineKeys[line - FirstLineSection];
+    }
+}
+
+constexpr std::size_t FieldCount(int line)
+{
+    switch (line) {
+    case NetworkLine: return 3;
+    case DeviceTextsLine: return 9;
+    case DeviceRecordLine: return 9;
+    case VerdictLine: return 2;
+    case CurrentLine: return 1;
+    case SeparatorsLine: return 2;
+    default: return 6;
+    }
+}
+
+// Splits `value` into `fields`, reusing their storage; false on a bad escape.
+bool SplitInto(std::string_view value, std::vector<std::string>& fields)
+{
+    std::size_t count = 0;
+    auto next = [&]() -> std::string& {
+        if (count == fields.size())
+            fields.emplace_back();
+        std::string& field = fields[count++];
+        field.clear();
+        return field;
+    };
+    std::string* field = &next();
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '|') {
+            field = &next();
+            continue;
+        }
+        if (c != '\\') {
+            // The run up to the next special character at once.
+            std::size_t stop = value.find_first_of("|\\", i);
+            if (stop == std::string_view::npos)
+                stop = value.size();
+            field->append(value.substr(i, stop - i));
+            i = stop - 1;
+            continue;
+        }
+        if (++i == value.size())
+            return false;
+        switch (value[i]) {
+        case '\\': *field += '\\'; break;
+        case '|': *field += '|'; break;
+        case 'n': *field += '\n'; break;
+        case 'r': *field += '\r'; break;
+        default: return false;
+        }
+    }
+    fields.resize(count);
+    return true;
+}
+
+}  // namespace
+
 PointRecordReading ReadPointRecord(std::string_view text)
 {
     PointRecordReading reading;
@@ -147,22 +220,10 @@ PointRecordReading ReadPointRecord(std::string_view text)
         return reading;
     };
 
-    // Each key's fields, once found.
-    std::array<std::optional<std::vector<std::string>>, LineSectionCount> lines;
-    std::optional<std::vector<std::string>> network, deviceTexts, deviceRecord, verdict, current, separators;
-    auto slotOf = [&](std::string_view key) -> std::optional<std::vector<std::string>>* {
-        for (int n = 0; n < LineSectionCount; ++n)
-            if (key == LineKeys[n])
-                return &lines[n];
-        if (key == NetworkKey) return &network;
-        if (key == DeviceTextsKey) return &deviceTexts;
-        if (key == DeviceRecordKey) return &deviceRecord;
-        if (key == VerdictKey) return &verdict;
-        if (key == CurrentKey) return &current;
-        if (key == SeparatorsKey) return &separators;
-        return nullptr;
-    };
-
+    PointRecord r;
+    unsigned seen = 0;
+    std::vector<std::string> f;
+    f.reserve(12);
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
@@ -174,74 +235,77 @@ PointRecordReading ReadPointRecord(std::string_view text)
         if (equals == std::string_view::npos)
             return refuse("строка без знака \"=\"");
         const std::string_view key = line.substr(0, equals);
-        auto* slot = slotOf(key);
-        if (slot == nullptr)
+        const int which = RecordLineOf(key);
+        if (which < 0)
             continue;  // a key of a later minor version
-        if (*slot)
+        if (seen & (1u << which))
             return refuse("ключ \"" + std::string(key) + "\" повторяется");
-        *slot = SplitValue(line.substr(equals + 1));
-        if (!*slot)
+        seen |= 1u << which;
+        if (!SplitInto(line.substr(equals + 1), f))
             return refuse("неверная escape-последовательность в строке \"" + std::string(key) + "\"");
+        if (f.size() != FieldCount(which))
+            return refuse("в строке \"" + std::string(key) + "\" не то число полей");
+
+        switch (which) {
+        case NetworkLine:
+            r.network.TransPower = std::move(f[0]);
+            r.network.WindKind = std::move(f[1]);
+            r.network.RArc = std::move(f[2]);
+            break;
+        case DeviceTextsLine:
+            if ((f[0] != Breaker && f[0] != Fuse) || (f[3] != Yes && f[3] != No))
+                return refuse("неверный вид аппарата защиты в строке \"аппарат\"");
+            r.deviceTexts = DeviceWindowTexts{f[0] == Breaker, std::move(f[1]), std::move(f[2]), f[3] == Yes,
+                                              std::move(f[4]), std::move(f[5]), std::move(f[6]),
+                                              std::move(f[7]), std::move(f[8])};
+            break;
+        case DeviceRecordLine: {
+            std::array<double, 9> numbers{};
+            for (std::size_t i = 0; i < numbers.size(); ++i) {
+                const auto value = ReadExact(f[i]);
+                if (!value) return refuse("неверное число в строке \"запись\"");
+                numbers[i] = *value;
+            }
+            auto whole = [](double v) { return v >= -1000 && v <= 1000 && static_cast<int>(v) == v; };
+            if (!whole(numbers[0]) || !whole(numbers[5]) || !whole(numbers[6]))
+                return refuse("неверный тип аппарата защиты в строке \"запись\"");
+            r.device.TypeDD = static_cast<int>(numbers[0]);
+            r.device.TokAVnom = numbers[1];
+            r.device.KNR = numbers[2];
+            r.device.KZAV = numbers[3];
+            r.device.TokNR = numbers[4];
+            r.device.TypePP = static_cast<int>(numbers[5]);
+            r.device.TimePP = static_cast<int>(numbers[6]);
+            r.device.TokPP = numbers[7];
+            r.device.TokSR = numbers[8];
+            break;
+        }
+        case VerdictLine:
+            r.verdict = std::move(f[0]);
+            r.tripTime = std::move(f[1]);
+            break;
+        case CurrentLine: {
+            const auto iokz = ReadExact(f[0]);
+            if (!iokz || *iokz < 0) return refuse("неверный ток в строке \"ток\"");
+            r.iokz = *iokz;
+            break;
+        }
+        case SeparatorsLine:
+            if (f[0].empty() || f[0] == f[1])
+                return refuse("неверные разделители в строке \"разделители\"");
+            r.separators.decimal = std::move(f[0]);
+            r.separators.group = std::move(f[1]);
+            break;
+        default: {
+            LineSection& section = r.network.Lines[which - FirstLineSection];
+            section = LineSection{std::move(f[0]), std::move(f[1]), std::move(f[2]), std::move(f[3]),
+                                  std::move(f[4]), std::move(f[5])};
+        }
+        }
     }
-
-    auto check = [](const std::optional<std::vector<std::string>>& fields, std::size_t count) {
-        return fields && fields->size() == count;
-    };
-    auto missing = [&refuse](std::string_view key) {
-        return refuse("нет строки \"" + std::string(key) + "\" или в ней не то число полей");
-    };
-
-    PointRecord r;
-    if (!check(network, 3)) return missing(NetworkKey);
-    r.network.TransPower = (*network)[0];
-    r.network.WindKind = (*network)[1];
-    r.network.RArc = (*network)[2];
-    for (int n = 0; n < LineSectionCount; ++n) {
-        if (!check(lines[n], 6)) return missing(LineKeys[n]);
-        const std::vector<std::string>& f = *lines[n];
-        r.network.Lines[n] = LineSection{f[0], f[1], f[2], f[3], f[4], f[5]};
-    }
-
-    if (!check(deviceTexts, 9)) return missing(DeviceTextsKey);
-    const std::vector<std::string>& t = *deviceTexts;
-    if ((t[0] != Breaker && t[0] != Fuse) || (t[3] != Yes && t[3] != No))
-        return refuse("неверный вид аппарата защиты в строке \"аппарат\"");
-    r.deviceTexts = DeviceWindowTexts{t[0] == Breaker, t[1], t[2], t[3] == Yes, t[4], t[5], t[6], t[7], t[8]};
-
-    if (!check(deviceRecord, 9)) return missing(DeviceRecordKey);
-    std::array<double, 9> numbers{};
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        const auto value = ReadExact((*deviceRecord)[i]);
-        if (!value) return refuse("неверное число в строке \"запись\"");
-        numbers[i] = *value;
-    }
-    auto whole = [](double v) { return v >= -1000 && v <= 1000 && static_cast<int>(v) == v; };
-    if (!whole(numbers[0]) || !whole(numbers[5]) || !whole(numbers[6]))
-        return refuse("неверный тип аппарата защиты в строке \"запись\"");
-    r.device.TypeDD = static_cast<int>(numbers[0]);
-    r.device.TokAVnom = numbers[1];
-    r.device.KNR = numbers[2];
-    r.device.KZAV = numbers[3];
-    r.device.TokNR = numbers[4];
-    r.device.TypePP = static_cast<int>(numbers[5]);
-    r.device.TimePP = static_cast<int>(numbers[6]);
-    r.device.TokPP = numbers[7];
-    r.device.TokSR = numbers[8];
-
-    if (!check(verdict, 2)) return missing(VerdictKey);
-    r.verdict = (*verdict)[0];
-    r.tripTime = (*verdict)[1];
-
-    if (!check(current, 1)) return missing(CurrentKey);
-    const auto iokz = ReadExact((*current)[0]);
-    if (!iokz || *iokz < 0) return refuse("неверный ток в строке \"ток\"");
-    r.iokz = *iokz;
-
-    if (!check(separators, 2)) return missing(SeparatorsKey);
-    r.separators.decimal = (*separators)[0];
-    r.separators.group = (*separators)[1];
-    if (r.separators.decimal.empty() || r.separators.decimal == r.separators.group)
-        return refuse("неверные разделители в строке \"разделители\"");
+    for (int line = 0; line < RecordLineCount; ++line)
+        if (!(seen & (1u << line)))
+            return refuse("нет строки \"" + std::string(KeyOf(line)) + "\"");
 
     reading.record = std::move(r);
     return reading;

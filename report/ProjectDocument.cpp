@@ -61,36 +61,49 @@ void AddField(std::string& document, std::string_view key, std::string_view valu
 
 }  // namespace
 
-std::string WriteProjectDocument(const ProjectFields& fields, const ReportRows& rows,
-                                 const std::vector<std::string>& records)
+bool WriteProjectDocument(const ProjectFields& fields, const ReportRows& rows, const std::vector<std::string>& records,
+                          const std::function<bool(std::string_view)>& sink)
 {
+    constexpr std::size_t PieceSize = 1 << 20;
     const auto last = std::find_if(rows.rbegin(), rows.rend(), HoldsText);
     const auto count = static_cast<std::size_t>(rows.rend() - last);
 
-    std::string document;
-    std::size_t size = 64 + fields.objectName.size() + fields.author.size();
-    for (std::size_t r = 0; r < count; ++r)
-        size += 120 + (r < records.size() ? records[r].size() : 0);
-    document.reserve(size);
-
-    document += ProjectDocumentTitle;
-    document += std::to_string(ProjectFormatMajor) + "." + std::to_string(ProjectFormatMinor) + "\n";
-    AddField(document, ObjectKey, fields.objectName);
-    AddField(document, AuthorKey, fields.author);
+    std::string piece;
+    piece.reserve(PieceSize + 4096);
+    piece += ProjectDocumentTitle;
+    piece += std::to_string(ProjectFormatMajor) + "." + std::to_string(ProjectFormatMinor) + "\n";
+    AddField(piece, ObjectKey, fields.objectName);
+    AddField(piece, AuthorKey, fields.author);
     for (std::size_t r = 0; r < count; ++r) {
-        document += PointKey;
-        document += '=';
+        piece += PointKey;
+        piece += '=';
         for (int c = 0; c < ReportColumnCount; ++c) {
             if (c > 0)
-                document += '|';
-            document += EscapeValue(rows[r][c]);
+                piece += '|';
+            piece += EscapeValue(rows[r][c]);
         }
-        document += '\n';
+        piece += '\n';
         if (r < records.size())
-            document += records[r];
+            piece += records[r];
+        if (piece.size() >= PieceSize) {
+            if (!sink(piece))
+                return false;
+            piece.clear();
+        }
     }
-    document += EndLine;
-    document += '\n';
+    piece += EndLine;
+    piece += '\n';
+    return sink(piece);
+}
+
+std::string WriteProjectDocument(const ProjectFields& fields, const ReportRows& rows,
+                                 const std::vector<std::string>& records)
+{
+    std::string document;
+    WriteProjectDocument(fields, rows, records, [&document](std::string_view piece) {
+        document += piece;
+        return true;
+    });
     return document;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,10 @@ struct Project {
 // rows, or fewer: the rest have none).
 std::string WriteProjectDocument(const ProjectFields& fields, const ReportRows& rows,
                                  const std::vector<std::string>& records);
+// The same document handed to `sink` in pieces of about a megabyte, so that a large project is
+// never held twice; writing stops when the sink returns false. True when every piece was taken.
+bool WriteProjectDocument(const ProjectFields& fields, const ReportRows& rows, const std::vector<std::string>& records,
+                          const std::function<bool(std::string_view)>& sink);
 
 // The outcome of a reading: the project, or why it is refused (a Russian sentence for the user).
 struct ProjectReading {
