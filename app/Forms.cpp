@@ -5,6 +5,8 @@
 #include "DeleteAllReportUnit.h"
 #include "DeviceDefenceUnit.h"
 #include "MainUnit.h"
+#include "ProjectUnit.h"
+#include "RecalcUnit.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
 #include "SelectionUnit.h"
@@ -24,6 +26,8 @@ void CreateForms()
     DeleteAllReportForm = new TDeleteAllReportForm;
     AboutProgramForm = new TAboutProgramForm;
     SelectionForm = new TSelectionForm;
+    ProjectForm = new TProjectForm;
+    RecalcForm = new TRecalcForm;
 }
 
 template <typename Form>
@@ -35,6 +39,8 @@ static void Release(Form*& form)
 
 void DestroyForms()
 {
+    Release(RecalcForm);
+    Release(ProjectForm);
     Release(SelectionForm);
     Release(AboutProgramForm);
     Release(DeleteAllReportForm);
