@@ -55,7 +55,7 @@ for target in "${targets[@]}"; do
     # A header and 100,001 bare point lines, one beyond the point limit, run once before fuzzing:
     # a reader that made rows past the limit or held more than its budget is a finding at once.
     probe=$build/points_beyond_limit
-    { printf 'Зорант проект 1.0\n'; yes 'точка=|||||||||||' | head -n 100001; } >"$probe"
+    { printf 'Зорант проект 1.0\n'; head -c 100001 /dev/zero | tr '\0' '\n' | sed 's/^/точка=|||||||||||/'; } >"$probe"
     if ! "$build/fuzz/$target" "$probe" >"$build/$target.probe.log" 2>&1; then
       echo "FINDING in $target: $probe (log: $build/$target.probe.log)"
       grep -E 'reading|broken' "$build/$target.probe.log" || tail -20 "$build/$target.probe.log"
