@@ -189,9 +189,9 @@ bool SplitInto(std::string_view value, std::vector<std::string>& fields)
         }
         if (c != '\\') {
             // The run up to the next special character at once.
-            std::size_t stop = value.find_first_of("|\\", i);
-            if (stop == std::string_view::npos)
-                stop = value.size();
+            std::size_t stop = i + 1;
+            while (stop < value.size() && value[stop] != '|' && value[stop] != '\\')
+                ++stop;
             field->append(value.substr(i, stop - i));
             i = stop - 1;
             continue;
