@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -113,9 +114,10 @@ public:
     Answer YesNoCancel(const QString& text) override
     {
         ProgramMessageBox box(QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setButtonText(QMessageBox::Yes, QStringLiteral("Да"));
-        box.setButtonText(QMessageBox::No, QStringLiteral("Нет"));
-        box.setButtonText(QMessageBox::Cancel, QStringLiteral("Отмена"));
+        // Russian captions whatever translations are installed.
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
         box.setEscapeButton(QMessageBox::Cancel);
         switch (box.exec()) {
         case QMessageBox::Yes: return Answer::Yes;
