@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
@@ -337,4 +338,25 @@ TEST_F(ProjectWindowsTest, NewWindowsFitTheirTexts)
     QApplication::processEvents();
     ReportForm->PointMenu->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/PointMenu.png"));
     ReportForm->PointMenu->hide();
+}
+
+// The program's own three-way box: Russian captions, and Escape is "Отмена".
+TEST_F(ProjectWindowsTest, ThreeWayQuestionHasRussianButtonsAndEscapeCancels)
+{
+    SetDialogs(nullptr);
+    QStringList captions;
+    WhenModalShows([&captions](QWidget* modal) {
+        for (const QAbstractButton* button : modal->findChildren<QAbstractButton*>())
+            captions << button->text();
+        const QByteArray folder = qgetenv("ZORANT_PICTURES");
+        if (!folder.isEmpty())
+            modal->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/CloseQuestion.png"));
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    const Dialogs::Answer answer =
+        CurrentDialogs().YesNoCancel(QStringLiteral("Отчет изменен после последнего сохранения. Сохранить его как проект?"));
+    SetDialogs(&dialogs);
+    EXPECT_EQ(answer, Dialogs::Answer::Cancel);
+    captions.sort();
+    EXPECT_EQ(captions, QStringList({QStringLiteral("Да"), QStringLiteral("Нет"), QStringLiteral("Отмена")}));
 }
