@@ -248,6 +248,12 @@ void TResultForm::CreateDefenceTab()
     TokSRLabel = Field(panel, "TokSRLabel", Unknown, 32, 90, right, plain);
     TimeSRLabel = Field(panel, "TimeSRLabel", Unknown, 32, 114, right, plain);
 
+    // Between the panel and the status line: two lines of small text.
+    FuseWarningLabel = Field(sheet, "FuseWarningLabel", QString(), 16, 171, 441, plain);
+    FuseWarningLabel->setWordWrap(true);
+    FuseWarningLabel->setFixedHeight(28);
+    SetTextColor(FuseWarningLabel, Qt::red);
+
     TopLine(sheet, 8, 200, 433);
     Caption(sheet, QStringLiteral("Состояние:"), 16, 206, serif, Maroon);
     StatusDDLabel = Field(sheet, "StatusDDLabel", QStringLiteral("в расчете не определен."), 112, 208, 445,

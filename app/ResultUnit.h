@@ -40,6 +40,7 @@ public:
     QLabel* TokSRLabel = nullptr;
     QLabel* TimeSRLabel = nullptr;
     QLabel* StatusDDLabel = nullptr;
+    QLabel* FuseWarningLabel = nullptr;  // a fuse row below its gG gate; empty otherwise
     // Summary
     QLabel* RotherLabel = nullptr;
     QLabel* RsumLabel = nullptr;

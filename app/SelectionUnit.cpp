@@ -12,6 +12,7 @@
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
+#include <QtCharts/QLegendMarker>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QScatterSeries>
 #include <cmath>
@@ -19,6 +20,7 @@
 #include "ContextHelp.h"
 #include "DeviceDefenceUnit.h"
 #include "DeviceRules.h"
+#include "FuseGate.h"
 #include "MainUnit.h"
 #include "RegionalSettings.h"
 #include "StatusHints.h"
@@ -27,15 +29,17 @@ TSelectionForm* SelectionForm = nullptr;
 
 namespace {
 
-constexpr int ClientWidth = 760;
-constexpr int ClientHeight = 440;
+constexpr int ClientWidth = 800;
+constexpr int ClientHeight = 486;
+constexpr int PanelWidth = 392;  // the two panels on the left
 constexpr int StatusBarHeight = 19;
 constexpr int HelpContext = 37;
 const QString HelpFileName = QStringLiteral("help 2.0.hlp");
 
 const QString Dash = QStringLiteral("—");
 const QString Nothing = QStringLiteral("нет");
-const QString AnyChoice = QStringLiteral("любая");
+const QString AnyChoice = QStringLiteral("любое");  // сечение
+const QString Beyond = QStringLiteral("более 10¹⁵");
 const QString Amperes = QStringLiteral(" А");
 
 const QColor Maroon(0x80, 0x00, 0x00);
@@ -56,9 +60,15 @@ std::vector<double> ListValues(const QStringList& texts)
 
 // --- texts ---------------------------------------------------------------------------------
 
+// Every figure of the window is grouped the same way: 3 752,2 beside 1 308,5.
 QString General(double value, const NumberSeparators& separators)
 {
-    return QString::fromStdString(FormatGeneral(value, separators));
+    return QString::fromStdString(FormatGeneralGrouped(value, separators));
+}
+
+QString Down(double value, int decimals, const NumberSeparators& separators)
+{
+    return QString::fromStdString(FormatGroupedDown(value, decimals, separators));
 }
 
 QString AnswerText(SelectionAnswer answer, const QString& value)
@@ -76,13 +86,20 @@ QString AnswerText(SelectionAnswer answer, const QString& value)
     return Dash;
 }
 
-// Tenths of a metre; a length of seven or more whole digits is written in full instead, since
-// the grouped form keeps only seven significant digits and could round it up.
-QString LengthText(double length, const NumberSeparators& separators)
+// Tenths of a metre, rounded down; from LongLengthFrom whole kilometres, rounded down, since
+// tenths would need more digits than the field holds.
+QString LengthText(double length, bool beyond, const NumberSeparators& separators)
 {
-    if (length < 1e6)
-        return QString::fromStdString(FormatGrouped(length, 1, separators));
-    return General(length, separators);
+    if (beyond)
+        return Beyond + QStringLiteral(" км");
+    if (length < LongLengthFrom)
+        return Down(length, 1, separators);
+    double km = std::floor(length / 1000);
+    if ((km + 1) * 1000 <= length)
+        km += 1;
+    else if (km * 1000 > length)
+        km -= 1;
+    return Down(km, 0, separators) + QStringLiteral(" км");
 }
 
 // --- look ----------------------------------------------------------------------------------
@@ -216,10 +233,10 @@ SelectionTexts ComposeSelectionTexts(const SelectionAnswers& a, const NumberSepa
         t.note = QStringLiteral("Выполните расчет тока однофазного короткого замыкания");
         return t;
     }
-    t.iokz = QStringLiteral("Iокз=") + QString::fromStdString(FormatCurrent(a.iokz, separators)) + Amperes;
+    t.iokz = QStringLiteral("Iокз=") + General(RoundCurrent(a.iokz), separators) + Amperes;
     for (int n = 0; n < LineSectionCount; ++n) {
         if (a.lines[n].active)
-            t.length[n] = LengthText(a.lines[n].length, separators);
+            t.length[n] = LengthText(a.lines[n].length, false, separators);
     }
     if (!a.device) {
         t.note = QStringLiteral("Аппарат защиты в расчете не определен");
@@ -227,13 +244,17 @@ SelectionTexts ComposeSelectionTexts(const SelectionAnswers& a, const NumberSepa
     }
     t.tokSR = QStringLiteral("Iср=") + General(a.tripCurrent, separators) + Amperes;
     // Rounded down, so that a margin shown as 1,00 or more always means the device trips.
-    t.margin = QString::fromStdString(FormatGrouped(std::floor(a.margin * 100) / 100, 2, separators));
-    t.rating = AnswerText(a.ratingAnswer, General(a.shownRating, separators) + Amperes);
+    t.margin = a.margin < 1e15 ? Down(a.margin, 2, separators) : Beyond;
+    const QString rating = a.ratingDecimals > 0 ? Down(a.shownRating, a.ratingDecimals, separators)
+                                                : General(a.shownRating, separators);
+    t.rating = AnswerText(a.ratingAnswer, rating + Amperes);
+    t.legend = QStringLiteral("«нет» — не срабатывает ни при каком значении; «любое» — срабатывает при любом "
+                              "сечении из списка");
     for (int n = 0; n < LineSectionCount; ++n) {
         const LineSelection& line = a.lines[n];
         if (!line.active)
             continue;
-        t.greatestLength[n] = AnswerText(line.lengthAnswer, LengthText(line.shownLength, separators));
+        t.greatestLength[n] = AnswerText(line.lengthAnswer, LengthText(line.shownLength, line.lengthBeyond, separators));
         const QString section =
             line.sectionAnswer == SelectionAnswer::Value ? General(ParseDecimal(line.section).value, separators) : "";
         t.section[n] = AnswerText(line.sectionAnswer, section);
@@ -263,9 +284,10 @@ SelectionCurve ComposeSelectionCurve(const SelectionChain& chain, int line, cons
 {
     constexpr int Steps = 120;
     const LineSelection& a = answers.lines[line];
+    const bool greatest = answers.device && a.lengthAnswer == SelectionAnswer::Value;
     double upper = a.length > 0 ? 2 * a.length : 100;
-    if (a.lengthAnswer == SelectionAnswer::Value && a.greatestLength > 0)
-        upper = std::max(2 * a.greatestLength, 1.1 * a.length);
+    if (greatest && a.shownLength > 0)
+        upper = std::max(2 * a.shownLength, 1.1 * a.length);
 
     SelectionCurve curve;
     // Long ranges in kilometres, so that the tick labels keep to their places.
@@ -278,7 +300,15 @@ SelectionCurve ComposeSelectionCurve(const SelectionChain& chain, int line, cons
     }
     curve.mark = {a.length / curve.lengthUnit, chain.Iokz};
     curve.tripCurrent = answers.device ? answers.tripCurrent : 0;
-    curve.currentTicks = NiceTicks(1.05 * std::max(curve.points.front().y(), curve.tripCurrent), 5);
+    if (greatest)
+        curve.greatestMark = QPointF(a.shownLength / curve.lengthUnit, answers.tripCurrent);
+    // The crossing with Iср must stay readable however large Iокз is near the transformer: the
+    // current axis ends at a few times Iср and the curve is cut off above it.
+    const double atZero = curve.points.front().y();
+    double top = 1.05 * atZero;
+    if (curve.tripCurrent > 0)
+        top = std::max(CurrentAxisFloor * curve.tripCurrent, std::min(top, CurrentAxisCeiling * curve.tripCurrent));
+    curve.currentTicks = NiceTicks(top, 5);
     curve.currentMax = curve.currentTicks.back();
     return curve;
 }
@@ -299,8 +329,8 @@ TSelectionForm::TSelectionForm(QWidget* parent)
 
     // The device: fault current, trip current, margin and the largest rating.
     Caption(this, QStringLiteral("Аппарат защиты"), 16, 8, serif, Maroon);
-    QFrame* devicePanel = ValuePanel(this, QRect(8, 30, 352, 104));
-    const int valueLeft = 188, valueWidth = 156, rowHeight = 24;
+    QFrame* devicePanel = ValuePanel(this, QRect(8, 30, PanelWidth, 104));
+    const int valueLeft = 188, valueWidth = PanelWidth - 196, rowHeight = 24;
     const QString deviceCaptions[] = {QStringLiteral("Ток однофазного КЗ:"), QStringLiteral("Ток срабатывания:"),
                                       QStringLiteral("Запас Iокз / Iср:")};
     for (int row = 0; row < 3; ++row)
@@ -326,9 +356,10 @@ TSelectionForm::TSelectionForm(QWidget* parent)
 
     // The line sections.
     Caption(this, QStringLiteral("Участки линии"), 16, 142, serif, Maroon);
-    QFrame* linePanel = ValuePanel(this, QRect(8, 164, 352, 196));
-    const int columnLeft[] = {12, 62, 130, 226};
-    const int columnWidth[] = {50, 64, 92, 114};
+    QFrame* linePanel = ValuePanel(this, QRect(8, 164, PanelWidth, 196));
+    // Wide enough for 999 999 999,9 and for the kilometre form of the greatest length.
+    const int columnLeft[] = {12, 62, 148, 282};
+    const int columnWidth[] = {50, 82, 130, 98};
     const QString headings[][2] = {{QStringLiteral("Линия"), QString()},
                                    {QStringLiteral("Длина,"), QStringLiteral("м")},
                                    {QStringLiteral("Наибольшая"), QStringLiteral("длина, м")},
@@ -343,7 +374,7 @@ TSelectionForm::TSelectionForm(QWidget* parent)
     }
     auto* rule = new QFrame(linePanel);
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    rule->setGeometry(8, 38, 336, 2);
+    rule->setGeometry(8, 38, PanelWidth - 16, 2);
     for (int n = 0; n < LineSectionCount; ++n) {
         const int top = 44 + 24 * n;
         const QString digit = QString(QChar(u'1' + n));
@@ -364,31 +395,47 @@ TSelectionForm::TSelectionForm(QWidget* parent)
                   Qt::AlignRight);
     }
 
+    LegendLabel = new QLabel(this);
+    LegendLabel->setObjectName(QStringLiteral("LegendLabel"));
+    LegendLabel->setGeometry(8, 366, ClientWidth - 16, 18);
+    SetStatusHint(LegendLabel, QStringLiteral("Значение ответов «нет» и «любое»"));
+
     NoteLabel = new QLabel(this);
     NoteLabel->setObjectName(QStringLiteral("NoteLabel"));
     NoteLabel->setFont(bold);
     SetTextColor(NoteLabel, Navy);
-    NoteLabel->setGeometry(8, 366, 744, 18);
+    NoteLabel->setGeometry(8, 384, ClientWidth - 16, 18);
+
+    FuseWarningLabel = new QLabel(this);
+    FuseWarningLabel->setObjectName(QStringLiteral("FuseWarningLabel"));
+    FuseWarningLabel->setWordWrap(true);
+    SetTextColor(FuseWarningLabel, Qt::red);
+    FuseWarningLabel->setGeometry(8, 402, ClientWidth - 16, 28);
+    SetStatusHint(FuseWarningLabel, QStringLiteral("Сравнение тока плавкой вставки по таблице с током плавления "
+                                                   "вставки gG по ГОСТ Р МЭК 60269-1"));
     SetStatusHint(NoteLabel, QStringLiteral("Чего не хватает для подбора"));
 
     // The chart.
-    Caption(this, QStringLiteral("Ток КЗ в зависимости от длины"), 376, 8, serif, Maroon);
+    const int chartLeft = PanelWidth + 16;
+    Caption(this, QStringLiteral("Ток КЗ в зависимости от длины"), chartLeft + 8, 8, serif, Maroon);
     ChartLineComboBox = new QComboBox(this);
     ChartLineComboBox->setObjectName(QStringLiteral("ChartLineComboBox"));
-    ChartLineComboBox->setGeometry(664, 6, 88, 21);
+    ChartLineComboBox->setGeometry(ClientWidth - 96, 6, 88, 21);
     SetStatusHint(ChartLineComboBox, QStringLiteral("Выберите линию, длина которой откладывается на графике"));
     SelectionChartView = new QChartView(this);
     SelectionChartView->setObjectName(QStringLiteral("SelectionChartView"));
-    SelectionChartView->setGeometry(368, 30, 384, 330);
+    SelectionChartView->setGeometry(chartLeft, 30, ClientWidth - 8 - chartLeft, 330);
+    SelectionChartView->setAccessibleName(QStringLiteral("График тока КЗ в зависимости от длины линии"));
     SelectionChartView->setRenderHint(QPainter::Antialiasing);
     SelectionChartView->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     SetStatusHint(SelectionChartView,
-                  QStringLiteral("Ток однофазного короткого замыкания в зависимости от длины выбранной линии"));
+                  QStringLiteral("Ток однофазного короткого замыкания в зависимости от длины выбранной линии, "
+                                 "ток срабатывания и наибольшая длина"));
 
     CloseButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("Закрыть"), this);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
     CloseButton->setFont(QFont(QStringLiteral("Arial"), 9));
-    CloseButton->setGeometry((ClientWidth - 89) / 2, 390, 89, 25);
+    CloseButton->setGeometry((ClientWidth - 89) / 2, 436, 89, 25);
     CloseButton->setDefault(true);
     SetStatusHint(CloseButton, QStringLiteral("Закрытие окна подбора"));
 
@@ -400,6 +447,7 @@ TSelectionForm::TSelectionForm(QWidget* parent)
     AttachHintStatusBar(this, StatusBar1);
 
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
+    // Only the user's own choice changes the combo box with signals on: Refresh blocks them.
     connect(ChartLineComboBox, &QComboBox::currentIndexChanged, this, &TSelectionForm::ChartLineComboBoxChange);
     Refresh();
 }
@@ -426,6 +474,8 @@ void TSelectionForm::Refresh()
 
     const SelectionTexts texts = ComposeSelectionTexts(answers, RegionalSeparators());
     NoteLabel->setText(texts.note);
+    LegendLabel->setText(texts.legend);
+    FuseWarningLabel->setText(FuseGateWarning(DeviceSettings, RegionalSeparators()));
     IokzLabel->setText(texts.iokz);
     TokSRLabel->setText(texts.tokSR);
     MarginLabel->setText(texts.margin);
@@ -437,22 +487,26 @@ void TSelectionForm::Refresh()
         SectionLabels[n]->setText(texts.section[n]);
     }
 
-    // The chart keeps the line chosen before while it is still active; else the last active one,
-    // the section nearest the fault point.
-    const int chosen = ChartLineComboBox->currentData().isValid() ? ChartLineComboBox->currentData().toInt() : -1;
+    // The chart keeps a line the user chose while it is still active; else it shows the last
+    // active one, the section nearest the fault point, and follows it after a new calculation.
     const QSignalBlocker blocker(ChartLineComboBox);
     ChartLineComboBox->clear();
     for (int n = 0; n < LineSectionCount; ++n) {
         if (answers.calculated && answers.lines[n].active)
             ChartLineComboBox->addItem(QStringLiteral("Линия %1").arg(QChar(u'1' + n)), n);
     }
-    const int again = ChartLineComboBox->findData(chosen);
+    const int again = userChosenLine >= 0 ? ChartLineComboBox->findData(userChosenLine) : -1;
     ChartLineComboBox->setCurrentIndex(again >= 0 ? again : ChartLineComboBox->count() - 1);
     ChartLineComboBox->setEnabled(ChartLineComboBox->count() > 0);
     DrawChart();
 }
 
-void TSelectionForm::ChartLineComboBoxChange() { DrawChart(); }
+void TSelectionForm::ChartLineComboBoxChange()
+{
+    const QVariant data = ChartLineComboBox->currentData();
+    userChosenLine = data.isValid() ? data.toInt() : -1;
+    DrawChart();
+}
 
 void TSelectionForm::DrawChart()
 {
@@ -496,6 +550,38 @@ void TSelectionForm::DrawChart()
         chart->addSeries(trip);
         trip->attachAxis(axisX);
         trip->attachAxis(axisY);
+    }
+    if (curve.greatestMark) {
+        // A dotted line drops from the crossing to the length axis, where a square carries the
+        // value: there, under the curve, the label never runs into it.
+        const LineSelection& answer = answers.lines[line];
+        const QPointF crossing = *curve.greatestMark;
+        auto* drop = new QLineSeries;
+        drop->append(crossing.x(), 0.12 * curve.currentMax);  // above the label
+        drop->append(crossing);
+        drop->setPen(QPen(Qt::red, 1, Qt::DotLine));
+        chart->addSeries(drop);
+        drop->attachAxis(axisX);
+        drop->attachAxis(axisY);
+        chart->legend()->markers(drop).value(0)->setVisible(false);
+
+        auto* greatest = new QScatterSeries;
+        greatest->setName(QStringLiteral("Наибольшая длина"));
+        greatest->append(crossing.x(), 0);
+        greatest->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+        greatest->setMarkerSize(8);
+        greatest->setColor(Qt::red);
+        greatest->setBorderColor(Qt::red);
+        // The label is the window's own text of the answer: no placeholder for Qt to format.
+        greatest->setPointLabelsFormat(LengthText(answer.shownLength, answer.lengthBeyond, separators) +
+                                       (answer.shownLength < LongLengthFrom ? QStringLiteral(" м") : QString()));
+        greatest->setPointLabelsFont(QFont(QStringLiteral("MS Sans Serif"), 8, QFont::Bold));
+        greatest->setPointLabelsColor(Qt::red);
+        greatest->setPointLabelsClipping(false);
+        greatest->setPointLabelsVisible(true);
+        chart->addSeries(greatest);
+        greatest->attachAxis(axisX);
+        greatest->attachAxis(axisY);
     }
     auto* mark = new QScatterSeries;
     mark->setName(QStringLiteral("Длина по расчету"));

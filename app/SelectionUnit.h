@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QString>
 #include <array>
+#include <optional>
 
 #include "DeviceSettings.h"
 #include "Numbers.h"
@@ -33,6 +34,7 @@ SelectionDevice SelectionDeviceFrom(const ProtectiveDeviceSettings& settings, bo
 // Every text of the window for one set of answers.
 struct SelectionTexts {
     QString note;        // what is missing, or empty
+    QString legend;      // what "нет" and "любое" mean, once there are answers
     QString iokz, tokSR, margin, ratingCaption, rating;
     std::array<QString, LineSectionCount> length, greatestLength, section;
 };
@@ -47,10 +49,16 @@ struct SelectionCurve {
     QList<double> lengthTicks, currentTicks;
     QPointF mark;             // entered length, calculated Iокз
     double tripCurrent = 0;   // 0: no line is drawn
+    std::optional<QPointF> greatestMark;  // (shown greatest length, Iср), when there is one
 };
+// The current axis runs from 0 to between these multiples of Iср (to 1.05 × Iокз at 0 m when
+// that is less), so that the crossing never lies on the floor of the chart.
+constexpr double CurrentAxisFloor = 1.25;
+constexpr double CurrentAxisCeiling = 3;
 // The curve of section `line` (0..5); the length axis runs to twice the greatest length, or,
 // when there is none, to twice the entered length (100 m for a length of 0); the entered length
-// always stays on the chart. Ranges of 10 km and more are drawn in kilometres.
+// always stays on the chart. Ranges of 10 km and more are drawn in kilometres. The current axis:
+// see CurrentAxisFloor.
 SelectionCurve ComposeSelectionCurve(const SelectionChain& chain, int line, const SelectionAnswers& answers);
 // Round tick values from 0 to at least `maximum`: steps of 1, 2, 2.5 or 5 times a power of ten.
 QList<double> NiceTicks(double maximum, int wanted);
@@ -65,9 +73,12 @@ public:
 
     // Recomputes every answer from the last successful calculation and the device as confirmed now.
     void Refresh();
+    // The user's choice of the chart's section, kept while that section stays active.
     void ChartLineComboBoxChange();
 
     QLabel* NoteLabel = nullptr;
+    QLabel* LegendLabel = nullptr;
+    QLabel* FuseWarningLabel = nullptr;  // the confirmed fuse's row below its gG gate
     QLabel* IokzLabel = nullptr;
     QLabel* TokSRLabel = nullptr;
     QLabel* MarginLabel = nullptr;
@@ -90,6 +101,7 @@ private:
 
     SelectionAnswers answers;
     std::optional<SelectionChain> chain;
+    int userChosenLine = -1;  // the section the user chose for the chart (0..5), or none
 };
 
 extern TSelectionForm* SelectionForm;

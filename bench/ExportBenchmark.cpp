@@ -25,9 +25,9 @@ void BM_ExportReportToWorkbook(benchmark::State& state)
 {
     const ReportRows rows = LargeReport(int(state.range(0)));
     QTemporaryDir folder;
-    const SheetNumbers numbers(NumberSeparators{",", "\u00A0"});
     for (auto _ : state) {
-        const QString path = WriteWorkbook(BuildTransferBlock(rows), folder.path(), numbers);
+        const TransferBlock block = BuildTransferBlock(rows);
+        const QString path = WriteWorkbook(block, folder.path(), SheetNumbers(NumberSeparators{",", "\u00A0"}, block));
         state.PauseTiming();
         QFile::remove(path);
         state.ResumeTiming();

@@ -242,7 +242,72 @@ std::string FormatGrouped(double value, int decimals, const NumberSeparators& se
     return text;
 }
 
-std::string FormatGeneral(double value, const NumberSeparators& separators) {
+namespace {
+
+// The magnitude increased by one unit of the last of `decimals` decimals; `d` holds at most
+// point + decimals digits.
+DecimalDigits PlusUnit(DecimalDigits d, int decimals) {
+    const int keep = d.point + decimals;
+    if (keep <= 0) {
+        d.digits = "1";
+        d.point = 1 - decimals;
+        return d;
+    }
+    d.digits.resize(static_cast<std::size_t>(keep), '0');
+    while (!d.digits.empty() && d.digits.back() == '9') d.digits.pop_back();
+    if (d.digits.empty()) {
+        d.digits = "1";
+        ++d.point;
+    } else {
+        ++d.digits.back();
+    }
+    StripTrailingZeros(d.digits);
+    return d;
+}
+
+// The magnitude as a plain decimal text that ParseDecimal reads.
+std::string PlainText(const DecimalDigits& d, int decimals) {
+    std::string text = IntegerPartText(d, nullptr);
+    text += '.';
+    for (int position = 0; position < decimals; ++position) text += FractionDigit(d, position);
+    return text;
+}
+
+}  // namespace
+
+std::string FormatGroupedDown(double value, int decimals, const NumberSeparators& separators) {
+    if (!std::isfinite(value)) return NonFiniteText(value);
+    decimals = std::clamp(decimals, 0, MaxDecimals);
+    const double magnitude = std::fabs(value);
+    DecimalDigits d = ExactDigits(magnitude);
+    const int keep = d.point + decimals;
+    const bool dropped = static_cast<int>(d.digits.size()) > std::max(keep, 0);
+    if (keep <= 0) {
+        d.digits.clear();
+    } else if (dropped) {
+        d.digits.resize(static_cast<std::size_t>(keep));
+        StripTrailingZeros(d.digits);
+    }
+    // A decimal whose nearest double is the value itself (0,3 is stored a little below 0.3)
+    // is written as that decimal: the text never reads back above the value.
+    if (dropped) {
+        const DecimalDigits up = PlusUnit(d, decimals);
+        if (ParseDecimal(PlainText(up, decimals)).value <= magnitude) d = up;
+    }
+
+    std::string text;
+    if (std::signbit(value) && !d.digits.empty()) text += '-';  // no "-0,00"
+    text += IntegerPartText(d, &separators.group);
+    if (decimals > 0) {
+        text += separators.decimal;
+        for (int position = 0; position < decimals; ++position) text += FractionDigit(d, position);
+    }
+    return text;
+}
+
+namespace {
+
+std::string GeneralText(double value, const NumberSeparators& separators, bool grouped) {
     if (!std::isfinite(value)) return NonFiniteText(value);
     DecimalDigits d = ExactDigits(value);
     RoundDigits(d, GeneralPrecision);
@@ -252,13 +317,23 @@ std::string FormatGeneral(double value, const NumberSeparators& separators) {
 
     std::string text;
     if (d.negative) text += '-';
-    text += IntegerPartText(d, nullptr);
+    text += IntegerPartText(d, grouped ? &separators.group : nullptr);
     const int fractionDigits = static_cast<int>(d.digits.size()) - d.point;
     if (fractionDigits > 0) {
         text += separators.decimal;
         for (int position = 0; position < fractionDigits; ++position) text += FractionDigit(d, position);
     }
     return text;
+}
+
+}  // namespace
+
+std::string FormatGeneral(double value, const NumberSeparators& separators) {
+    return GeneralText(value, separators, false);
+}
+
+std::string FormatGeneralGrouped(double value, const NumberSeparators& separators) {
+    return GeneralText(value, separators, true);
 }
 
 std::string FormatExact(double value) {

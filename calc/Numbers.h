@@ -39,6 +39,14 @@ struct NumberSeparators {
 // in scientific form with up to 7 significant digits: 1,234568E7.
 std::string FormatGrouped(double value, int decimals, const NumberSeparators& separators);
 
+// v rounded down in magnitude (towards zero, never up) to `decimals` decimals (0..18), written in
+// full with exactly that many decimals and the integer part grouped by threes, at every size:
+// 4 027 495,6 stays 4 027 495,60 and 12 345 678 901,99 is never written in scientific form.
+// Rounded down means that the text read back is never beyond v; a double that is the nearest one
+// to a decimal of that many decimals is written as that decimal (0.3, stored a little below, is
+// written 0,3).
+std::string FormatGroupedDown(double value, int decimals, const NumberSeparators& separators);
+
 // The shortest text carrying v with up to 15 significant digits, no grouping, no trailing zeros:
 // 52,8 or 750. Scientific form (1E20, 1E-6) when the integer part needs more than 15 digits or
 // the rounded value is below 0.00001. Both formats write NAN, INF and -INF for non-numbers.
@@ -48,6 +56,8 @@ std::string FormatGeneral(double value, const NumberSeparators& separators);
 // "1e+20" for large and small values): for documents that must keep a number to the last bit.
 // Non-finite values give NAN, INF and -INF, which ParseDecimal refuses.
 std::string FormatExact(double value);
+// FormatGeneral with the integer part grouped by threes: 3 752,2 or 750 (scientific form as there).
+std::string FormatGeneralGrouped(double value, const NumberSeparators& separators);
 
 // A displayed current: rounded to a whole number, an exact half to the even neighbour.
 double RoundCurrent(double current);

@@ -28,18 +28,27 @@ std::optional<double> GreatestLength(double r0, double x0, double a, double b, d
     return -c / (bb + std::sqrt(bb * bb - aa * c));
 }
 
-// v rounded down to tenths, then stepped down while `trips` refuses it (the root is exact
-// only to rounding).
-template <typename TripsAt>
-std::optional<double> ShownTenths(double v, TripsAt trips)
+// k × 10^exponent, correctly rounded: the double a user gets by typing that decimal.
+double Decimal(double k, int exponent)
 {
-    double tenths = std::floor(v * 10);
-    for (int attempt = 0; attempt < 4 && tenths >= 0; ++attempt, tenths -= 1) {
-        const double shown = tenths / 10;
-        if (trips(shown))
-            return shown;
-    }
-    return std::nullopt;
+    const double power = std::pow(10.0, std::abs(exponent));  // exact up to 10^22
+    return exponent < 0 ? k / power : k * power;
+}
+
+// The greatest k × 10^exponent >= 0 at which `trips` holds while (k + 1) × 10^exponent does not,
+// starting from `estimate`, which is exact only to rounding; nothing when not even 0 trips.
+template <typename TripsAt>
+std::optional<double> GreatestStep(double estimate, int exponent, TripsAt trips)
+{
+    constexpr int Steps = 8;
+    double k = std::floor(Decimal(estimate, -exponent));
+    for (int down = 0; k >= 0 && !trips(Decimal(k, exponent)) && down < Steps; ++down)
+        k -= 1;
+    if (k < 0 || !trips(Decimal(k, exponent)))
+        return std::nullopt;
+    for (int up = 0; up < Steps && trips(Decimal(k + 1, exponent)); ++up)
+        k += 1;
+    return Decimal(k, exponent);
 }
 
 void AnswerLength(const SelectionChain& chain, int line, double tripCurrent, LineSelection& answer)
@@ -53,24 +62,26 @@ void AnswerLength(const SelectionChain& chain, int line, double tripCurrent, Lin
         x0 += chain.XLine[n];
     }
     const double z = PhaseVoltage / tripCurrent;
-    const std::optional<double> root = GreatestLength(r0, x0, s.rPerMetre / s.count, s.xPerMetre / s.count, z);
-    if (!root) {
-        answer.lengthAnswer = SelectionAnswer::None;
-        return;
-    }
-    if (!std::isfinite(*root * 10)) {  // beyond any length a double holds to tenths
-        answer.lengthAnswer = SelectionAnswer::Any;
-        return;
-    }
     const auto tripsAt = [&](double length) { return Trips(ChainIokzAtLength(chain, line, length), tripCurrent); };
-    const std::optional<double> shown = ShownTenths(*root, tripsAt);
+    // No root in rounding may still be a boundary that 0 m meets exactly.
+    const double root = GreatestLength(r0, x0, s.rPerMetre / s.count, s.xPerMetre / s.count, z).value_or(0);
+    answer.greatestLength = root;
+    if (!(root < ShownLengthLimit) && tripsAt(ShownLengthLimit)) {
+        answer.lengthAnswer = SelectionAnswer::Value;
+        answer.shownLength = ShownLengthLimit;
+        answer.lengthStep = 0;
+        answer.lengthBeyond = true;
+        return;
+    }
+    const int exponent = root < LongLengthFrom ? -1 : 3;
+    const std::optional<double> shown = GreatestStep(std::min(root, ShownLengthLimit), exponent, tripsAt);
     if (!shown) {
         answer.lengthAnswer = SelectionAnswer::None;
         return;
     }
     answer.lengthAnswer = SelectionAnswer::Value;
-    answer.greatestLength = *root;
     answer.shownLength = *shown;
+    answer.lengthStep = Decimal(1, exponent);
 }
 
 void AnswerSection(const SelectionChain& chain, int line, double tripCurrent, LineSelection& answer)
@@ -110,19 +121,24 @@ void AnswerRating(const SelectionDevice& device, double iokz, SelectionAnswers& 
         answers.releaseCurrent = true;
         const double factor = device.safetyFactor;
         const auto tripsAt = [&](double current) {
-            return Trips(iokz, static_cast<double>(static_cast<long double>(current) * factor));
+            return current > 0 && Trips(iokz, static_cast<double>(static_cast<long double>(current) * factor));
         };
         double largest = iokz / factor;
         if (!tripsAt(largest))
             largest = std::nextafter(largest, 0.0);
-        const std::optional<double> shown = ShownTenths(largest, tripsAt);
-        if (!(largest > 0) || !std::isfinite(largest) || !shown) {
+        if (!(largest > 0) || !std::isfinite(largest) || !tripsAt(largest)) {
             answers.ratingAnswer = SelectionAnswer::None;
             return;
         }
+        // Tenths of an ampere; a current below 0.1 A keeps three significant digits.
+        constexpr int MaxDecimals = 18;
+        const int decimals = largest >= 0.1 ? 1 : 2 - static_cast<int>(std::floor(std::log10(largest)));
+        const std::optional<double> shown =
+            decimals <= MaxDecimals ? GreatestStep(largest, -decimals, tripsAt) : std::nullopt;
         answers.ratingAnswer = SelectionAnswer::Value;
         answers.rating = largest;
-        answers.shownRating = *shown;
+        answers.shownRating = shown ? *shown : largest;
+        answers.ratingDecimals = shown ? decimals : -1;
         return;
     }
     if (device.kind != Kind::Breaker && device.kind != Kind::Fuse)
@@ -237,6 +253,9 @@ SelectionAnswers SelectParameters(const NetworkDescription& network, const Short
     answers.device = true;
     answers.tripCurrent = tripCurrent;
     answers.margin = result.Iokz / tripCurrent;
+    // A quotient rounded up to 1 must not promise a trip that the verdict refuses.
+    if (!Trips(result.Iokz, tripCurrent))
+        answers.margin = std::min(answers.margin, std::nextafter(1.0, 0.0));
     AnswerRating(device, result.Iokz, answers);
     for (int n = 0; n < LineSectionCount; ++n) {
         if (!answers.lines[n].active)

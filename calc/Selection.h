@@ -30,7 +30,7 @@ struct SelectionDevice {
     std::vector<double> tableCurrents;
 };
 
-// What one answer is: a value, "нет" (nothing suffices), "любая" (every choice does), or
+// What one answer is: a value, "нет" (nothing suffices), "любое" (every offered section does), or
 // not known ("—": no device, or the record cannot say).
 enum class SelectionAnswer { Value, None, Any, Unknown };
 
@@ -38,8 +38,14 @@ struct LineSelection {
     bool active = false;  // the section has non-zero cores
     double length = 0;    // as entered, m
     SelectionAnswer lengthAnswer = SelectionAnswer::Unknown;
-    double greatestLength = 0;  // m, the exact root
-    double shownLength = 0;     // rounded down to 0.1 m and checked to trip
+    double greatestLength = 0;  // m, the root (may be infinite when beyond every length)
+    // The greatest multiple of lengthStep that trips while one step more does not, both checked
+    // through the calculation's own arithmetic: tenths of a metre, and whole kilometres for roots
+    // of LongLengthFrom and more. A root of ShownLengthLimit or more gives shownLength =
+    // ShownLengthLimit and lengthBeyond: the device trips there and beyond.
+    double shownLength = 0;
+    double lengthStep = 0.1;
+    bool lengthBeyond = false;
     SelectionAnswer sectionAnswer = SelectionAnswer::Unknown;
     std::string section;        // the smallest offered section that trips ("70")
 };
@@ -52,9 +58,19 @@ struct SelectionAnswers {
     SelectionAnswer ratingAnswer = SelectionAnswer::Unknown;
     bool releaseCurrent = false;  // the rating is a release current (Iокз / Kз), not a listed rating
     double rating = 0;            // exact: the listed rating, or Iокз / Kз
-    double shownRating = 0;       // the listed rating, or Iокз / Kз rounded down to 0.1 A and checked
+    // The listed rating; or Iокз / Kз rounded down to ratingDecimals decimals (1, more for a current
+    // below 0.1 A so that it keeps its own digits) and checked both ways; ratingDecimals < 0: a
+    // current too small for 18 decimals, shown as it is.
+    double shownRating = 0;
+    int ratingDecimals = 0;
     std::array<LineSelection, LineSectionCount> lines;
 };
+
+// From this length on (m) the greatest length is found to whole kilometres: tenths of a metre
+// would need more digits than the window shows.
+constexpr double LongLengthFrom = 1e9;
+// A root of this length (m) or more is answered as "more than this".
+constexpr double ShownLengthLimit = 1e18;
 
 // The loop of one calculated network, split so that one section can be changed.
 struct SelectionChain {

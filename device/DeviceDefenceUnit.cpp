@@ -14,6 +14,7 @@
 
 #include "ContextHelp.h"
 #include "DeviceRules.h"
+#include "FuseGate.h"
 #include "Dialogs.h"
 #include "MainUnit.h"
 #include "RegionalSettings.h"
@@ -316,6 +317,7 @@ void TDeviceDefenceForm::OKDDBitBtnClick()
         SetText(ResultForm->ToknomLabel, outcome.labels.toknom);
         SetText(ResultForm->KZLabel, outcome.labels.kz);
         SetText(ResultForm->TokSRLabel, outcome.labels.tokSR);
+        ResultForm->FuseWarningLabel->setText(FuseGateWarning(DeviceSettings, RegionalSeparators()));
     }
     AlertDeviceDefence();
     accept();
@@ -327,6 +329,7 @@ void TDeviceDefenceForm::BitBtn3Click()
         for (QLabel* label : {ResultForm->TypeDDLabel, ResultForm->ToknomLabel, ResultForm->KZLabel,
                               ResultForm->TokSRLabel, ResultForm->TimeSRLabel})
             SetText(label, NoValueText());
+        ResultForm->FuseWarningLabel->clear();
     }
     DeviceSettings.TokSR = -1;
     if (MainForm != nullptr)

@@ -24,8 +24,8 @@ TDeleteAllReportForm::TDeleteAllReportForm(QWidget* parent) : QDialog(parent)
     OKBitBtn->setDefault(true);
     CancelBitBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancel"), this);
     CancelBitBtn->setObjectName(QStringLiteral("CancelBitBtn"));
-    // Enter means "Да" even when the focus is on "Cancel".
-    CancelBitBtn->setAutoDefault(false);
+    // Both buttons keep autoDefault: Enter presses the button that has the focus, so Tab to
+    // "Cancel" and Enter cancels; with the focus on "Да" (as the dialog opens) Enter clears.
     CancelBitBtn->setGeometry(152, 48, 80, 25);
 
     setFixedSize(284, 87);
@@ -34,6 +34,13 @@ TDeleteAllReportForm::TDeleteAllReportForm(QWidget* parent) : QDialog(parent)
 
     connect(OKBitBtn, &QPushButton::clicked, this, &TDeleteAllReportForm::OKBitBtnClick);
     connect(CancelBitBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TDeleteAllReportForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Every opening starts on "Да", whichever button had the focus when the dialog last closed.
+    OKBitBtn->setFocus();
 }
 
 void TDeleteAllReportForm::OKBitBtnClick()

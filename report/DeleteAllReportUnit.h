@@ -17,6 +17,9 @@ public:
     QLabel* Label1 = nullptr;
     QPushButton* OKBitBtn = nullptr;
     QPushButton* CancelBitBtn = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 extern TDeleteAllReportForm* DeleteAllReportForm;

@@ -36,11 +36,24 @@ struct OkzDocumentContents {
     ReportRows lines;       // one row of 12 cells per line read, in file order
     bool damaged = false;   // some line's count of separators is not a multiple of 14
     bool tooLong = false;   // more than OkzDocumentLineLimit lines: none was read
+    // The file holds bytes but none of its lines holds a "|": a workbook, a ";"-separated table
+    // or any other file that is no report document. (A report without rows is an empty file.)
+    bool foreign = false;
 };
+
+// How the cells' bytes become text. The program writes code page 1251; UTF-8 is for documents
+// that other tools wrote.
+enum class OkzEncoding { Cp1251, Utf8 };
 
 // Reads a whole document. Never fails: a document that does not keep the format is read as far
 // as it goes and marked damaged; one of too many lines gives no lines and is marked too long.
-OkzDocumentContents ReadOkzDocument(std::string_view bytes);
+// Read as UTF-8, a leading byte order mark is skipped and malformed bytes become U+FFFD.
+OkzDocumentContents ReadOkzDocument(std::string_view bytes, OkzEncoding encoding = OkzEncoding::Cp1251);
+
+// True when the document's data (the bytes before any byte 26) is well-formed UTF-8 holding at
+// least one Cyrillic letter: text in code page 1251 almost never is, since its letters are bytes
+// 0xC0 to 0xFF that UTF-8 does not allow one after another.
+bool LooksLikeUtf8Cyrillic(std::string_view bytes);
 
 // The document of `rows`: every row from row 0 down to the last row that holds any text, each as
 // a complete line. A report without any text gives an empty document. A character that code page

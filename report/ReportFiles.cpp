@@ -24,6 +24,10 @@ const QString TooLargeMessage = QStringLiteral("Файл слишком вели
 const QString TooManyLinesMessage =
     QStringLiteral("Файл содержит слишком много строк для отчета (более 100\u00A0000).");
 const QString ProjectTooLargeMessage = QStringLiteral("Файл слишком велик для проекта (более 128 МБ). Проект не открыт.");
+const QString ForeignMessage =
+    QStringLiteral("Файл не является документом отчета: ни в одной его строке нет разделителя \"|\".");
+const QString Utf8Question =
+    QStringLiteral("Документ, по-видимому, записан в кодировке UTF-8. Прочитать его в кодировке UTF-8?");
 const QString NotAFileMessage = QStringLiteral("Документ отчета можно загрузить только из обычного файла.");
 
 // Writes a document, handed to `write` piece by piece, to a temporary file beside `fileName` and
@@ -253,6 +257,14 @@ std::optional<ReportRows> LoadReportDocument(QWidget* parent, QString& lastName)
             CurrentDialogs().Error(TooManyLinesMessage);
             return std::nullopt;
         }
+        // Taken as 14 empty rows, such a file would be written over by the next save.
+        if (contents.foreign) {
+            CurrentDialogs().Message(ForeignMessage);
+            return std::nullopt;
+        }
+        // Cancel reads the document as the program writes it, in code page 1251.
+        if (LooksLikeUtf8Cyrillic(*bytes) && CurrentDialogs().Question(Utf8Question))
+            contents = ReadOkzDocument(*bytes, OkzEncoding::Utf8);
         if (contents.damaged && !CurrentDialogs().Question(DamagedQuestion))
             continue;
         return ReportFromLines(std::move(contents.lines));

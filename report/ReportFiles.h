@@ -18,8 +18,9 @@ QString WithDocumentExtension(const QString& fileName);
 // True when a document was written.
 bool SaveReportDocument(QWidget* parent, const ReportRows& rows, QString& lastName);
 
-// Asks for a document (offering `lastName`, which then holds the name chosen), reads it whole and,
-// when it is damaged, asks whether to take it anyway. Returns the report to show (at least 14
+// Asks for a document (offering `lastName`, which then holds the name chosen), reads it whole,
+// refuses a file that is no report document, asks whether to read well-formed UTF-8 holding
+// Cyrillic as UTF-8 and, when the document is damaged, whether to take it anyway. Returns the report to show (at least 14
 // rows), or nothing when the user gave up or the file could not be read.
 std::optional<ReportRows> LoadReportDocument(QWidget* parent, QString& lastName);
 

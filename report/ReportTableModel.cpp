@@ -1,5 +1,7 @@
 #include "ReportTableModel.h"
 
+#include <utility>
+
 ReportTableModel::ReportTableModel(QObject* parent)
     : QAbstractTableModel(parent), rows_(EmptyReport()), shownRows_(static_cast<int>(rows_.size()))
 {
@@ -15,15 +17,29 @@ int ReportTableModel::columnCount(const QModelIndex& parent) const
 QVariant ReportTableModel::data(const QModelIndex& index, int role) const
 {
     // While rows drop off, the views still ask for rows that are already gone from rows_.
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= static_cast<int>(rows_.size()))
+    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid()
+        || index.row() >= static_cast<int>(rows_.size()))
         return {};
-    return QString::fromStdString(rows_[index.row()][index.column()]);
+    const std::string& text = rows_[index.row()][index.column()];
+    // The tip shows the whole text of a cell too narrow for it; an empty cell has none.
+    if (role == Qt::ToolTipRole && text.empty())
+        return {};
+    return QString::fromStdString(text);
 }
 
 Qt::ItemFlags ReportTableModel::flags(const QModelIndex& index) const
 {
     // Selectable, never editable or draggable.
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+ReportState ReportTableModel::Snapshot() const { return ReportState{rows_, records_}; }
+
+void ReportTableModel::Restore(ReportState state)
+{
+    rows_ = std::move(state.rows);
+    records_ = std::move(state.records);
+    Publish();
 }
 
 void ReportTableModel::Publish()
@@ -47,7 +63,7 @@ const std::string* ReportTableModel::Record(const std::string& name) const
     if (name.empty())
         return nullptr;
     const auto found = records_.find(name);
-    return found == records_.end() ? nullptr : &found->second;
+    return found == records_.end() ? nullptr : found->second.get();
 }
 
 std::vector<std::string> ReportTableModel::RecordsOfRows() const

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ReportRow.h"
+#include "ReportState.h"
 #include "ReportTable.h"
 
 class ReportTableModel final : public QAbstractTableModel {
@@ -22,6 +23,11 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     const ReportRows& Rows() const { return rows_; }
+
+    // The whole state, for undo, and putting such a state back (the views follow as after
+    // any change).
+    ReportState Snapshot() const;
+    void Restore(ReportState state);
 
     // Runs one of the operations of ReportTable.h on the rows, then reports the rows that
     // dropped off or were added at the end, and the changed texts.
@@ -42,7 +48,10 @@ public:
     // names of a report's points are unique, so a record goes wherever its row is moved. A record
     // of a deleted row is kept until the report is replaced, so that a row brought back finds it.
     const std::string* Record(const std::string& name) const;
-    void SetRecord(const std::string& name, std::string record) { records_[name] = std::move(record); }
+    void SetRecord(const std::string& name, std::string record)
+    {
+        records_[name] = std::make_shared<const std::string>(std::move(record));
+    }
     void ClearRecords() { records_.clear(); }
     // Each row's record text (empty when it has none), in row order.
     std::vector<std::string> RecordsOfRows() const;
@@ -50,7 +59,7 @@ public:
 private:
     void Publish();
 
-    std::unordered_map<std::string, std::string> records_;
+    PointRecordTexts records_;
 
     ReportRows rows_;
     // The row count the views know; differs from rows_.size() only inside Publish().

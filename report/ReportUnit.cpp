@@ -11,11 +11,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
 #include <QToolButton>
 #include <algorithm>
+#include <cstdlib>
 
 #include "AskNumberUnit.h"
 #include "ContextHelp.h"
@@ -71,6 +73,74 @@ constexpr int LineHeight = 14;
 constexpr int GridTop = CaptionTop + 2 * LineHeight + 2;
 constexpr int ButtonHeight = 25;
 constexpr int StatusBarHeight = 19;
+
+// Columns may be narrowed down to this, and widened without limit.
+constexpr int MinimumColumnWidth = 20;
+// How near a column border the mouse must be to take it.
+constexpr int BorderGrip = 3;
+
+// The strip of column captions above the grid, as wide as the grid's visible columns. Its
+// captions follow the columns (see TReportForm::PlaceCaptions); dragging the border between two
+// captions sets the width of the column left of it, and a double click on the border fits that
+// column to its texts. The captions pass the mouse on to the strip.
+class ColumnCaptionStrip final : public QWidget {
+public:
+    ColumnCaptionStrip(QTableView* grid, QWidget* parent) : QWidget(parent), grid_(grid) { setMouseTracking(true); }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        const int x = event->position().toPoint().x();
+        dragged_ = event->button() == Qt::LeftButton ? BorderAt(x) : -1;
+        if (dragged_ < 0) {
+            event->ignore();
+            return;
+        }
+        dragStart_ = x;
+        startWidth_ = grid_->columnWidth(dragged_);
+    }
+
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        const int x = event->position().toPoint().x();
+        if (dragged_ >= 0)
+            grid_->setColumnWidth(dragged_, std::max(MinimumColumnWidth, startWidth_ + x - dragStart_));
+        else if (BorderAt(x) >= 0)
+            setCursor(Qt::SplitHCursor);
+        else
+            unsetCursor();
+    }
+
+    void mouseReleaseEvent(QMouseEvent*) override { dragged_ = -1; }
+
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        const int column = BorderAt(event->position().toPoint().x());
+        if (column < 0)
+            return;
+        grid_->resizeColumnToContents(column);
+        if (grid_->columnWidth(column) < MinimumColumnWidth)
+            grid_->setColumnWidth(column, MinimumColumnWidth);
+    }
+
+private:
+    // The column whose right border is within reach of `x`, or -1.
+    int BorderAt(int x) const
+    {
+        const QHeaderView* header = grid_->horizontalHeader();
+        for (int c = 0; c < ReportColumnCount; ++c) {
+            const int right = header->sectionViewportPosition(c) + header->sectionSize(c);
+            if (std::abs(x - right) <= BorderGrip)
+                return c;
+        }
+        return -1;
+    }
+
+    QTableView* grid_;
+    int dragged_ = -1;
+    int dragStart_ = 0;
+    int startWidth_ = 0;
+};
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
                         const QRect& geometry)
@@ -142,6 +212,8 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
         header->setSectionResizeMode(QHeaderView::Fixed);
         header->setSectionsMovable(false);
     }
+    // The columns take the user's widths (through the caption strip); the rows keep theirs.
+    ReportStringGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     ReportStringGrid->horizontalHeader()->setDefaultSectionSize(ColumnWidth);
     ReportStringGrid->verticalHeader()->setDefaultSectionSize(RowHeight);
     ReportStringGrid->setShowGrid(true);
@@ -151,7 +223,9 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
     ReportStringGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ReportStringGrid->setDragEnabled(false);
     ReportStringGrid->setDragDropMode(QAbstractItemView::NoDragDrop);
-    ReportStringGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Widened columns that no longer fit scroll sideways.
+    ReportStringGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    ReportStringGrid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     ReportStringGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ReportStringGrid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     // The Tab key passes the grid by; a click still gives it the focus.
@@ -170,23 +244,29 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
                     ReportStringGridSelectCell(current.column(), current.row());
             });
 
+    CaptionStrip = new ColumnCaptionStrip(ReportStringGrid, this);
+    CaptionStrip->setObjectName(QStringLiteral("CaptionStrip"));
+    CaptionStrip->setGeometry(Margin + frame, CaptionTop, ReportColumnCount * ColumnWidth, 2 * LineHeight);
+    SetStatusHint(CaptionStrip, QStringLiteral("Ширина столбца меняется перетаскиванием границы между заголовками"));
     for (int c = 0; c < ReportColumnCount; ++c) {
         const ColumnTitle& title = ColumnTitles[c];
-        const int left = Margin + frame + c * ColumnWidth;
-        auto* caption = new QLabel(QString::fromUtf8(title.caption), this);
+        auto* caption = new QLabel(QString::fromUtf8(title.caption), CaptionStrip);
         caption->setObjectName(QStringLiteral("Caption%1Label").arg(c));
         caption->setAlignment(Qt::AlignCenter);
-        caption->setGeometry(left, CaptionTop, ColumnWidth, LineHeight);
+        caption->setMouseTracking(true);
         SetStatusHint(caption, QString::fromUtf8(title.hint));
         CaptionLabels[c] = caption;
         if (title.unit != nullptr) {
-            auto* unit = new QLabel(QString::fromUtf8(title.unit), this);
+            auto* unit = new QLabel(QString::fromUtf8(title.unit), CaptionStrip);
             unit->setObjectName(QStringLiteral("Unit%1Label").arg(c));
             unit->setAlignment(Qt::AlignCenter);
-            unit->setGeometry(left, CaptionTop + LineHeight, ColumnWidth, LineHeight);
+            unit->setMouseTracking(true);
             UnitLabels[c] = unit;
         }
     }
+    PlaceCaptions();
+    connect(ReportStringGrid->horizontalHeader(), &QHeaderView::sectionResized, this, &TReportForm::PlaceCaptions);
+    connect(ReportStringGrid->horizontalScrollBar(), &QScrollBar::valueChanged, this, &TReportForm::PlaceCaptions);
 
     // The arrows stand right of the grid, level with its middle.
     const int arrowLeft = Margin + gridWidth + 6;
@@ -218,21 +298,32 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
                                    QRect(clientWidth - Margin - 90, buttonTop, 90, ButtonHeight));
     CloseReportBitBtn->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     CloseReportBitBtn->setDefault(true);
+    // A second row under "Удалить", so that every other control keeps its place.
+    const int undoTop = buttonTop + ButtonHeight + 6;
+    UndoButton = MakeButton(this, "UndoButton", QStringLiteral("Отменить"),
+                            QStringLiteral("Отмена последнего изменения отчета (Ctrl+Z)"),
+                            QRect(Margin, undoTop, 75, ButtonHeight));
+    UndoButton->setEnabled(false);
+    setTabOrder(DeleteAllButton, UndoButton);
+    setTabOrder(UndoButton, WriteFileButton);
+    auto* undoShortcut = new QShortcut(QKeySequence::Undo, this);
+    undoShortcut->setObjectName(QStringLiteral("UndoShortcut"));
+    connect(undoShortcut, &QShortcut::activated, this, &TReportForm::UndoButtonClick);
 
-    // The project's row, under the report's own buttons.
-    const int projectTop = buttonTop + ButtonHeight + 6;
+    // The project's buttons, on the second row right of "Отменить".
+    const int projectTop = undoTop;
     OpenProjectButton = MakeButton(this, "OpenProjectButton", QStringLiteral("Открыть проект..."),
                                    QStringLiteral("Загрузка проекта: точки с исходными данными"),
-                                   QRect(Margin, projectTop, 115, ButtonHeight));
+                                   QRect(Margin + 81, projectTop, 115, ButtonHeight));
     SaveProjectButton = MakeButton(this, "SaveProjectButton", QStringLiteral("Сохранить проект..."),
                                    QStringLiteral("Запись проекта: точки с исходными данными"),
-                                   QRect(Margin + 121, projectTop, 115, ButtonHeight));
+                                   QRect(Margin + 202, projectTop, 115, ButtonHeight));
     ProjectButton = MakeButton(this, "ProjectButton", QStringLiteral("Проект..."),
                                QStringLiteral("Название объекта и автор расчета"),
-                               QRect(Margin + 242, projectTop, 75, ButtonHeight));
+                               QRect(Margin + 323, projectTop, 75, ButtonHeight));
     RecalculateButton = MakeButton(this, "RecalculateButton", QStringLiteral("Пересчитать точки..."),
                                    QStringLiteral("Пересчет точек после изменения трансформатора, Rпр или линий"),
-                                   QRect(Margin + 323, projectTop, 130, ButtonHeight));
+                                   QRect(Margin + 404, projectTop, 130, ButtonHeight));
 
     // The grid's context menu; Ctrl+Enter reopens the selected point from the keyboard.
     PointMenu = new QMenu(this);
@@ -257,7 +348,7 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
-    const int clientHeight = projectTop + ButtonHeight + 10 + StatusBarHeight;
+    const int clientHeight = undoTop + ButtonHeight + 10 + StatusBarHeight;
     StatusBar1->setGeometry(0, clientHeight - StatusBarHeight, clientWidth, StatusBarHeight);
     AttachHintStatusBar(this, StatusBar1);
 
@@ -270,6 +361,7 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
     connect(WriteFileButton, &QPushButton::clicked, this, &TReportForm::WriteFileButtonClick);
     connect(LoadFileButton, &QPushButton::clicked, this, &TReportForm::LoadFileButtonClick);
     connect(ToExcelButton, &QPushButton::clicked, this, &TReportForm::ToExcelButtonClick);
+    connect(UndoButton, &QPushButton::clicked, this, &TReportForm::UndoButtonClick);
     connect(CloseReportBitBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(OpenProjectButton, &QPushButton::clicked, this, &TReportForm::OpenProjectButtonClick);
     connect(SaveProjectButton, &QPushButton::clicked, this, &TReportForm::SaveProjectButtonClick);
@@ -286,11 +378,13 @@ const ReportRows& TReportForm::Rows() const { return model_->Rows(); }
 
 int TReportForm::AddPoint(const ReportRow& row, std::string record)
 {
+    ReportState before = model_->Snapshot();
     if (!record.empty())
         model_->SetRecord(row[0], std::move(record));
     const int used = model_->Change([&row](ReportRows& rows) { return AddPointRow(rows, row); });
     modified_ = true;
     KeepSelectionInside();
+    KeepForUndo(std::move(before));
     return used;
 }
 
@@ -307,29 +401,36 @@ void TReportForm::ReplacePoint(int row, const ReportRow& replacement, std::strin
 {
     if (row < 0 || row >= static_cast<int>(Rows().size()))
         return;
+    ReportState before = model_->Snapshot();
     model_->SetRecord(replacement[0], std::move(record));
     model_->Change([row, &replacement](ReportRows& rows) { rows[row] = replacement; });
     modified_ = true;
+    KeepForUndo(std::move(before));
 }
 
 void TReportForm::DeleteAllRows()
 {
+    ReportState before = model_->Snapshot();
     model_->Change([](ReportRows& rows) { DeleteAllReportRows(rows); });
     model_->ClearRecords();
     modified_ = true;
     KeepSelectionInside();
+    KeepForUndo(std::move(before));
 }
 
 void TReportForm::ReplaceRows(ReportRows rows)
 {
+    ReportState before = model_->Snapshot();
     model_->ClearRecords();
     model_->Change([&rows](ReportRows& shown) { shown = ReportFromLines(std::move(rows)); });
     modified_ = true;
     KeepSelectionInside();
+    KeepForUndo(std::move(before));
 }
 
 void TReportForm::ShowProject(Project project)
 {
+    ReportState before = model_->Snapshot();
     model_->ClearRecords();
     for (std::size_t r = 0; r < project.rows.size(); ++r)
         if (!project.records[r].empty())
@@ -338,6 +439,7 @@ void TReportForm::ShowProject(Project project)
     Fields = std::move(project.fields);
     modified_ = true;
     KeepSelectionInside();
+    KeepForUndo(std::move(before));
 }
 
 bool TReportForm::HoldsUnsavedPoints() const { return modified_ && InsertionRow(Rows()) > 0; }
@@ -374,9 +476,11 @@ void TReportForm::DeleteReportButtonClick()
         return;
     }
     const int selected = SelectedRow;
+    ReportState before = model_->Snapshot();
     model_->Change([selected](ReportRows& rows) { DeleteReportRow(rows, selected); });
     modified_ = true;
     KeepSelectionInside();
+    KeepForUndo(std::move(before));
 }
 
 void TReportForm::DeleteAllButtonClick() { DeleteAllReportForm->exec(); }
@@ -384,20 +488,24 @@ void TReportForm::DeleteAllButtonClick() { DeleteAllReportForm->exec(); }
 void TReportForm::UpSpeedButtonClick()
 {
     const int selected = SelectedRow;
+    ReportState before = model_->Snapshot();
     if (const auto current = model_->Change([selected](ReportRows& rows) { return MoveReportRowUp(rows, selected); })) {
         modified_ = true;
         MakeCurrentRow(*current);
     }
+    KeepForUndo(std::move(before));
 }
 
 void TReportForm::DownSpeedButtonClick()
 {
     const int selected = SelectedRow;
+    ReportState before = model_->Snapshot();
     if (const auto current =
             model_->Change([selected](ReportRows& rows) { return MoveReportRowDown(rows, selected); })) {
         modified_ = true;
         MakeCurrentRow(*current);
     }
+    KeepForUndo(std::move(before));
 }
 
 void TReportForm::WriteFileButtonClick()
@@ -446,12 +554,14 @@ void TReportForm::RecalculateButtonClick()
         return;
     ReportRows rows = Rows();
     std::vector<std::string> records = RecordsOfRows();
+    ReportState before = model_->Snapshot();
     ApplyRecalculation(rows, records, RecalcForm->Outcome());
     for (const PointChange& point : RecalcForm->Outcome().changes)
         if (point.calculation.ok)
             model_->SetRecord(rows[point.row][0], std::move(records[point.row]));
     model_->Change([&rows](ReportRows& shown) { shown = std::move(rows); });
     modified_ = true;
+    KeepForUndo(std::move(before));
 }
 
 std::optional<int> TReportForm::SelectedPointWithRecord()
@@ -516,6 +626,16 @@ void TReportForm::ReplacePointActionClick()
     ReplacePoint(row, CurrentPointRow(name), WritePointRecord(CurrentPointRecord()));
 }
 
+void TReportForm::UndoButtonClick()
+{
+    if (history_.IsEmpty())
+        return;
+    model_->Restore(history_.TakeNewest());
+    modified_ = true;
+    KeepSelectionInside();
+    UndoButton->setEnabled(!history_.IsEmpty());
+}
+
 bool TReportForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ReportStringGrid->viewport() && event->type() == QEvent::MouseButtonRelease)
@@ -544,6 +664,26 @@ void TReportForm::KeepSelectionInside()
     if (current.isValid())
         ReportStringGrid->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect |
                                                                 QItemSelectionModel::Rows);
+}
+
+void TReportForm::PlaceCaptions()
+{
+    const QHeaderView* header = ReportStringGrid->horizontalHeader();
+    for (int c = 0; c < ReportColumnCount; ++c) {
+        const int left = header->sectionViewportPosition(c);
+        const int width = header->sectionSize(c);
+        CaptionLabels[c]->setGeometry(left, 0, width, LineHeight);
+        if (UnitLabels[c] != nullptr)
+            UnitLabels[c]->setGeometry(left, LineHeight, width, LineHeight);
+    }
+}
+
+void TReportForm::KeepForUndo(ReportState before)
+{
+    if (model_->Snapshot() == before)
+        return;
+    history_.Remember(std::move(before));
+    UndoButton->setEnabled(true);
 }
 
 void TReportForm::MakeCurrentRow(int row)

@@ -10,6 +10,7 @@
 
 #include "ProjectDocument.h"
 #include "ReportRow.h"
+#include "ReportState.h"
 
 class QAction;
 class QLabel;
@@ -52,6 +53,9 @@ public:
     void DeleteAllRows();
     // Shows `rows` (at least 14) in place of the report, as loading a document does.
     void ReplaceRows(ReportRows rows);
+    // Each of the three changes above, and deleting or moving a row, keeps the state before it:
+    // "Отменить" and Ctrl+Z put back the newest kept state (see ReportUndoHistory for how many).
+    bool CanUndo() const { return !history_.IsEmpty(); }
 
     // Handlers, named after their controls.
     void ReportStringGridSelectCell(int col, int row);
@@ -63,6 +67,7 @@ public:
     void WriteFileButtonClick();
     void LoadFileButtonClick();
     void ToExcelButtonClick();
+    void UndoButtonClick();
     void OpenProjectButtonClick();
     bool SaveProjectButtonClick();
     void ProjectButtonClick();
@@ -70,6 +75,8 @@ public:
     void ReopenPointActionClick();
     void ReplacePointActionClick();
 
+    // The captions and units over the columns, in CaptionStrip; they follow the column widths.
+    QWidget* CaptionStrip = nullptr;
     std::array<QLabel*, ReportColumnCount> CaptionLabels{};
     std::array<QLabel*, ReportColumnCount> UnitLabels{};  // none for column 0
     QTableView* ReportStringGrid = nullptr;
@@ -81,6 +88,7 @@ public:
     QPushButton* LoadFileButton = nullptr;
     QPushButton* ToExcelButton = nullptr;
     QPushButton* CloseReportBitBtn = nullptr;
+    QPushButton* UndoButton = nullptr;
     QPushButton* OpenProjectButton = nullptr;
     QPushButton* SaveProjectButton = nullptr;
     QPushButton* ProjectButton = nullptr;
@@ -100,10 +108,15 @@ private:
     // the current row stays highlighted.
     void KeepSelectionInside();
     void MakeCurrentRow(int row);
+    // Puts each caption and unit over its column, as the columns are now sized and scrolled.
+    void PlaceCaptions();
+    // Keeps `before` for undo, unless the report still holds it (the command changed nothing).
+    void KeepForUndo(ReportState before);
     // The point of the selected row with a record, or nothing after telling the user why not.
     std::optional<int> SelectedPointWithRecord();
 
     ReportTableModel* model_ = nullptr;
+    ReportUndoHistory history_;
     // The names last chosen in the save and in the open dialog, offered again next time.
     QString saveDialogName_;
     QString openDialogName_;

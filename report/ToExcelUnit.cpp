@@ -57,7 +57,8 @@ QString ExportRowsToWorkbook(const ReportRows& rows, const QString& folder, cons
         return {};
     }
     MakeFolder(folder);
-    const QString path = WriteWorkbook(BuildTransferBlock(rows), folder, SheetNumbers(separators));
+    const TransferBlock block = BuildTransferBlock(rows);
+    const QString path = WriteWorkbook(block, folder, SheetNumbers(separators, block));
     try {
         opener.Open(path);
     } catch (...) {

@@ -8,7 +8,7 @@
 #include "ReportRow.h"
 
 // Exports the report window's rows into a new workbook in ExportFolder(), figures as numbers
-// read with the regional separators. Throws std::runtime_error when the workbook cannot be
+// where their texts mean one number whatever the separators they were written with (SheetNumbers). Throws std::runtime_error when the workbook cannot be
 // written or opened.
 void ExportReportToExcel();
 

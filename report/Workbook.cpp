@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -179,7 +180,7 @@ public:
             for (int col = 0; col < ReportColumnCount; ++col) {
                 const std::string& text = block[i][col];
                 const bool figure = !header && col >= FirstFigureColumn && col <= LastFigureColumn;
-                if (const auto number = figure ? numbers.Read(text) : std::nullopt) {
+                if (const auto number = figure ? numbers.Read(i, text) : std::nullopt) {
                     Check(worksheet_write_number(sheet, row, lxw_col_t(col), number->value,
                                                  DataCellFormat(SheetNumberFormat(*number))));
                     continue;
@@ -250,26 +251,60 @@ TransferBlock BuildTransferBlock(const ReportRows& rows)
     return block;
 }
 
-SheetNumbers::SheetNumbers(const NumberSeparators& regional)
+SheetNumbers::SheetNumbers(const NumberSeparators& regional, const TransferBlock& block)
 {
-    forms_.push_back(regional);
+    auto add = [this](const NumberSeparators& pair) {
+        if (pair.decimal != pair.group && std::find_if(pairs_.begin(), pairs_.end(), [&pair](const NumberSeparators& p) {
+                                              return p.decimal == pair.decimal && p.group == pair.group;
+                                          }) == pairs_.end())
+            pairs_.push_back(pair);
+    };
+    for (const char* decimal : {",", "."})
+        for (const char* group : {"\u00A0", ",", ".", "'", "\u2019"})
+            add(NumberSeparators{decimal, group});
+    add(regional);
+    // What DocumentSeparators makes of regional separators that code page 1251 lacks.
     const bool decimalFits = FitsCp1251(regional.decimal);
-    const bool groupFits = FitsCp1251(regional.group);
-    if (decimalFits && groupFits)
-        return;
-    const std::vector<std::string> decimals =
-        decimalFits ? std::vector<std::string>{regional.decimal} : std::vector<std::string>{",", "."};
-    const std::string group = groupFits ? regional.group : std::string("\u00A0");
-    for (const std::string& decimal : decimals)
-        if (decimal != group)
-            forms_.push_back(NumberSeparators{decimal, group});
+    const std::string group = FitsCp1251(regional.group) ? regional.group : std::string("\u00A0");
+    for (const std::string& decimal :
+         decimalFits ? std::vector<std::string>{regional.decimal} : std::vector<std::string>{",", "."})
+        add(NumberSeparators{decimal, group});
+
+    const PairSet all = (PairSet(1) << pairs_.size()) - 1;
+    std::vector<PairSet> rowEvidence(block.size(), all);
+    PairSet reportEvidence = all;
+    for (std::size_t i = 2; i < block.size(); ++i)
+        for (int col = FirstFigureColumn; col <= LastFigureColumn; ++col)
+            if (const PairSet reading = PairsReading(block[i][col]); reading != 0) {
+                rowEvidence[i] &= reading;
+                reportEvidence &= reading;
+            }
+    inPlay_.resize(block.size());
+    for (std::size_t i = 0; i < block.size(); ++i)
+        inPlay_[i] = reportEvidence != 0 ? reportEvidence : rowEvidence[i] != 0 ? rowEvidence[i] : all;
 }
 
-std::optional<WrittenNumber> SheetNumbers::Read(std::string_view text) const
+SheetNumbers::PairSet SheetNumbers::PairsReading(std::string_view text) const
 {
+    // Digits alone (an integer, a minus, a plain exponent) read alike under every pair.
+    if (text.find_first_not_of("0123456789-E") == std::string_view::npos)
+        return ReadWrittenNumber(text, pairs_.front()) ? (PairSet(1) << pairs_.size()) - 1 : 0;
+    PairSet reading = 0;
+    for (std::size_t p = 0; p < pairs_.size(); ++p)
+        if (ReadWrittenNumber(text, pairs_[p]))
+            reading |= PairSet(1) << p;
+    return reading;
+}
+
+std::optional<WrittenNumber> SheetNumbers::Read(std::size_t row, std::string_view text) const
+{
+    if (row >= inPlay_.size())
+        return std::nullopt;
     std::optional<WrittenNumber> found;
-    for (const NumberSeparators& form : forms_) {
-        const std::optional<WrittenNumber> number = ReadWrittenNumber(text, form);
+    for (std::size_t p = 0; p < pairs_.size(); ++p) {
+        if ((inPlay_[row] & (PairSet(1) << p)) == 0)
+            continue;
+        const std::optional<WrittenNumber> number = ReadWrittenNumber(text, pairs_[p]);
         if (!number)
             continue;
         if (found && (found->value != number->value || SheetNumberFormat(*found) != SheetNumberFormat(*number)))

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,19 +21,30 @@ int ExportedRowCount(const ReportRows& rows);
 // The titles and units followed by the leading named rows, texts unchanged.
 TransferBlock BuildTransferBlock(const ReportRows& rows);
 
-// Tells which report figures go onto the sheet as numbers: texts in exactly a form that the
-// program's number formats write with the regional separators in use. A report row made under
-// separators that code page 1251 lacks carries them mapped (U+00A0 for the group separator, ","
-// or "." for the decimal one), so those forms count too. A text that two forms read as different
-// numbers stays text.
+// Tells which report figures go onto the sheet as numbers. A text becomes a number only when it
+// means that number whatever separators its row was written with: every pair of separators that
+// a report row can carry and that reads the text (see ReadWrittenNumber) must read the same number
+// in the same shape. The pairs: the decimal "," or "." with the group separator U+00A0, ",", ".",
+// "'" or U+2019, and the regional pair with the forms code page 1251 maps it to. So «5,20» and
+// «1 234,57» are numbers under any settings, while «1,250» or «135,795» (1.25 or 1250) stays text,
+// unless the report's own figures rule out the pairs that read it otherwise: a pair stays in play
+// only when it reads every figure that some pair reads. The program writes the impedances with
+// two decimals, so each of its rows shows its decimal sign. The evidence of the whole report
+// counts when some pair reads all of it; else each row's own (rows made under different
+// settings).
 class SheetNumbers {
 public:
-    explicit SheetNumbers(const NumberSeparators& regional);
+    SheetNumbers(const NumberSeparators& regional, const TransferBlock& block);
 
-    std::optional<WrittenNumber> Read(std::string_view text) const;
+    // The number that the text of block row `row` (a figure of a data row) means, if any.
+    std::optional<WrittenNumber> Read(std::size_t row, std::string_view text) const;
 
 private:
-    std::vector<NumberSeparators> forms_;
+    using PairSet = std::uint32_t;  // bit i: pairs_[i]
+    PairSet PairsReading(std::string_view text) const;
+
+    std::vector<NumberSeparators> pairs_;
+    std::vector<PairSet> inPlay_;  // per block row
 };
 
 // The spreadsheet's number format that shows `number` as its text stands: the same decimals,
@@ -41,7 +53,7 @@ private:
 std::string SheetNumberFormat(const WrittenNumber& number);
 
 // Writes the block into a new workbook in `folder` under a name no file there has yet and
-// returns its path. The figures of the data rows (columns 2 to 11) that `numbers` reads go in as
-// numbers, everything else as text. Throws std::runtime_error (UTF-8 text) when the file cannot
+// returns its path. The figures of the data rows (columns 2 to 11) that `numbers` (made for this
+// block) reads go in as numbers, everything else as text. Throws std::runtime_error (UTF-8 text) when the file cannot
 // be written; no file is left behind then.
 QString WriteWorkbook(const TransferBlock& block, const QString& folder, const SheetNumbers& numbers);

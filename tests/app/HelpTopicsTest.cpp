@@ -6,9 +6,12 @@
 #include <QTest>
 #include <QUrl>
 
+#include <cmath>
+
 #include "AboutProgramUnit.h"
 #include "AskNumberUnit.h"
 #include "ContextHelp.h"
+#include "DeviceRules.h"
 #include "DeleteAllReportUnit.h"
 #include "DeviceDefenceUnit.h"
 #include "FormsFixture.h"
@@ -114,6 +117,69 @@ TEST(ShippedHelpTest, TopicsTheWindowsAskForAndEveryLinkExist)
         }
         EXPECT_GT(links, 0) << file.toStdString();
     }
+}
+
+
+QString ShippedHelpText(const QString& file)
+{
+    QFile source(QDir(QStringLiteral(ZORANT_HELP_SOURCE_DIR)).filePath(file));
+    if (!source.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(source.readAll());
+}
+
+// The help's own words, with the window captions it quotes (<span class="ui">…</span>) cut out:
+// a caption keeps the program's spelling letter for letter, the help's own text has one spelling.
+QString OwnWords(const QString& html)
+{
+    static const QRegularExpression caption(QStringLiteral("<span class=\"ui\">.*?</span>"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    QString text = html;
+    return text.remove(caption);
+}
+
+TEST(ShippedHelpTest, OwnTextSpellsTheLoopAndTheSafetyFactorOneWay)
+{
+    for (const QString& file : {Help21, Help20}) {
+        SCOPED_TRACE(file.toStdString());
+        const QString own = OwnWords(ShippedHelpText(file));
+        ASSERT_FALSE(own.isEmpty());
+        EXPECT_FALSE(own.contains(QStringLiteral("фаза-ноль")));
+        EXPECT_TRUE(own.contains(QStringLiteral("фаза-нуль")));
+        // "Кз" with a Latin K looks the same and is not found by a search for the Cyrillic one.
+        EXPECT_FALSE(own.contains(QStringLiteral("K") + QChar(0x0437)));
+    }
+}
+
+// The help lists the fuse rows that lie below their gG gate with the program's table current and
+// the safety factor that covers the gate: both must follow the program's table.
+TEST(ShippedHelpTest, FuseRowsBelowTheirGateQuoteTheProgramsTable)
+{
+    const QString html = ShippedHelpText(Help20);
+    const int tableStart = html.indexOf(QStringLiteral("<th>Кз не менее</th>"));
+    ASSERT_GE(tableStart, 0);
+    const QString table = html.mid(tableStart, html.indexOf(QStringLiteral("</table>"), tableStart) - tableStart);
+    static const QRegularExpression row(QStringLiteral(
+        "<tr><td>«<span class=\"ui\">(\\S+)</span>» ([\\d,]+) А</td><td align=\"right\">(\\d+)</td>"
+        "<td align=\"right\">([\\d,]+)[^<]*</td><td align=\"right\">([\\d,]+)</td></tr>"));
+    auto number = [](QString text) { return text.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(); };
+    int rows = 0;
+    for (const QRegularExpressionMatch& m : row.globalMatch(table)) {
+        ++rows;
+        SCOPED_TRACE(m.captured(0).toStdString());
+        const int type = FuseTypeFromText(m.captured(1));
+        ASSERT_GE(type, 1);
+        const std::optional<double> tableCurrent = LookupFuseTripCurrent(type, 1, number(m.captured(2)));
+        ASSERT_TRUE(tableCurrent.has_value());
+        EXPECT_EQ(*tableCurrent, number(m.captured(3)));
+        const double gate = number(m.captured(4));
+        EXPECT_LT(*tableCurrent, gate);
+        // The least factor in hundredths that brings the table current up to the gate.
+        const double factor = number(m.captured(5));
+        EXPECT_GE(std::round(factor * 100) * *tableCurrent, gate * 100 - 1e-6);
+        EXPECT_LT((std::round(factor * 100) - 1) * *tableCurrent, gate * 100 - 1e-6);
+    }
+    EXPECT_EQ(rows, 18);
 }
 
 }  // namespace

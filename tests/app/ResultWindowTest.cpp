@@ -6,6 +6,8 @@
 #include <QtTest/QTest>
 
 #include "ContextHelp.h"
+#include "DeviceRules.h"
+#include "FuseGate.h"
 #include "FormsFixture.h"
 #include "ResultUnit.h"
 #include "WindowLook.h"
@@ -41,6 +43,7 @@ const InitialText InitialTexts[] = {
     {"TokSRLabel", &TResultForm::TokSRLabel, Dashes},
     {"TimeSRLabel", &TResultForm::TimeSRLabel, Dashes},
     {"StatusDDLabel", &TResultForm::StatusDDLabel, QStringLiteral("в расчете не определен.")},
+    {"FuseWarningLabel", &TResultForm::FuseWarningLabel, QString()},
     {"RotherLabel", &TResultForm::RotherLabel, QStringLiteral("Rпр=")},
     {"RsumLabel", &TResultForm::RsumLabel, QStringLiteral("Rф-н=___ мОм")},
     {"XsumLabel", &TResultForm::XsumLabel, QStringLiteral("Xф-н=___ мОм")},
@@ -176,6 +179,31 @@ TEST_F(ResultWindowTest, LongestTextsFitTheirFields)
         SaveSnapshot(ResultForm, QStringLiteral("result-window-%1").arg(index + 1));
     }
     ResultForm->hide();
+}
+
+// Every warning the fuse table can give, under the Russian regional settings, fits its two lines
+// between the device panel and the status line.
+TEST_F(ResultWindowTest, EveryFuseWarningFitsItsPlace)
+{
+    const NumberSeparators russian{",", "\u00A0"};
+    QLabel* label = ResultForm->FuseWarningLabel;
+    EXPECT_TRUE(ResultForm->DefenceTabSheet->isAncestorOf(label));
+    int warnings = 0;
+    for (int type = 1; type <= 3; ++type) {
+        for (const QString& rating : FuseRatingList(type)) {
+            for (int time = 1; time <= 2; ++time) {
+                const ProtectiveDeviceSettings fuse{.TypePP = type,
+                                                    .TimePP = time,
+                                                    .TokPP = ParseDecimal(rating.toStdString()).value,
+                                                    .TokSR = 1,
+                                                    .TypeDD = 2};
+                label->setText(FuseGateWarning(fuse, russian));
+                warnings += label->text().isEmpty() ? 0 : 1;
+                EXPECT_TRUE(FitsWrapped(label)) << label->text().toStdString();
+            }
+        }
+    }
+    EXPECT_EQ(warnings, 2 * 14 + 2 * 4);  // ППН 14 rows and НПН 4 rows, at either time
 }
 
 // No caption or field runs into another one: each row keeps to its own line and column.

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
 #include <QTabWidget>
 
@@ -15,6 +16,7 @@
 #include "FormsFixture.h"
 #include "MainUnit.h"
 #include "QStringPrinter.h"
+#include "RegionalSettings.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
 #include "SelectionUnit.h"
@@ -52,7 +54,24 @@ void AddPoint(const QString& name)
     AskNumberForm->OKButtonClick();
 }
 
-using ScreenshotsTest = FormsTest;
+// The pictures show the windows as the engineer sees them: under the Russian regional settings
+// (decimal comma, no-break space between digit groups), whatever locale the test runs under.
+class ScreenshotsTest : public FormsTest {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        FormsTest::SetUp();
+    }
+    void TearDown() override
+    {
+        FormsTest::TearDown();
+        QLocale::setDefault(saved);
+    }
+
+private:
+    const QLocale saved;
+};
 
 TEST_F(ScreenshotsTest, EveryWindowRendersToAPicture)
 {
@@ -83,7 +102,9 @@ TEST_F(ScreenshotsTest, EveryWindowRendersToAPicture)
     Save(ReportForm, QStringLiteral("report"));
     Save(DeleteAllReportForm, QStringLiteral("delete-all"));
     Save(AboutProgramForm, QStringLiteral("about"));
+    ASSERT_EQ(RegionalSeparators().decimal, ",");
     SelectionForm->Refresh();
+    // The same picture is shown by the help (help/selection.png).
     Save(SelectionForm, QStringLiteral("selection"));
 }
 

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <random>
 
+#include <QRegularExpression>
+
 #include "DeviceRules.h"
 #include "QStringPrinter.h"
 
@@ -17,6 +19,14 @@ namespace {
 
 const NumberSeparators PointAndBlank{".", " "};
 const NumberSeparators CommaAndNoBreak{",", "\u00A0"};
+
+// A text written with blanks between the digit groups, as a Russian locale writes it: a no-break
+// space between digits.
+QString GroupedAsInRussian(QString text)
+{
+    static const QRegularExpression between(QStringLiteral("(?<=\\d) (?=\\d)"));
+    return text.replace(between, QString(QChar(0x00A0)));
+}
 
 // The shortest text that reads back as exactly `value`.
 std::string Exact(double value)
@@ -145,12 +155,16 @@ void CheckAnswers(const NetworkDescription& network, const DeviceInputs& inputs,
             if (withSection(section))
                 made.push_back(section);
 
-        if (line.lengthAnswer == SelectionAnswer::Value) {
-            EXPECT_NEAR(withLength(line.greatestLength) / settings.TokSR, 1.0, 1e-9);
-            EXPECT_LE(line.shownLength, line.greatestLength);
-            EXPECT_GT(line.shownLength + 0.1, line.greatestLength);
-            EXPECT_TRUE(Trips(withLength(line.shownLength), settings));
-            EXPECT_FALSE(Trips(withLength(line.shownLength + 0.1), settings));
+        if (line.lengthAnswer == SelectionAnswer::Value && !line.lengthBeyond) {
+            if (line.greatestLength > 0) {
+                EXPECT_NEAR(withLength(line.greatestLength) / settings.TokSR, 1.0, 1e-9);
+            }
+            EXPECT_NEAR(line.shownLength, line.greatestLength, line.lengthStep);
+            // The greatest step that trips, both ways: the next one, typed as a user types it, does not.
+            const double step = line.lengthStep;
+            const double next = step < 1 ? (std::round(line.shownLength * 10) + 1) / 10 : line.shownLength + step;
+            EXPECT_TRUE(Trips(withLength(line.shownLength), settings)) << Exact(line.shownLength);
+            EXPECT_FALSE(Trips(withLength(next), settings)) << Exact(next);
         }
         if (line.lengthAnswer == SelectionAnswer::None) {
             EXPECT_FALSE(Trips(withLength(0), settings));
@@ -185,7 +199,10 @@ void CheckAnswers(const NetworkDescription& network, const DeviceInputs& inputs,
     if (answers.ratingAnswer == SelectionAnswer::Value && answers.releaseCurrent) {
         EXPECT_NEAR(answers.rating, iokz / settings.KZAV, 1e-9 * answers.rating);
         EXPECT_TRUE(tripsWith(textOf(answers.shownRating)));
-        EXPECT_FALSE(tripsWith(textOf(answers.shownRating + 0.1)));
+        if (answers.ratingDecimals > 0) {
+            const double unit = std::pow(10.0, answers.ratingDecimals);
+            EXPECT_FALSE(tripsWith(textOf((std::round(answers.shownRating * unit) + 1) / unit)));
+        }
     } else if (answers.ratingAnswer == SelectionAnswer::Value) {
         const qsizetype at = list.indexOf(textOf(answers.rating));
         ASSERT_GE(at, 0) << answers.rating;
@@ -251,6 +268,62 @@ TEST(SelectionTest, EveryAnswerIsReplayedThroughTheCalculationAndTheDevice)
     }
 }
 
+// The edges: Iср equal to Iокз to the last bit, at the entered length and at 0 m; a root of
+// kilometres beyond 1e15 m; a release current far below 0.1 A.
+TEST(SelectionTest, EdgesGiveTheGreatestStepThatTrips)
+{
+    NetworkDescription parallel = PaperCable();
+    parallel.Lines[0].QuanPar = "100000000";
+    struct Case {
+        const char* name;
+        NetworkDescription network;
+        DeviceInputs device;
+        double shownLength, lengthStep;
+        QString greatestLength, rating;
+    };
+    const auto grouped = [](QString text) { return GroupedAsInRussian(text); };
+    const Case cases[] = {
+        {"Iср = Iокз at the entered 100 m", PaperCable(), Breaker("16", "1527.1327303090918", "1.0", true), 100, 0.1,
+         QStringLiteral("100,0"), grouped(QStringLiteral("1 527,1 А"))},
+        {"Iср = Iокз at 0 m", PaperCable("0"), Breaker("16", "4027.4956365691237", "1.0", true), 0, 0.1,
+         QStringLiteral("0,0"), grouped(QStringLiteral("4 027,4 А"))},
+        {"10^8 parallel conductors and 0.001 A", parallel, Breaker("16", "0.001", "1.0", true), 0, 1000, "", ""},
+        {"Iокз below 0.1 A", PaperCable("5000000"), Breaker("16", "500", "1.0", true), 423.9, 0.1,
+         QStringLiteral("423,9"), QStringLiteral("0,0480 А")},
+    };
+    EXPECT_EQ(Iokz(PaperCable()), 1527.1327303090918);
+    EXPECT_EQ(Iokz(PaperCable("0")), 4027.4956365691237);
+    EXPECT_NEAR(Iokz(PaperCable("5000000")), 0.048, 0.0001);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalculationOutcome outcome = CalculateShortCircuit(c.network);
+        ASSERT_EQ(outcome.status, CalculationStatus::Success);
+        const ProtectiveDeviceSettings settings = Confirm(c.device);
+        const SelectionAnswers answers = SelectParameters(c.network, outcome.result, SelectionDeviceFrom(settings, true, ""));
+        const LineSelection& line = answers.lines[0];
+        EXPECT_EQ(line.lengthStep, c.lengthStep);
+        if (c.greatestLength != QStringLiteral("нет")) {
+            ASSERT_EQ(line.lengthAnswer, SelectionAnswer::Value);
+            EXPECT_FALSE(line.lengthBeyond);
+        }
+        if (c.shownLength > 0 || c.lengthStep < 1) {
+            EXPECT_EQ(line.shownLength, c.shownLength);
+        } else {
+            EXPECT_GT(line.shownLength, 1e15);  // the root of about 2·10^16 m
+        }
+        const SelectionTexts texts = ComposeSelectionTexts(answers, CommaAndNoBreak);
+        if (!c.greatestLength.isEmpty()) {
+            EXPECT_EQ(texts.greatestLength[0], c.greatestLength);
+        } else {
+            EXPECT_TRUE(texts.greatestLength[0].endsWith(QStringLiteral(" км"))) << texts.greatestLength[0].toStdString();
+        }
+        if (!c.rating.isEmpty()) {
+            EXPECT_EQ(texts.rating, c.rating);
+        }
+        CheckAnswers(c.network, c.device, settings, answers);
+    }
+}
+
 // Random chains and devices from the offered lists: every answer must survive its replay.
 TEST(SelectionTest, RandomChainsAndDevicesSurviveTheReplay)
 {
@@ -309,6 +382,45 @@ TEST(SelectionTest, RandomChainsAndDevicesSurviveTheReplay)
         ++checked;
     }
     EXPECT_EQ(checked, 150);
+}
+
+// Iср typed as Iокз to the last digit, so that every line trips exactly at its entered length:
+// the greatest length of each line is that length, never a tenth less, and never "нет".
+TEST(SelectionTest, TripCurrentEqualToIokzGivesTheEnteredLengths)
+{
+    std::mt19937 random(20261210);
+    const auto tenths = [&](double high) {
+        return Exact(std::round(std::uniform_real_distribution<double>(0, high)(random) * 10) / 10);
+    };
+    const QStringList sections = {"1.5", "4", "10", "25", "50", "95", "150", "240"};
+    int checked = 0;
+    for (int attempt = 0; attempt < 300 && checked < 200; ++attempt) {
+        NetworkDescription network = InitialNetworkDescription();
+        for (int n = 0; n < 3; ++n) {
+            const std::string section =
+                sections[std::uniform_int_distribution<qsizetype>(0, sections.size() - 1)(random)].toStdString();
+            network.Lines[n] = {"Кабель с ПВХ изоляцией", n == 1 ? "Медь" : "Алюминий", section, section,
+                                tenths(n == 2 ? 20 : 600), n == 0 ? "2" : "нет"};
+        }
+        network.RArc = tenths(40);
+        const CalculationOutcome outcome = CalculateShortCircuit(network);
+        if (outcome.status != CalculationStatus::Success)
+            continue;
+        const DeviceInputs device = Breaker("16", Exact(outcome.result.Iokz).c_str(), "1.0", true);
+        const ProtectiveDeviceSettings settings = Confirm(device);
+        ASSERT_EQ(settings.TokSR, outcome.result.Iokz);
+        const SelectionAnswers answers =
+            SelectParameters(network, outcome.result, SelectionDeviceFrom(settings, true, ""));
+        SCOPED_TRACE("attempt " + std::to_string(attempt));
+        for (int n = 0; n < 3; ++n) {
+            ASSERT_EQ(answers.lines[n].lengthAnswer, SelectionAnswer::Value) << n;
+            EXPECT_EQ(answers.lines[n].shownLength, ParseDecimal(network.Lines[n].Length).value) << n;
+        }
+        EXPECT_EQ(answers.margin, 1.0);
+        CheckAnswers(network, device, settings, answers);
+        ++checked;
+    }
+    EXPECT_EQ(checked, 200);
 }
 
 TEST(SelectionTest, WithoutADeviceOrACalculationNothingIsAnswered)
@@ -380,7 +492,7 @@ TEST(SelectionTest, DeviceRecordIsReadAsConfirmed)
     }
 }
 
-TEST(SelectionTest, TextsRoundDownAndNameTheDegenerateAnswers)
+TEST(SelectionTest, TextsRoundDownGroupAndNameTheDegenerateAnswers)
 {
     SelectionAnswers answers;
     answers.calculated = answers.device = true;
@@ -390,23 +502,72 @@ TEST(SelectionTest, TextsRoundDownAndNameTheDegenerateAnswers)
     answers.ratingAnswer = SelectionAnswer::Value;
     answers.releaseCurrent = true;
     answers.shownRating = 1388.2;
-    answers.lines[0] = {true, 100, SelectionAnswer::Value, 1234.56, 1234.5, SelectionAnswer::Value, "1.5"};
-    answers.lines[1] = {true, 0, SelectionAnswer::None, 0, 0, SelectionAnswer::Any, ""};
-    answers.lines[2] = {true, 1e7, SelectionAnswer::Value, 12345678.96, 12345678.9, SelectionAnswer::None, ""};
+    answers.ratingDecimals = 1;
+    const auto line = [](double length, SelectionAnswer lengthAnswer, double shown, SelectionAnswer sectionAnswer,
+                         const char* section, double step = 0.1, bool beyond = false) {
+        LineSelection l;
+        l.active = true;
+        l.length = length;
+        l.lengthAnswer = lengthAnswer;
+        l.greatestLength = l.shownLength = shown;
+        l.lengthStep = step;
+        l.lengthBeyond = beyond;
+        l.sectionAnswer = sectionAnswer;
+        l.section = section;
+        return l;
+    };
+    using A = SelectionAnswer;
+    answers.lines[0] = line(100, A::Value, 1234.5, A::Value, "1.5");
+    answers.lines[1] = line(0, A::None, 0, A::Any, "");
+    answers.lines[2] = line(1e7, A::Value, 12345678.9, A::None, "");
+    answers.lines[3] = line(0.3, A::Value, 23100000000000000.0, A::Value, "240", 1000);
+    answers.lines[4] = line(1234567890123.0, A::Value, 1e18, A::Value, "16", 0, true);
     const SelectionTexts texts = ComposeSelectionTexts(answers, CommaAndNoBreak);
-    EXPECT_EQ(texts.iokz, QStringLiteral("Iокз=1527 А"));
-    EXPECT_EQ(texts.margin, QStringLiteral("0,99"));
-    EXPECT_EQ(texts.ratingCaption, QStringLiteral("Наибольший ток расцепителя:"));
-    EXPECT_EQ(texts.rating, QStringLiteral("1388,2 А"));
-    EXPECT_EQ(texts.length[0], QStringLiteral("100,0"));
-    EXPECT_EQ(texts.greatestLength[0], QStringLiteral("1\u00A0234,5"));
-    EXPECT_EQ(texts.section[0], QStringLiteral("1,5"));
-    EXPECT_EQ(texts.greatestLength[1], QStringLiteral("нет"));
-    EXPECT_EQ(texts.section[1], QStringLiteral("любая"));
-    EXPECT_EQ(texts.greatestLength[2], QStringLiteral("12345678,9"));  // never rounded up to 7 digits
-    EXPECT_EQ(texts.section[2], QStringLiteral("нет"));
-    EXPECT_EQ(texts.greatestLength[3], QStringLiteral("—"));
+    const auto grouped = [](QString text) { return GroupedAsInRussian(text); };
+    struct Expected {
+        const char* name;
+        QString shown, expected;
+    };
+    const Expected cases[] = {
+        {"Iокз, whole amperes", texts.iokz, grouped(QStringLiteral("Iокз=1 527 А"))},
+        {"Iср grouped", texts.tokSR, grouped(QStringLiteral("Iср=1 527,2 А"))},
+        {"margin rounded down", texts.margin, QStringLiteral("0,99")},
+        {"caption", texts.ratingCaption, QStringLiteral("Наибольший ток расцепителя:")},
+        {"release current", texts.rating, grouped(QStringLiteral("1 388,2 А"))},
+        {"entered length", texts.length[0], QStringLiteral("100,0")},
+        {"greatest length", texts.greatestLength[0], grouped(QStringLiteral("1 234,5"))},
+        {"section", texts.section[0], QStringLiteral("1,5")},
+        {"length нет", texts.greatestLength[1], QStringLiteral("нет")},
+        {"section любое", texts.section[1], QStringLiteral("любое")},
+        {"entered length of 10 000 km", texts.length[2], grouped(QStringLiteral("10 000 000,0"))},
+        {"greatest length never rounded up", texts.greatestLength[2], grouped(QStringLiteral("12 345 678,9"))},
+        {"section нет", texts.section[2], QStringLiteral("нет")},
+        {"tenth stored below itself", texts.length[3], QStringLiteral("0,3")},
+        {"huge root in kilometres", texts.greatestLength[3], grouped(QStringLiteral("23 100 000 000 000 км"))},
+        {"entered length in kilometres", texts.length[4], grouped(QStringLiteral("1 234 567 890 км"))},
+        {"root beyond every shown length", texts.greatestLength[4], QStringLiteral("более 10¹⁵ км")},
+        {"inactive line", texts.greatestLength[5], QStringLiteral("—")},
+    };
+    for (const Expected& c : cases)
+        EXPECT_EQ(c.shown, c.expected) << c.name;
     EXPECT_TRUE(texts.note.isEmpty());
+    EXPECT_TRUE(texts.legend.contains(QStringLiteral("«нет»")) && texts.legend.contains(QStringLiteral("«любое»")));
+
+    // Margins: rounded down and grouped at every size, never in scientific form.
+    const std::pair<double, QString> margins[] = {
+        {4027495.6956365691, grouped(QStringLiteral("4 027 495,69"))},
+        {123456789.999, grouped(QStringLiteral("123 456 789,99"))},
+        {1.0, QStringLiteral("1,00")},
+        {2e15, QStringLiteral("более 10¹⁵")},
+    };
+    for (const auto& [margin, expected] : margins) {
+        answers.margin = margin;
+        EXPECT_EQ(ComposeSelectionTexts(answers, CommaAndNoBreak).margin, expected) << margin;
+    }
+    // A tiny release current keeps its own digits.
+    answers.shownRating = 0.00123;
+    answers.ratingDecimals = 5;
+    EXPECT_EQ(ComposeSelectionTexts(answers, CommaAndNoBreak).rating, QStringLiteral("0,00123 А"));
 }
 
 TEST(SelectionTest, ChartRangesHoldTheGreatestAndTheEnteredLength)
@@ -436,8 +597,20 @@ TEST(SelectionTest, ChartRangesHoldTheGreatestAndTheEnteredLength)
         EXPECT_LT(reach, 1.5 * std::max({2 * greatest, c.atLeast, 300.0}));
         EXPECT_EQ(curve.mark, QPointF(300 / curve.lengthUnit, result.Iokz));
         EXPECT_EQ(curve.points.front().y(), ChainIokzAtLength(chain, 0, 0));
-        EXPECT_GE(curve.currentMax, std::max(curve.points.front().y(), settings.TokSR));
         EXPECT_EQ(curve.tripCurrent, settings.TokSR);
+        // The crossing with Iср is readable whatever Iокз at 0 m: Iср stands between a fifth and
+        // four fifths of the current axis (176 A on about 600 A, not on 5 000 A).
+        const double wanted = std::max(CurrentAxisFloor * settings.TokSR,
+                                       std::min(1.05 * curve.points.front().y(), CurrentAxisCeiling * settings.TokSR));
+        EXPECT_GE(curve.currentMax, wanted);
+        EXPECT_LT(curve.currentMax, 1.5 * wanted);
+        EXPECT_GE(settings.TokSR, 0.2 * curve.currentMax);
+        EXPECT_LE(settings.TokSR, 0.8 * curve.currentMax);
+        // The greatest length is marked where the curve meets Iср.
+        ASSERT_EQ(curve.greatestMark.has_value(), line.lengthAnswer == SelectionAnswer::Value);
+        if (curve.greatestMark) {
+            EXPECT_EQ(*curve.greatestMark, QPointF(line.shownLength / curve.lengthUnit, settings.TokSR));
+        }
     }
     struct Ticks {
         double maximum;

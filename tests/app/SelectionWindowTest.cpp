@@ -8,11 +8,15 @@
 #include <QTextBrowser>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QtCharts/QChart>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChartView>
+#include <QtCharts/QScatterSeries>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QTimer>
@@ -21,11 +25,14 @@
 #include <memory>
 
 #include "DeviceDefenceUnit.h"
+#include "DeviceRules.h"
+#include "FuseGate.h"
 #include "FormsFixture.h"
 #include "HelpViewer.h"
 #include "MainUnit.h"
 #include "QStringPrinter.h"
 #include "RegionalSettings.h"
+#include "ResultUnit.h"
 #include "SelectionUnit.h"
 #include "WindowLook.h"
 
@@ -184,13 +191,96 @@ TEST_F(SelectionWindowTest, ChartFollowsTheChosenLine)
         return SelectionForm->SelectionChartView->chart()->axes(Qt::Horizontal).value(0)->titleText();
     };
     EXPECT_EQ(axisTitle(), QStringLiteral("Длина линии 3, м"));
-    EXPECT_EQ(SelectionForm->SelectionChartView->chart()->series().size(), 3);
+    EXPECT_EQ(SelectionForm->SelectionChartView->chart()->series().size(), 5);
     SaveSnapshot(SelectionForm, QStringLiteral("selection-two-lines"));
 
-    lines->setCurrentIndex(0);
-    EXPECT_EQ(axisTitle(), QStringLiteral("Длина линии 1, м"));
-    SelectionForm->Refresh();  // a new showing keeps the choice
+    // A section made active afterwards: the automatic choice follows the last active section.
+    const auto activate = [](int n) {
+        MainForm->KindPerformLineComboBoxes[n]->setEditText(QStringLiteral("Воздушная"));
+        MainForm->StuffLineComboBoxes[n]->setEditText(QStringLiteral("Алюминий"));
+        MainForm->FfLineComboBoxes[n]->setEditText(QStringLiteral("50"));
+        MainForm->FnLineComboBoxes[n]->setEditText(QStringLiteral("50"));
+        MainForm->LengthLineEdits[n]->setText(QStringLiteral("20"));
+        MainForm->StartButtonClick();
+        SelectionForm->Refresh();
+    };
+    activate(3);
+    EXPECT_EQ(lines->currentText(), QStringLiteral("Линия 4"));
+    EXPECT_EQ(axisTitle(), QStringLiteral("Длина линии 4, м"));
+
+    // The user's choice is kept at every showing and after a new calculation.
+    QTest::keyClick(lines, Qt::Key_Home);
     EXPECT_EQ(lines->currentText(), QStringLiteral("Линия 1"));
+    EXPECT_EQ(axisTitle(), QStringLiteral("Длина линии 1, м"));
+    SelectionForm->Refresh();
+    EXPECT_EQ(lines->currentText(), QStringLiteral("Линия 1"));
+    activate(4);
+    EXPECT_EQ(lines->currentText(), QStringLiteral("Линия 1"));
+}
+
+// The figures of the window and its chart are grouped the same way, the greatest length is
+// marked on the chart with the window's own text, and the crossing with Iср is readable.
+TEST_F(SelectionWindowTest, ChartMarksTheGreatestLengthAndGroupsItsFigures)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    DeviceDefenceForm->OKDDBitBtnClick();  // 176 A
+    EnterPaperCable("100");
+    MainForm->StartButtonClick();
+    SelectionForm->Refresh();
+    const QString greatest = SelectionForm->GreatestLengthLabels[0]->text();
+    EXPECT_EQ(greatest, QStringLiteral("1\u00A0308,5"));
+    EXPECT_EQ(SelectionForm->IokzLabel->text(), QStringLiteral("Iокз=1\u00A0527 А"));
+
+    QChart* chart = SelectionForm->SelectionChartView->chart();
+    const auto* mark = [&]() -> const QScatterSeries* {
+        for (QAbstractSeries* series : chart->series())
+            if (series->name() == QStringLiteral("Наибольшая длина"))
+                return qobject_cast<QScatterSeries*>(series);
+        return nullptr;
+    }();
+    ASSERT_NE(mark, nullptr);
+    EXPECT_TRUE(mark->pointLabelsVisible());
+    EXPECT_EQ(mark->pointLabelsFormat(), greatest + QStringLiteral(" м"));
+    ASSERT_EQ(mark->count(), 1);
+    EXPECT_EQ(mark->at(0), QPointF(1308.5, 0));  // on the length axis, below the crossing
+
+    auto* currents = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Vertical).value(0));
+    auto* lengths = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).value(0));
+    ASSERT_TRUE(currents && lengths);
+    EXPECT_LE(currents->max(), 5 * 176.0);  // not 0 to Iокз at 0 m, about 4 000 A
+    EXPECT_TRUE(lengths->categoriesLabels().contains(QStringLiteral("1\u00A0000")))
+        << lengths->categoriesLabels().join(u'|').toStdString();
+    SaveSnapshot(SelectionForm, QStringLiteral("selection-russian"));
+    QLocale::setDefault(saved);
+}
+
+// A fuse whose table row lies below its gG gate: a warning line in this window and on the result
+// window's device tab, the verdict unchanged; gone after the reset.
+TEST_F(SelectionWindowTest, FuseBelowItsGateIsWarnedAbout)
+{
+    EnterPaperCable("100");
+    MainForm->StartButtonClick();
+    DeviceDefenceForm->PPRadioButton->click();
+    DeviceDefenceForm->TokPPComboBox->setEditText(QStringLiteral("1000"));
+    DeviceDefenceForm->OKDDBitBtnClick();
+    ASSERT_TRUE(dialogs.messages.isEmpty());
+    SelectionForm->Refresh();
+    const QString warning = FuseGateWarning(DeviceSettings, RegionalSeparators());
+    EXPECT_TRUE(warning.contains(QStringLiteral("ГОСТ Р МЭК 60269-1")));
+    EXPECT_EQ(SelectionForm->FuseWarningLabel->text(), warning);
+    EXPECT_EQ(ResultForm->FuseWarningLabel->text(), warning);
+    EXPECT_TRUE(FitsWrapped(SelectionForm->FuseWarningLabel));
+    EXPECT_TRUE(FitsWrapped(ResultForm->FuseWarningLabel));
+    EXPECT_EQ(ResultForm->StatusDDLabel->text(), JudgeDevice(SharedResult.Iokz, DeviceSettings).status);
+    SaveSnapshot(SelectionForm, QStringLiteral("selection-fuse-warning"));
+    ResultForm->ResultPageControl->setCurrentWidget(ResultForm->DefenceTabSheet);
+    SaveSnapshot(ResultForm, QStringLiteral("result-fuse-warning"));
+
+    DeviceDefenceForm->BitBtn3Click();
+    SelectionForm->Refresh();
+    EXPECT_TRUE(SelectionForm->FuseWarningLabel->text().isEmpty());
+    EXPECT_TRUE(ResultForm->FuseWarningLabel->text().isEmpty());
 }
 
 TEST_F(SelectionWindowTest, EveryControlIsNamedHintedAndHelpedAndNoTextIsClipped)
@@ -220,8 +310,10 @@ TEST_F(SelectionWindowTest, EveryControlIsNamedHintedAndHelpedAndNoTextIsClipped
             EXPECT_FALSE(control->accessibleDescription().isEmpty()) << control->objectName().toStdString();
         }
     }
+    EXPECT_FALSE(SelectionForm->SelectionChartView->accessibleName().isEmpty());
     const QList<QWidget*> controls = {SelectionForm->IokzLabel, SelectionForm->TokSRLabel, SelectionForm->MarginLabel,
-                                      SelectionForm->RatingLabel, SelectionForm->ChartLineComboBox,
+                                      SelectionForm->RatingLabel, SelectionForm->LegendLabel,
+                                      SelectionForm->FuseWarningLabel, SelectionForm->ChartLineComboBox,
                                       SelectionForm->SelectionChartView, SelectionForm->CloseButton,
                                       SelectionForm->StatusBar1};
     for (QWidget* control : controls) {
@@ -230,6 +322,22 @@ TEST_F(SelectionWindowTest, EveryControlIsNamedHintedAndHelpedAndNoTextIsClipped
     }
     for (const QLabel* label : SelectionForm->findChildren<QLabel*>())
         EXPECT_LE(TextWidth(label), label->width()) << label->text().toStdString();
+
+    // The longest answers of the columns, and a huge root in kilometres beside them.
+    const QList<std::pair<QLabel*, QString>> widest = {
+        {SelectionForm->LengthLabels[0], QStringLiteral("999\u00A0999\u00A0999,9")},
+        {SelectionForm->GreatestLengthLabels[0], QStringLiteral("999\u00A0999\u00A0999\u00A0999\u00A0999 км")},
+        {SelectionForm->GreatestLengthLabels[1], QStringLiteral("более 10¹⁵ км")},
+        {SelectionForm->SectionLabels[0], QStringLiteral("любое")},
+        {SelectionForm->MarginLabel, QStringLiteral("999\u00A0999\u00A0999\u00A0999\u00A0999,99")},
+        {SelectionForm->RatingLabel, QStringLiteral("999\u00A0999\u00A0999\u00A0999\u00A0999,9 А")},
+        {SelectionForm->TokSRLabel, QStringLiteral("Iср=999\u00A0999\u00A0999\u00A0999\u00A0999 А")},
+    };
+    for (const auto& [label, text] : widest) {
+        label->setText(text);
+        EXPECT_LE(TextWidth(label), label->width()) << text.toStdString();
+    }
+    SaveSnapshot(SelectionForm, QStringLiteral("selection-widest"));
 }
 
 }  // namespace

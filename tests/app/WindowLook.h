@@ -12,6 +12,14 @@
 // The width the label's text needs in the label's own font.
 inline int TextWidth(const QLabel* label) { return QFontMetrics(label->font()).horizontalAdvance(label->text()); }
 
+// Whether a word-wrapped label shows its whole text within its box.
+inline bool FitsWrapped(const QLabel* label)
+{
+    const QRect needed = QFontMetrics(label->font()).boundingRect(QRect(0, 0, label->width(), 10000),
+                                                                  Qt::TextWordWrap, label->text());
+    return needed.height() <= label->height() && needed.width() <= label->width();
+}
+
 // Saves a picture of `window` as <name>.png when ZORANT_SNAPSHOT_DIR names a folder.
 inline void SaveSnapshot(QWidget* window, const QString& name)
 {

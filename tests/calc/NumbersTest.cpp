@@ -193,6 +193,59 @@ TEST(FormatGroupedTest, WritesWithBothRegionalSettings) {
     EXPECT_EQ(FormatGrouped(1234.567, 2, CommaSpace), "1 234,57");
 }
 
+// Rounded down means towards zero at every size: never up, never zeros that are not
+// there, never the scientific form.
+TEST(FormatGroupedDownTest, RoundsDownAndGroupsAtEverySize) {
+    const GroupedCase cases[] = {
+        {4027495.6, 2, "4 027 495.60", "4\u00A0027\u00A0495,60"},
+        {4027495.6789, 2, "4 027 495.67", "4\u00A0027\u00A0495,67"},
+        {0.999999, 2, "0.99", "0,99"},
+        {1.0, 2, "1.00", "1,00"},
+        {1.005, 2, "1.00", "1,00"},                     // stored a little below 1.005
+        {2.675, 2, "2.67", "2,67"},
+        {0.125, 2, "0.12", "0,12"},
+        {0.999, 2, "0.99", "0,99"},
+        {99.99999999999999, 1, "99.9", "99,9"},
+        {100, 1, "100.0", "100,0"},
+        {123456.789, 2, "123 456.78", "123\u00A0456,78"},
+        {12345678.96, 1, "12 345 678.9", "12\u00A0345\u00A0678,9"},
+        {9999999.99, 2, "9 999 999.99", "9\u00A0999\u00A0999,99"},
+        {1e15, 1, "1 000 000 000 000 000.0", "1\u00A0000\u00A0000\u00A0000\u00A0000\u00A0000,0"},
+        {1e20, 0, "100 000 000 000 000 000 000", "100\u00A0000\u00A0000\u00A0000\u00A0000\u00A0000\u00A0000"},
+        {0.0012345, 4, "0.0012", "0,0012"},
+        {0.0009, 2, "0.00", "0,00"},
+        {0, 1, "0.0", "0,0"},
+        {-0.0, 1, "0.0", "0,0"},
+        {7, 0, "7", "7"},
+        // decimals that a double holds only to rounding stay themselves
+        {0.3, 1, "0.3", "0,3"},
+        {1527.1, 1, "1 527.1", "1\u00A0527,1"},
+        {99.9, 1, "99.9", "99,9"},
+        {0.0123, 4, "0.0123", "0,0123"},
+        {std::nextafter(0.3, 0.0), 1, "0.2", "0,2"},
+        // towards zero on the negative side: a magnitude is never overstated
+        {-1.231, 2, "-1.23", "-1,23"},
+        {-0.001, 2, "0.00", "0,00"},
+        {-999.95, 1, "-999.9", "-999,9"},
+        {-2.5, 1, "-2.5", "-2,5"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatGroupedDown(c.value, c.decimals, PointSpace), c.point) << c.value << " with " << c.decimals;
+        EXPECT_EQ(FormatGroupedDown(c.value, c.decimals, CommaNoBreak), c.comma) << c.value << " with " << c.decimals;
+    }
+    EXPECT_EQ(FormatGroupedDown(std::numeric_limits<double>::infinity(), 2, PointSpace), "INF");
+    // The text read back is never above the value.
+    for (double v : {0.1, 0.7, 1.1, 2.3, 1527.1327303090918, 4027.4956365691237, 123.456e9}) {
+        for (int decimals : {0, 1, 2, 4}) {
+            const std::string text = FormatGroupedDown(v, decimals, NumberSeparators{".", ""});
+            EXPECT_LE(ParseDecimal(text).value, v) << text;
+            // and one unit more would be beyond it
+            const double unit = std::pow(10.0, -decimals);
+            EXPECT_GT(ParseDecimal(text).value + 1.0001 * unit, v) << text;
+        }
+    }
+}
+
 struct GeneralCase {
     double value;
     const char* point;
@@ -230,6 +283,20 @@ TEST(FormatGeneralTest, WritesWithBothRegionalSettings) {
     for (const auto& c : cases) {
         EXPECT_EQ(FormatGeneral(c.value, PointSpace), c.point) << c.value;
         EXPECT_EQ(FormatGeneral(c.value, CommaNoBreak), c.comma) << c.value;
+    }
+    // The grouped twin differs only in the groups of the integer part.
+    const GeneralCase grouped[] = {
+        {3752.2, "3 752.2", "3\u00A0752,2"},
+        {750, "750", "750"},
+        {1234567, "1 234 567", "1\u00A0234\u00A0567"},
+        {-176000.5, "-176 000.5", "-176\u00A0000,5"},
+        {0.0001234, "0.0001234", "0,0001234"},
+        {999999999999999, "999 999 999 999 999", "999\u00A0999\u00A0999\u00A0999\u00A0999"},
+        {1e20, "1E20", "1E20"},
+    };
+    for (const auto& c : grouped) {
+        EXPECT_EQ(FormatGeneralGrouped(c.value, PointSpace), c.point) << c.value;
+        EXPECT_EQ(FormatGeneralGrouped(c.value, CommaNoBreak), c.comma) << c.value;
     }
 }
 

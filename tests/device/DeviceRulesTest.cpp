@@ -7,6 +7,7 @@
 #include <set>
 
 #include "DeviceRules.h"
+#include "FuseGate.h"
 
 // Readable texts in failure messages.
 void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -416,5 +417,111 @@ INSTANTIATE_TEST_SUITE_P(
         // A zero rated current gives a zero trip current: not a device.
         VerdictCase{"ZeroTripCurrent", 900, 0, 1, 0, kNotDetermined, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// Every rating of every fuse type against the gG gates, worked out by hand from the gate table:
+// the ratings whose 5 s current lies below Imax(5 s) of their gate (31.5 A against 32 A, 6.3 A
+// against 10 A), and the one whose 0.4 s current lies below it too.
+TEST(FuseGate, EveryRowOfTheFuseTableAgainstItsGate)
+{
+    struct Type {
+        int typePP;
+        std::set<QString> below;
+        std::set<QString> notCredible;
+    };
+    const Type types[] = {
+        {1,
+         {"2", "10", "16", "20", "80", "125", "200", "250", "315", "400", "500", "630", "1000", "1250"},
+         {}},
+        {2, {}, {}},
+        {3, {"25", "31.5", "40", "63"}, {"63"}},
+    };
+    int rows = 0;
+    for (const Type& type : types) {
+        for (const QString& rating : FuseRatingList(type.typePP)) {
+            SCOPED_TRACE(FuseTypeNames()[type.typePP - 1].toStdString() + " " + rating.toStdString());
+            const double value = ParseDecimal(rating.toStdString()).value;
+            const std::optional<FuseGateCheck> check = CheckFuseGate(type.typePP, value);
+            ASSERT_TRUE(check.has_value());
+            EXPECT_GE(check->gate.rating, value);
+            EXPECT_EQ(check->current5s, *LookupFuseTripCurrent(type.typePP, 1, value));
+            EXPECT_EQ(check->current04s, *LookupFuseTripCurrent(type.typePP, 2, value));
+            EXPECT_EQ(check->below, type.below.count(rating) == 1);
+            EXPECT_EQ(check->notCredible, type.notCredible.count(rating) == 1);
+            // The covering factor lifts the table current exactly to the gate.
+            if (check->below) {
+                EXPECT_NEAR(check->current5s * check->coveringFactor, check->gate.imax5s, 1e-9);
+            } else {
+                EXPECT_EQ(check->coveringFactor, 1.0);
+            }
+            ++rows;
+        }
+    }
+    EXPECT_EQ(rows, 24 + 15 + 8);
+}
+
+TEST(FuseGate, RatingsBetweenTheGatesTakeTheNextLargerOne)
+{
+    const std::pair<double, std::optional<double>> cases[] = {
+        {2, 2}, {0.5, 2}, {6.3, 10}, {31.5, 32}, {355, 400}, {1250, 1250}, {1250.5, std::nullopt},
+    };
+    for (const auto& [rating, gate] : cases) {
+        const std::optional<GgGate> found = GgGateFor(rating);
+        ASSERT_EQ(found.has_value(), gate.has_value()) << rating;
+        if (gate) {
+            EXPECT_EQ(found->rating, *gate) << rating;
+        }
+    }
+    // The gates rise with the rating, and each row keeps its own order of currents.
+    for (std::size_t i = 0; i < GgGates.size(); ++i) {
+        const GgGate& g = GgGates[i];
+        EXPECT_LT(g.imin10s, g.imax5s) << g.rating;
+        EXPECT_LT(g.imin01s, g.imax01s) << g.rating;
+        EXPECT_LT(g.imax5s, g.imax01s) << g.rating;
+        if (i > 0) {
+            EXPECT_GT(g.rating, GgGates[i - 1].rating);
+            EXPECT_GT(g.imax5s, GgGates[i - 1].imax5s);
+        }
+    }
+}
+
+TEST(FuseGate, WarningLineForTheConfirmedDevice)
+{
+    const NumberSeparators russian{",", "\u00A0"};
+    const auto confirmed = [&](const DeviceInputs& in) { return ConfirmDevice(in, {}, russian).settings; };
+    struct Case {
+        const char* name;
+        ProtectiveDeviceSettings settings;
+        QString expected;  // "" for no warning
+    };
+    ProtectiveDeviceSettings reset = confirmed(Fuse("ППН", "1000", "1.1", "Тср < 5 с"));
+    reset.TokSR = -1;
+    const Case cases[] = {
+        {"ППН 1000 A at 5 s: 8 800 A against 9 500 A", confirmed(Fuse("ППН", "1000", "1.1", "Тср < 5 с")),
+         QStringLiteral("Внимание: ток 5 с по таблице (8\u00A0000 А) ниже 9\u00A0500 А, при которых вставка gG "
+                        "1\u00A0000 А плавится за 5 с по ГОСТ Р МЭК 60269-1; это покрывает Кз от 1,19.")},
+        {"НПН 31.5 A checked against 32 A", confirmed(Fuse("НПН", "31.5", "1.0", "Тср < 5 с")),
+         QStringLiteral("Внимание: ток 5 с по таблице (110 А) ниже 150 А, при которых вставка gG 32 А "
+                        "плавится за 5 с по ГОСТ Р МЭК 60269-1; это покрывает Кз от 1,37.")},
+        {"ППН 80 A at 0.4 s: the row, without a factor", confirmed(Fuse("ППН", "80", "1.0", "Тср < 0,4 с")),
+         QStringLiteral("Внимание: ток 5 с по таблице (420 А) ниже 425 А, при которых вставка gG 80 А "
+                        "плавится за 5 с по ГОСТ Р МЭК 60269-1.")},
+        {"НПН 63 A at 0.4 s: not credible", confirmed(Fuse("НПН", "63", "1.2", "Тср < 0,4 с")),
+         QStringLiteral("Внимание: ток 0,4 с по таблице (300 А) ниже 320 А, при которых вставка gG 63 А "
+                        "плавится за 5 с по ГОСТ Р МЭК 60269-1: значение недостоверно.")},
+        {"ППН 63 A lies above its gate", confirmed(Fuse("ППН", "63", "1.1", "Тср < 5 с")), ""},
+        {"ПН2 31.5 A lies above 32 A's gate", confirmed(Fuse("ПН2", "31.5", "1.0", "Тср < 0,4 с")), ""},
+        {"breaker", confirmed(InitialInputs()), ""},
+        {"after the reset", reset, ""},
+        {"nothing confirmed", ProtectiveDeviceSettings{}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(FuseGateWarning(c.settings, russian), c.expected);
+    }
+}
 
 }  // namespace

@@ -203,3 +203,55 @@ TEST(OkzDocument, LinesAreCountedByTheReaderRulesAndTooManyAreRefused)
         EXPECT_EQ(read.lines.size(), c.lines > limit ? 0 : c.lines) << c.name;
     }
 }
+
+// A file is a report document when some line holds the cell separator; an empty file is the
+// document of an empty report.
+TEST(OkzDocument, FileWithoutAnySeparatorIsForeign)
+{
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool foreign;
+    } cases[] = {
+        {"empty file: an empty report", "", false},
+        {"sound document", "|a|||||||||||b|\r\n", false},
+        {"one separator anywhere is enough", "abc\r\nx|y\r\n", false},
+        {"semicolon table", "К-1;5,20;15,20\r\nК-2;5,20;15,20\r\n", true},
+        {"workbook: byte 26 early", std::string("PK\x03\x04\x14\x00\x1A|a|b|", 12), true},
+        {"byte 26 first", "\x1A|a|||||||||||b|\r\n", true},
+        {"line ends alone", "\r\n\r\n", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadOkzDocument(c.bytes).foreign, c.foreign) << c.name;
+}
+
+TEST(OkzDocument, Utf8DocumentsAreRecognisedAndReadAsUtf8)
+{
+    const std::string utf8Line = "|К1-ВРУ|5,20|15,20|30,15|1,60|15|50,35|16,80|53,08|4352|750|Тср < 5 с|\r\n";
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool utf8;
+    } cases[] = {
+        {"UTF-8 with Cyrillic", utf8Line, true},
+        {"UTF-8 with a byte order mark", "\xEF\xBB\xBF" + utf8Line, true},
+        {"code page 1251", Cp1251("|К1-ВРУ|5,20|||||||||||\r\n"), false},
+        {"code page 1251, letters only", Cp1251("|Щит|Тср < 5 с|||||||||||\r\n"), false},
+        {"ASCII only: nothing to decide", "|K-1|5,20|||||||||||\r\n", false},
+        {"UTF-8 without Cyrillic", "|K-1 \xC2\xB0|5,20|||||||||||\r\n", false},
+        {"cut UTF-8 sequence", "|К\xD0|||||||||||\r\n", false},
+        {"overlong form", "|К\xC0\xAF|||||||||||\r\n", false},
+        {"encoded surrogate", "|К\xED\xA0\x80|||||||||||\r\n", false},
+        {"bytes after 26 do not count", utf8Line + "\x1A\xFF", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LooksLikeUtf8Cyrillic(c.bytes), c.utf8) << c.name;
+
+    const OkzDocumentContents utf8 = ReadOkzDocument("\xEF\xBB\xBF" + utf8Line + utf8Line, OkzEncoding::Utf8);
+    EXPECT_FALSE(utf8.damaged);
+    EXPECT_EQ(utf8.lines, (ReportRows{NamedRow("К1-ВРУ"), NamedRow("К1-ВРУ")}));
+    // Read as code page 1251, as the program did before: each UTF-8 letter becomes two letters.
+    EXPECT_EQ(ReadOkzDocument(utf8Line).lines[0][0], "Рљ1-Р’Р\u00A0РЈ");
+    // A malformed byte read as UTF-8 becomes the replacement character, not a broken text.
+    EXPECT_EQ(ReadOkzDocument("|a\xFF|||||||||||\r\n", OkzEncoding::Utf8).lines[0][0], "a\uFFFD");
+}

@@ -181,6 +181,16 @@ TEST_F(ProjectWindowsTest, ReplaceAsksFirstAndKeepsTheNameAndPlace)
     EXPECT_EQ(ReportForm->Rows()[0][9], before[1][9]);   // the current of the last calculation (300 m)
     EXPECT_EQ(ReportForm->Rows()[1], before[1]);
     EXPECT_EQ(RecordOfRow(0).network.Lines[0].Length, "300");
+
+    // Undo brings the row back with its own record; so it does after "Удалить все".
+    ReportForm->UndoButtonClick();
+    EXPECT_EQ(ReportForm->Rows(), before);
+    EXPECT_EQ(RecordOfRow(0).network.Lines[0].Length, "100");
+    ReportForm->DeleteAllRows();
+    EXPECT_EQ(ReportForm->RecordOf(0), nullptr);
+    ReportForm->UndoButtonClick();
+    EXPECT_EQ(RecordOfRow(0).network.Lines[0].Length, "100");
+    EXPECT_EQ(RecordOfRow(1).network.Lines[0].Length, "300");
 }
 
 TEST_F(ProjectWindowsTest, ProjectSavedAndOpenedBringsBackRowsRecordsAndFields)

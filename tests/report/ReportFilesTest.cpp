@@ -24,6 +24,8 @@ namespace {
 
 const QString Overwrite = QStringLiteral("Такой файл уже существует. Переписать файл?");
 const QString Damaged = QStringLiteral("Формат файла поврежден. Продолжить загрузку данных?");
+const QString Foreign = QStringLiteral("Файл не является документом отчета: ни в одной его строке нет разделителя \"|\".");
+const QString Utf8 = QStringLiteral("Документ, по-видимому, записан в кодировке UTF-8. Прочитать его в кодировке UTF-8?");
 const QString TooManyLines = QStringLiteral("Файл содержит слишком много строк для отчета (более 100\u00A0000).");
 
 ReportRows NamedRows(int count)
@@ -203,6 +205,65 @@ TEST_F(ReportFilesTest, DamagedDocumentIsTakenOnlyAfterOK)
     EXPECT_EQ((*loaded)[0], (ReportRow{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"}));
     EXPECT_EQ((*loaded)[1], ReportRow{"broken"});
     EXPECT_EQ((*loaded)[2], ReportRow{"z"});
+}
+
+// A workbook renamed to ".okz" or a ";"-separated table is refused with a message and gives
+// nothing; the empty document of an empty report still loads.
+TEST_F(ReportFilesTest, FilesWithoutAnySeparatorAreRefused)
+{
+    static const char workbook[] = "PK\x03\x04\x14\x00\x06\x00\x08\x00\x00\x00!\x00\x1A|a|b|";
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } foreign[] = {
+        {"workbook", QByteArray(workbook, sizeof workbook - 1)},
+        {"semicolons", "К-1;5,20;15,20\r\nК-2;5,20;15,20\r\n"},
+        {"blank lines", "\r\n\r\n"},
+    };
+    for (const auto& c : foreign) {
+        SCOPED_TRACE(c.name);
+        dialogs.messages.clear();
+        Put(Path("foreign.okz"), c.bytes);
+        dialogs.openNames = {Path("foreign.okz")};
+        dialogs.answers = {true, true};
+        EXPECT_EQ(LoadReportDocument(nullptr, lastOpen), std::nullopt);
+        EXPECT_EQ(dialogs.messages, QStringList({Foreign}));
+        EXPECT_TRUE(dialogs.questions.isEmpty());
+        EXPECT_EQ(Contents(Path("foreign.okz")), c.bytes);
+    }
+
+    Put(Path("empty.okz"), QByteArray());
+    dialogs.openNames = {Path("empty.okz")};
+    EXPECT_EQ(LoadReportDocument(nullptr, lastOpen), EmptyReport());
+}
+
+// A document in UTF-8 holding Cyrillic is read as UTF-8 after OK and as code page 1251 (as the
+// program writes) after Cancel; a document in code page 1251 is read without a question.
+TEST_F(ReportFilesTest, Utf8DocumentIsReadAsUtf8AfterOK)
+{
+    const QByteArray utf8 = "|К1-ВРУ|5,20|15,20|30,15|1,60|15|50,35|16,80|53,08|4352|750|Тср < 5 с|\r\n";
+    Put(Path("utf8.okz"), utf8);
+
+    dialogs.openNames = {Path("utf8.okz")};
+    dialogs.answers = {true};
+    const auto asUtf8 = LoadReportDocument(nullptr, lastOpen);
+    ASSERT_TRUE(asUtf8);
+    ReportRow expected = NamedRows(1)[0];
+    expected[0] = "К1-ВРУ";
+    EXPECT_EQ((*asUtf8)[0], expected);
+    EXPECT_EQ(dialogs.questions, QStringList({Utf8}));
+
+    dialogs.openNames = {Path("utf8.okz")};
+    dialogs.answers = {false};
+    const auto as1251 = LoadReportDocument(nullptr, lastOpen);
+    ASSERT_TRUE(as1251);
+    EXPECT_EQ((*as1251)[0][0], "Рљ1-Р’Р\u00A0РЈ");
+    EXPECT_EQ(dialogs.questions, QStringList({Utf8, Utf8}));
+
+    Put(Path("cp1251.okz"), QByteArray::fromStdString(WriteOkzDocument(NamedRows(2))));
+    dialogs.openNames = {Path("cp1251.okz")};
+    EXPECT_EQ(LoadReportDocument(nullptr, lastOpen), NamedRows(2));
+    EXPECT_EQ(dialogs.questions.size(), 2);
 }
 
 TEST_F(ReportFilesTest, DocumentsOfAnyLengthLoadWhole)

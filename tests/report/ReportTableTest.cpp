@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "OkzDocument.h"
+#include "ReportState.h"
 #include "ReportTable.h"
 
 namespace {
@@ -214,4 +215,37 @@ TEST(ReportTable, MovesStayWithinTheLeadingNamedRows)
     EXPECT_EQ(MoveReportRowDown(full, 13), std::nullopt);
     EXPECT_EQ(MoveReportRowUp(full, 13), 12);
     EXPECT_EQ(full[12], (ReportRow{"n", "x13"}));
+}
+
+// Undo keeps several steps, newest first out, and bounds the rows it holds.
+TEST(ReportUndoHistory, KeepsTheNewestStepsWithinItsBounds)
+{
+    auto state = [](std::size_t rows, const char* name) {
+        ReportState s{ReportRows(rows)};
+        s.rows[0][0] = name;
+        return s;
+    };
+    ReportUndoHistory history;
+    EXPECT_TRUE(history.IsEmpty());
+    history.Remember(state(14, "a"));
+    history.Remember(state(14, "b"));
+    EXPECT_EQ(history.TakeNewest().rows[0][0], "b");
+    EXPECT_EQ(history.TakeNewest().rows[0][0], "a");
+    EXPECT_TRUE(history.IsEmpty());
+
+    for (std::size_t i = 0; i < ReportUndoHistory::MaxSteps + 5; ++i)
+        history.Remember(state(14, std::to_string(i).c_str()));
+    EXPECT_EQ(history.Steps(), ReportUndoHistory::MaxSteps);
+    EXPECT_EQ(history.TakeNewest().rows[0][0], std::to_string(ReportUndoHistory::MaxSteps + 4));
+
+    // Large states push the older ones out; the newest stays even when it alone is over the bound.
+    ReportUndoHistory large;
+    large.Remember(state(14, "small"));
+    large.Remember(state(ReportUndoHistory::MaxKeptRows / 2, "half"));
+    large.Remember(state(ReportUndoHistory::MaxKeptRows / 2, "other half"));
+    EXPECT_EQ(large.Steps(), 2u);
+    large.Remember(state(ReportUndoHistory::MaxKeptRows + 1, "huge"));
+    EXPECT_EQ(large.Steps(), 1u);
+    EXPECT_EQ(large.TakeNewest().rows[0][0], "huge");
+    EXPECT_TRUE(large.IsEmpty());
 }

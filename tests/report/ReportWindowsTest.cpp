@@ -48,6 +48,49 @@ std::vector<std::string> Padded(std::vector<std::string> names)
     return names;
 }
 
+// The recording fake for everything but the questions, which are the program's real boxes, so
+// that a test can press keys in them.
+class RealQuestions final : public Dialogs {
+public:
+    explicit RealQuestions(FakeDialogs& fake) : fake_(fake)
+    {
+        SetDialogs(nullptr);
+        real_ = &CurrentDialogs();
+        SetDialogs(this);
+    }
+    ~RealQuestions() override { SetDialogs(&fake_); }
+
+    void Message(const QString& text) override { fake_.Message(text); }
+    bool Question(const QString& text) override
+    {
+        fake_.questions << text;
+        return real_->Question(text);
+    }
+    void Error(const QString& text) override { fake_.Error(text); }
+    std::optional<QString> SaveFileName(QWidget* parent, const QString& initial) override
+    {
+        return fake_.SaveFileName(parent, initial);
+    }
+    std::optional<QString> OpenFileName(QWidget* parent, const QString& initial) override
+    {
+        return fake_.OpenFileName(parent, initial);
+    }
+    std::optional<QString> SaveProjectFileName(QWidget* parent, const QString& initial) override
+    {
+        return fake_.SaveProjectFileName(parent, initial);
+    }
+    std::optional<QString> OpenProjectFileName(QWidget* parent, const QString& initial) override
+    {
+        return fake_.OpenProjectFileName(parent, initial);
+    }
+    Answer YesNoCancel(const QString& text) override { return real_->YesNoCancel(text); }
+    void ShowHelp(const QString& fileName, int context) override { fake_.ShowHelp(fileName, context); }
+
+private:
+    FakeDialogs& fake_;
+    Dialogs* real_ = nullptr;
+};
+
 class ReportWindowsTest : public FormsTest {
 protected:
     void SetUp() override
@@ -107,6 +150,38 @@ protected:
             }
         });
         modalWatch->start();
+    }
+
+    // In the modal window, Tab `tabs` times and then Enter, each key to the widget that has the
+    // focus; `pressed` gets the text of the button that took the Enter.
+    std::function<void(QWidget*)> TabsThenEnter(int tabs, QString& pressed)
+    {
+        return [tabs, &pressed](QWidget* modal) {
+            QApplication::setActiveWindow(modal);
+            for (int i = 0; i < tabs; ++i)
+                QTest::keyClick(modal->focusWidget() != nullptr ? modal->focusWidget() : modal, Qt::Key_Tab);
+            QWidget* focused = modal->focusWidget();
+            const auto* button = qobject_cast<QPushButton*>(focused);
+            pressed = button != nullptr ? button->text() : QStringLiteral("<no button has the focus>");
+            QTest::keyClick(focused != nullptr ? focused : modal, Qt::Key_Return);
+        };
+    }
+
+    // A mouse event on the caption strip, sent to the caption under the point, as a real one is.
+    void MouseOnCaptions(QEvent::Type type, const QPoint& point)
+    {
+        QWidget* strip = ReportForm->CaptionStrip;
+        QWidget* under = strip->childAt(point);
+        QWidget* target = under != nullptr ? under : strip;
+        const QPoint local = target->mapFrom(strip, point);
+        if (type == QEvent::MouseButtonPress)
+            QTest::mousePress(target, Qt::LeftButton, {}, local);
+        else if (type == QEvent::MouseMove)
+            QTest::mouseMove(target, local);
+        else if (type == QEvent::MouseButtonRelease)
+            QTest::mouseRelease(target, Qt::LeftButton, {}, local);
+        else
+            QTest::mouseDClick(target, Qt::LeftButton, {}, local);
     }
 
     QTableView* grid = nullptr;
@@ -455,4 +530,189 @@ TEST_F(ReportWindowsTest, NoTextIsClipped)
     ReportForm->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/ReportForm.png"));
     AskNumberForm->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/AskNumberForm.png"));
     DeleteAllReportForm->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/DeleteAllReportForm.png"));
+}
+
+// In every question whose OK destroys or overwrites data, Enter presses the button that has the
+// focus: Tab to "Cancel" and Enter cancels, while Enter on the default button still confirms.
+TEST_F(ReportWindowsTest, EnterInQuestionsThatDestroyDataPressesTheFocusedButton)
+{
+    ShowReport();
+    RealQuestions questions(dialogs);
+    QTemporaryDir dir;
+    const QString existing = dir.filePath(QStringLiteral("existing.okz"));
+    const QString damaged = dir.filePath(QStringLiteral("damaged.okz"));
+    for (const int tabs : {1, 0}) {
+        const bool cancel = tabs == 1;
+        SCOPED_TRACE(cancel ? "Tab, then Enter" : "Enter");
+        QString pressed;
+
+        ReportForm->ReplaceRows(ReportRows{Point("a"), Point("b")});
+        const ReportRows report = ReportForm->Rows();
+        WhenModalShows(TabsThenEnter(tabs, pressed));
+        QTest::mouseClick(ReportForm->DeleteAllButton, Qt::LeftButton);
+        EXPECT_EQ(pressed, cancel ? QStringLiteral("Cancel") : QStringLiteral("Да"));
+        EXPECT_EQ(ReportForm->Rows(), cancel ? report : ReportRows(14));
+
+        {
+            QFile file(existing);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("old");
+        }
+        ReportForm->ReplaceRows(ReportRows{Point("a"), Point("b")});
+        dialogs.saveNames = {existing};
+        WhenModalShows(TabsThenEnter(tabs, pressed));
+        QTest::mouseClick(ReportForm->WriteFileButton, Qt::LeftButton);
+        EXPECT_EQ(pressed, cancel ? QStringLiteral("Cancel") : QStringLiteral("OK"));
+        QFile written(existing);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.readAll().toStdString(), cancel ? "old" : WriteOkzDocument(ReportForm->Rows()));
+
+        {
+            QFile file(damaged);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("|x|y|\r\n");
+        }
+        dialogs.openNames = {damaged};
+        WhenModalShows(TabsThenEnter(tabs, pressed));
+        QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
+        EXPECT_EQ(pressed, cancel ? QStringLiteral("Cancel") : QStringLiteral("OK"));
+        EXPECT_EQ(Names(ReportForm->Rows()), cancel ? Padded({"a", "b"}) : Padded({"x"}));
+    }
+    EXPECT_EQ(dialogs.questions.size(), 4);
+}
+
+// "Отменить" and Ctrl+Z put back the report as it was before each change, step by step.
+TEST_F(ReportWindowsTest, UndoPutsBackTheReportBeforeEachChange)
+{
+    ShowReport();
+    QApplication::setActiveWindow(ReportForm);
+    QPushButton* undo = ReportForm->UndoButton;
+    EXPECT_FALSE(undo->isEnabled());
+    QTest::keyClick(ReportForm, Qt::Key_Z, Qt::ControlModifier);  // nothing to undo: nothing happens
+    EXPECT_EQ(ReportForm->Rows(), ReportRows(14));
+
+    AddPoints({"a", "b", "c"});
+    EXPECT_TRUE(undo->isEnabled());
+    const ReportRows three = ReportForm->Rows();
+
+    ClickCell(1, 0);
+    QTest::mouseClick(ReportForm->DeleteReportButton, Qt::LeftButton);
+    EXPECT_EQ(Names(ReportForm->Rows()), Padded({"a", "c"}));
+    QTest::mouseClick(undo, Qt::LeftButton);
+    EXPECT_EQ(ReportForm->Rows(), three);
+
+    DeleteAllReportForm->OKBitBtnClick();
+    EXPECT_EQ(ReportForm->Rows(), ReportRows(14));
+    QTest::keyClick(ReportForm, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ReportForm->Rows(), three);
+
+    QTemporaryDir dir;
+    ReportRows forty(40, Point("y"));
+    forty[0][0] = "x";
+    const QString name = dir.filePath(QStringLiteral("other.okz"));
+    {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(WriteOkzDocument(forty)));
+    }
+    grid->setFocus();
+    dialogs.openNames = {name};
+    QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
+    EXPECT_EQ(ReportForm->Rows(), forty);
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);  // from the grid too
+    EXPECT_EQ(ReportForm->Rows(), three);
+    EXPECT_EQ(grid->model()->rowCount(), 14);
+
+    // Several steps back, moves and added points included.
+    ClickCell(2, 0);
+    QTest::mouseClick(ReportForm->UpSpeedButton, Qt::LeftButton);
+    ClickCell(0, 0);
+    QTest::mouseClick(ReportForm->DeleteReportButton, Qt::LeftButton);
+    EXPECT_EQ(Names(ReportForm->Rows()), Padded({"c", "b"}));
+    QTest::mouseClick(undo, Qt::LeftButton);
+    EXPECT_EQ(Names(ReportForm->Rows()), Padded({"a", "c", "b"}));
+    QTest::mouseClick(undo, Qt::LeftButton);
+    EXPECT_EQ(ReportForm->Rows(), three);
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(undo, Qt::LeftButton);
+    EXPECT_EQ(ReportForm->Rows(), ReportRows(14));
+    EXPECT_FALSE(undo->isEnabled());
+
+    // A command that changes nothing leaves nothing to undo.
+    DeleteAllReportForm->OKBitBtnClick();
+    EXPECT_FALSE(undo->isEnabled());
+}
+
+TEST_F(ReportWindowsTest, UndoButtonStandsBelowTheOtherControls)
+{
+    QPushButton* undo = ReportForm->UndoButton;
+    EXPECT_EQ(undo->objectName(), QStringLiteral("UndoButton"));
+    EXPECT_EQ(undo->text(), QStringLiteral("Отменить"));
+    EXPECT_EQ(undo->accessibleDescription(), QStringLiteral("Отмена последнего изменения отчета (Ctrl+Z)"));
+    EXPECT_TRUE(undo->toolTip().isEmpty());
+    EXPECT_FALSE(undo->autoDefault());
+    EXPECT_EQ(undo->x(), ReportForm->DeleteReportButton->x());
+    EXPECT_GT(undo->y(), ReportForm->DeleteReportButton->geometry().bottom());
+    EXPECT_LT(undo->geometry().bottom(), ReportForm->StatusBar1->y());
+    for (const QWidget* other : ReportForm->findChildren<QWidget*>()) {
+        if (other != undo && other->parentWidget() == ReportForm && other->isVisibleTo(ReportForm)) {
+            EXPECT_FALSE(other->geometry().intersects(undo->geometry())) << other->objectName().toStdString();
+        }
+    }
+}
+
+// The columns keep their 50 pixels until the user drags a border between two captions; the
+// captions follow the columns, and a cell's tip shows its whole text.
+TEST_F(ReportWindowsTest, ColumnsWidenByDraggingACaptionBorder)
+{
+    ShowReport();
+    ReportForm->AddPoint(ReportRow{"К-1234567", "5,20", "15,20", "30,15", "1,60", "15", "50,35", "16,80", "53,08",
+                                   "4352", "750", "Тср < 0,4 с"});
+    QWidget* strip = ReportForm->CaptionStrip;
+    EXPECT_EQ(strip->width(), grid->viewport()->width());
+    for (int c = 0; c < ReportColumnCount; ++c) {
+        EXPECT_EQ(grid->columnWidth(c), 50);
+        EXPECT_EQ(ReportForm->CaptionLabels[c]->geometry(), QRect(c * 50, 0, 50, 14));
+    }
+
+    // The border between "№ точки" and "Rт/3" to the right by 60 pixels.
+    MouseOnCaptions(QEvent::MouseMove, QPoint(49, 5));
+    EXPECT_EQ(strip->cursor().shape(), Qt::SplitHCursor);
+    MouseOnCaptions(QEvent::MouseButtonPress, QPoint(49, 5));
+    MouseOnCaptions(QEvent::MouseMove, QPoint(79, 5));
+    MouseOnCaptions(QEvent::MouseMove, QPoint(109, 5));
+    MouseOnCaptions(QEvent::MouseButtonRelease, QPoint(109, 5));
+    EXPECT_EQ(grid->columnWidth(0), 110);
+    EXPECT_EQ(grid->columnWidth(1), 50);
+    EXPECT_EQ(ReportForm->CaptionLabels[0]->geometry(), QRect(0, 0, 110, 14));
+    EXPECT_EQ(ReportForm->CaptionLabels[1]->geometry(), QRect(110, 0, 50, 14));
+    EXPECT_EQ(ReportForm->UnitLabels[1]->geometry(), QRect(110, 14, 50, 14));
+    if (const QByteArray folder = qgetenv("ZORANT_PICTURES"); !folder.isEmpty()) {
+        QApplication::processEvents();
+        ReportForm->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/ReportFormWideColumn.png"));
+    }
+    MouseOnCaptions(QEvent::MouseMove, QPoint(140, 5));  // far from a border: no drag follows
+    EXPECT_EQ(grid->columnWidth(0), 110);
+    EXPECT_NE(strip->cursor().shape(), Qt::SplitHCursor);
+
+    // Wider than the grid: it scrolls sideways, and the captions scroll with it.
+    QApplication::processEvents();
+    EXPECT_TRUE(grid->horizontalScrollBar()->isVisible());
+    grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+    const int shift = grid->horizontalScrollBar()->maximum();
+    EXPECT_GT(shift, 0);
+    EXPECT_EQ(ReportForm->CaptionLabels[1]->x(), 110 - shift);
+
+    // A double click on the last column's border fits it to its texts.
+    grid->horizontalScrollBar()->setValue(0);
+    const QHeaderView* header = grid->horizontalHeader();
+    MouseOnCaptions(QEvent::MouseButtonDblClick,
+                    QPoint(header->sectionViewportPosition(10) + header->sectionSize(10), 5));
+    EXPECT_GT(grid->columnWidth(10), 0);
+    EXPECT_GE(grid->columnWidth(10), grid->fontMetrics().horizontalAdvance(QStringLiteral("750")));
+
+    const QAbstractItemModel* model = grid->model();
+    EXPECT_EQ(model->data(model->index(0, 11), Qt::ToolTipRole).toString(), QStringLiteral("Тср < 0,4 с"));
+    EXPECT_EQ(model->data(model->index(0, 0), Qt::ToolTipRole).toString(), QStringLiteral("К-1234567"));
+    EXPECT_FALSE(model->data(model->index(1, 0), Qt::ToolTipRole).isValid());
 }

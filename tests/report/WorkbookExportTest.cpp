@@ -139,13 +139,14 @@ const ExportCase ExportCases[] = {
      {{"Т1", "", Number(3.4, "0.00"), "", "", "", "", "", "", "", "---", ""}}},
     // Only the shapes the program's formats write become numbers; the name and the trip time
     // stay text whatever they hold.
+    // «5.20» means 5.2 whatever the separators: three digits would be needed for a group.
     {"NumericLookingTexts",
      Report({{"1", "5,20", "1 234,57", "1\u00a0234,57", "5.20", "1e5", "-0", "007", "=1+1", "---", "2867",
               "Тср < 5 с"},
              {"  3,5  ", "0", "", "+7", "1/2", "12:30", "TRUE", "#N/A", "50%", "$1", "0x1F", "250"},
              {"2", "1,234568E7", "-2,5E-6", "1E3", "-176", "0,00001", "1\u202f234", " 5", "5 ", "12\u00a0345\u00a0678",
               "4,5035996273705E15", "15"}}),
-     {{"1", Number(5.2, "0.00"), "1 234,57", Number(1234.57, "#,##0.00"), "5.20", "1e5", "-0", "007", "=1+1",
+     {{"1", Number(5.2, "0.00"), "1 234,57", Number(1234.57, "#,##0.00"), Number(5.2, "0.00"), "1e5", "-0", "007", "=1+1",
        "---", Number(2867, "0"), "Тср < 5 с"},
       {"  3,5  ", Number(0, "0"), "", "+7", "1/2", "12:30", "TRUE", "#N/A", "50%", "$1", "0x1F", "250"},
       {"2", Number(12345680, "0.000000E-0"), Number(-2.5e-6, "0.0E-0"), "1E3", Number(-176, "0"),
@@ -188,40 +189,90 @@ TEST_P(ExportCaseTest, WorkbookHoldsTheLeadingNamedRowsFormatted)
 INSTANTIATE_TEST_SUITE_P(Export, ExportCaseTest, ::testing::ValuesIn(ExportCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Rows made under regional separators that code page 1251 lacks carry them mapped; both the
-// regional and the mapped forms are read, and nothing else.
-TEST(Export, FiguresAreReadWithTheRegionalAndTheMappedSeparators)
+const NumberSeparators English{".", ","};
+
+// A point made under Russian settings (the trip current 123.45 A × 1.1) and the same under English.
+const ReportRow RussianPoint = {"К-1", "5,20", "15,20", "30,15", "1,60", "15", "1\u00A0234,57", "16,80", "53,08",
+                                "4352", "135,795", "Тср < 5 с"};
+const ReportRow EnglishPoint = {"К-2", "5.20", "15.20", "30.15", "1.60", "15", "1,234.57", "16.80", "53.08",
+                                "4352", "135.795", "Тср < 5 с"};
+
+// A row whose only figure is the trip current: nothing beside it tells its separators.
+ReportRow LoneTripCurrent(const char* text) { return {"К-3", "", "", "", "", "", "", "", "", "", text, ""}; }
+
+// A figure becomes a number only when it means that number whatever separators its row was
+// written with, the other figures of the report ruling out separators where they can.
+TEST(Export, FigureIsANumberOnlyWhenItMeansOneNumber)
 {
     const NumberSeparators french{",", "\u202F"};
     const NumberSeparators arabic{"\u066B", "\u066C"};
-    const NumberSeparators english{".", ","};
     const struct {
         const char* name;
         NumberSeparators regional;
-        const char* text;
+        ReportRows report;
+        int row, column;
         std::optional<double> value;  // nothing: stays text
         const char* format;
     } cases[] = {
-        {"french regional", french, "1\u202F234,57", 1234.57, "#,##0.00"},
-        {"french mapped", french, "1\u00A0234,57", 1234.57, "#,##0.00"},
-        {"french plain space", french, "1 234,57", std::nullopt, ""},
-        {"french point", french, "5.20", std::nullopt, ""},
-        {"arabic regional", arabic, "1\u066C234\u066B5", 1234.5, "#,##0.0"},
-        {"arabic mapped comma", arabic, "1\u00A0234,57", 1234.57, "#,##0.00"},
-        {"arabic mapped point", arabic, "1\u00A0234.57", 1234.57, "#,##0.00"},
-        {"arabic comma grouping", arabic, "1,234.57", std::nullopt, ""},
-        {"english grouped", english, "1,234.57", 1234.57, "#,##0.00"},
-        {"english no-break space", english, "1\u00A0234.57", std::nullopt, ""},
-        {"english comma decimal", english, "5,20", std::nullopt, ""},
+        {"russian trip current under english", English, {RussianPoint}, 0, 10, 135.795, "0.000"},
+        {"russian impedance under english", English, {RussianPoint}, 0, 1, 5.2, "0.00"},
+        {"russian grouped under english", English, {RussianPoint}, 0, 6, 1234.57, "#,##0.00"},
+        {"russian trip current under russian", Russian, {RussianPoint}, 0, 10, 135.795, "0.000"},
+        {"english trip current under russian", Russian, {EnglishPoint}, 0, 10, 135.795, "0.000"},
+        {"english grouped under russian", Russian, {EnglishPoint}, 0, 6, 1234.57, "#,##0.00"},
+        {"english trip current under english", English, {EnglishPoint}, 0, 10, 135.795, "0.000"},
+        {"lone 135,795 under english", English, {LoneTripCurrent("135,795")}, 0, 10, std::nullopt, ""},
+        {"lone 135,795 under russian", Russian, {LoneTripCurrent("135,795")}, 0, 10, std::nullopt, ""},
+        {"lone 1.250 under english", English, {LoneTripCurrent("1.250")}, 0, 10, std::nullopt, ""},
+        {"lone 1,250 beside russian rows", English, {RussianPoint, LoneTripCurrent("1,250")}, 1, 10, 1.25, "0.000"},
+        {"lone 1,250 beside english rows", Russian, {EnglishPoint, LoneTripCurrent("1,250")}, 1, 10, 1250, "#,##0"},
+        {"mixed report: russian row by its own", English, {RussianPoint, EnglishPoint}, 0, 10, 135.795, "0.000"},
+        {"mixed report: english row by its own", English, {RussianPoint, EnglishPoint}, 1, 10, 135.795, "0.000"},
+        {"two decimals are decimals anywhere", English, {LoneTripCurrent("5,20")}, 0, 10, 5.2, "0.00"},
+        {"a whole number", English, {LoneTripCurrent("4352")}, 0, 10, 4352, "0"},
+        {"french regional", french, {LoneTripCurrent("1\u202F234,57")}, 0, 10, 1234.57, "#,##0.00"},
+        {"french mapped", french, {LoneTripCurrent("1\u00A0234,57")}, 0, 10, 1234.57, "#,##0.00"},
+        {"narrow no-break space under russian", Russian, {LoneTripCurrent("1\u202F234,57")}, 0, 10, std::nullopt, ""},
+        {"plain space", french, {LoneTripCurrent("1 234,57")}, 0, 10, std::nullopt, ""},
+        {"arabic regional", arabic, {LoneTripCurrent("1\u066C234\u066B5")}, 0, 10, 1234.5, "#,##0.0"},
+        {"arabic mapped point", arabic, {LoneTripCurrent("1\u00A0234.57")}, 0, 10, 1234.57, "#,##0.00"},
+        {"swiss grouping", English, {LoneTripCurrent("1'234.57")}, 0, 10, 1234.57, "#,##0.00"},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
-        const std::optional<WrittenNumber> number = SheetNumbers(test.regional).Read(test.text);
+        const TransferBlock block = BuildTransferBlock(test.report);
+        const auto row = std::size_t(test.row) + 2;
+        const std::optional<WrittenNumber> number = SheetNumbers(test.regional, block).Read(row, block[row][test.column]);
         ASSERT_EQ(number.has_value(), test.value.has_value());
         if (number) {
             EXPECT_EQ(number->value, *test.value);
             EXPECT_EQ(SheetNumberFormat(*number), test.format);
         }
+    }
+}
+
+// A report saved under one language's settings and exported under the other's: every figure is
+// the number the report shows, read back by an independent reader.
+TEST(Export, ReportMadeUnderOtherSettingsGivesTheSameNumbers)
+{
+    const SheetRow expected = {Number(5.2, "0.00"), Number(15.2, "0.00"), Number(30.15, "0.00"), Number(1.6, "0.00"),
+                               Number(15, "0"), Number(1234.57, "#,##0.00"), Number(16.8, "0.00"), Number(53.08, "0.00"),
+                               Number(4352, "0"), Number(135.795, "0.000")};
+    const struct {
+        const char* name;
+        ReportRow point;
+        NumberSeparators regional;
+    } cases[] = {{"russian under english", RussianPoint, English}, {"english under russian", EnglishPoint, Russian}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        FakeDialogs dialogs;
+        FakeWorkbookOpener opener;
+        QTemporaryDir folder;
+        const QString path = ExportRowsToWorkbook(Report({test.point}), folder.path(), test.regional);
+        SheetRow row = expected;
+        row.prepend(QString::fromStdString(test.point[0]));
+        row.append(QString::fromStdString(test.point[11]));
+        EXPECT_EQ(CheckWorkbook(path, {row}), "");
     }
 }
 
