@@ -7,6 +7,8 @@
 #include "DeviceDefenceUnit.h"
 #include "InputFields.h"
 #include "MainUnit.h"
+#include "ProjectUnit.h"
+#include "RecalcUnit.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
 #include "SelectionUnit.h"
@@ -27,10 +29,12 @@ void CreateForms()
     AboutProgramForm = new TAboutProgramForm;
     SelectionForm = new TSelectionForm;
     CheckForm = new TCheckForm;
+    ProjectForm = new TProjectForm;
+    RecalcForm = new TRecalcForm;
 
     for (QWidget* form : std::initializer_list<QWidget*>{MainForm, ResultForm, DeviceDefenceForm, AskNumberForm,
                                                          ReportForm, DeleteAllReportForm, AboutProgramForm,
-                                                         SelectionForm, CheckForm})
+                                                         SelectionForm, CheckForm, ProjectForm, RecalcForm})
         KeepFieldsSingleLine(form);
 }
 
@@ -43,6 +47,8 @@ static void Release(Form*& form)
 
 void DestroyForms()
 {
+    Release(RecalcForm);
+    Release(ProjectForm);
     Release(CheckForm);
     Release(SelectionForm);
     Release(AboutProgramForm);

@@ -55,6 +55,8 @@ public:
 
     // The network as the inputs read now.
     NetworkDescription CurrentNetwork() const;
+    // Puts a network's texts into the inputs, exactly as they were typed.
+    void ShowNetwork(const NetworkDescription& network);
 
     // The input control of a field the calculation names (`line` 0..5 for a section's field).
     QWidget* NetworkFieldControl(NetworkField field, int line) const;
@@ -68,6 +70,10 @@ public:
     void CheckMenuClick();
     void AboutMenuClick();
     void HelpMenuClick();
+
+protected:
+    // Asks whether to save a report changed since it was last saved; "Отмена" keeps the program open.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void ShowCalculationFailure(const CalculationOutcome& outcome);

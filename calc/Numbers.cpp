@@ -346,6 +346,13 @@ std::string FormatGeneralGrouped(double value, const NumberSeparators& separator
     return GeneralText(value, separators, true);
 }
 
+std::string FormatExact(double value) {
+    if (!std::isfinite(value)) return NonFiniteText(value);
+    char buffer[32];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, ec == std::errc{} ? end : buffer);
+}
+
 double RoundCurrent(double current) {
     if (!std::isfinite(current)) return current;
     const double below = std::floor(current);
@@ -356,7 +363,15 @@ double RoundCurrent(double current) {
 }
 
 std::string FormatCurrent(double current, const NumberSeparators& separators) {
-    return FormatGeneral(RoundCurrent(current), separators);
+    const double rounded = RoundCurrent(current);
+    // A whole number of at most 15 digits is written by FormatGeneral as its plain digits; written
+    // here at once, since recalculating thousands of points writes thousands of currents.
+    if (rounded >= 1 && rounded < 1e15) {
+        char buffer[24];
+        const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(rounded));
+        return std::string(buffer, end);
+    }
+    return FormatGeneral(rounded, separators);
 }
 
 namespace {

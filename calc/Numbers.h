@@ -59,6 +59,10 @@ std::string FormatGroupedDown(double value, int decimals, const NumberSeparators
 // the rounded value is below 0.00001. Both formats write NAN, INF and -INF for non-numbers.
 std::string FormatGeneral(double value, const NumberSeparators& separators);
 
+// The shortest text that ParseDecimal reads back as exactly `value` (a point, no grouping,
+// "1e+20" for large and small values): for documents that must keep a number to the last bit.
+// Non-finite values give NAN, INF and -INF, which ParseDecimal refuses.
+std::string FormatExact(double value);
 // FormatGeneral with the integer part grouped by threes: 3 752,2 or 750 (scientific form as there).
 std::string FormatGeneralGrouped(double value, const NumberSeparators& separators);
 

@@ -3,14 +3,22 @@
 
 #include <cstddef>
 #include <deque>
+#include <memory>
+#include <string>
+#include <unordered_map>
 
 #include "ReportRow.h"
 
 // The report's whole state: what the grid's model hands out before a change and takes back on
 // undo. Whatever the report comes to keep beside its rows belongs here too, so that an undo
 // brings it back with them.
+// The record texts of the points (PointRecord.h), by point name. Each text is shared between the
+// states that hold it, so that a state kept for undo costs a pointer per point, not its record.
+using PointRecordTexts = std::unordered_map<std::string, std::shared_ptr<const std::string>>;
+
 struct ReportState {
     ReportRows rows;
+    PointRecordTexts records;
 
     friend bool operator==(const ReportState&, const ReportState&) = default;
 };

@@ -18,6 +18,8 @@
 #include "FormsFixture.h"
 #include "HelpViewer.h"
 #include "MainUnit.h"
+#include "ProjectUnit.h"
+#include "RecalcUnit.h"
 #include "QStringPrinter.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
@@ -56,6 +58,8 @@ const F1Case F1Cases[] = {
     {"PointNameField", [] { return static_cast<QWidget*>(AskNumberForm); }, "NumberEdit", Help20, 35},
     {"DeleteAllDialog", [] { return static_cast<QWidget*>(DeleteAllReportForm); }, "OKBitBtn", QString(), 0},
     {"AboutWindow", [] { return static_cast<QWidget*>(AboutProgramForm); }, "BitBtn1", QString(), 0},
+    {"ProjectDialog", [] { return static_cast<QWidget*>(ProjectForm); }, "ObjectEdit", Help21, 40},
+    {"RecalculationWindow", [] { return static_cast<QWidget*>(RecalcForm); }, "CalculateButton", Help21, 40},
 };
 
 TEST_F(HelpTopicsTest, F1AsksForTheTopicOfTheFocusedControl)

@@ -75,6 +75,15 @@ public:
     {
         return fake_.OpenFileName(parent, initial);
     }
+    std::optional<QString> SaveProjectFileName(QWidget* parent, const QString& initial) override
+    {
+        return fake_.SaveProjectFileName(parent, initial);
+    }
+    std::optional<QString> OpenProjectFileName(QWidget* parent, const QString& initial) override
+    {
+        return fake_.OpenProjectFileName(parent, initial);
+    }
+    Answer YesNoCancel(const QString& text) override { return real_->YesNoCancel(text); }
     void ShowHelp(const QString& fileName, int context) override { fake_.ShowHelp(fileName, context); }
 
 private:
