@@ -2,6 +2,7 @@
 
 #include "AboutProgramUnit.h"
 #include "AskNumberUnit.h"
+#include "CalculationNoteUnit.h"
 #include "DeleteAllReportUnit.h"
 #include "DeviceDefenceUnit.h"
 #include "MainUnit.h"
@@ -24,6 +25,7 @@ void CreateForms()
     DeleteAllReportForm = new TDeleteAllReportForm;
     AboutProgramForm = new TAboutProgramForm;
     SelectionForm = new TSelectionForm;
+    CalculationNoteForm = new TCalculationNoteForm;
 }
 
 template <typename Form>
@@ -35,6 +37,7 @@ static void Release(Form*& form)
 
 void DestroyForms()
 {
+    Release(CalculationNoteForm);
     Release(SelectionForm);
     Release(AboutProgramForm);
     Release(DeleteAllReportForm);

@@ -119,8 +119,8 @@ void AddMethod(NoteBuilder& b)
                 "петли «фаза-ноль» методом симметричных составляющих [1], записанным для петли «фаза-ноль»: "
                 "активные и индуктивные сопротивления трансформатора, участков линии и переходное "
                 "сопротивление сложены раздельно, полное сопротивление найдено как их геометрическая сумма:");
-    b.Formula("Rф-н = Rт/3 + Rл + Rпр;   Xф-н = Xт/3 + Xл;   Zф-н = √(Rф-н² + Xф-н²);   "
-              "Iокз = Uф / Zф-н = 231 000 / Zф-н,");
+    b.Formula("Rф-н = Rт/3 + Rл + Rпр;   Xф-н = Xт/3 + Xл;");
+    b.Formula("Zф-н = √(Rф-н² + Xф-н²);   Iокз = Uф / Zф-н = 231\u00A0000 / Zф-н,");
     b.Paragraph("где Rт, Xт — сопротивления трансформатора току однофазного короткого замыкания, суммарные на "
                 "три фазы (в петлю входит их треть), мОм [1]; Rл, Xл — суммы сопротивлений участков линии, мОм; "
                 "Rпр — переходное сопротивление контактов и электрической дуги, мОм; Uф = 231 В — фазное "
@@ -205,7 +205,7 @@ void AddSummary(NoteBuilder& b, const std::vector<NotePoint>& points)
     }
     const bool withMin = HasIokzMin(points);
     std::vector<std::string> header = {"№ п/п", "Точка", "Iокз, А"};
-    std::vector<int> widths = {2, 6, 3};
+    std::vector<int> widths = {2, 5, 3};
     std::vector<bool> numeric = {true, false, true};
     if (withMin) {
         header.push_back("Iк1 min, А");
@@ -215,7 +215,7 @@ void AddSummary(NoteBuilder& b, const std::vector<NotePoint>& points)
     for (const char* column : {"Аппарат защиты", "Iср, А", "Iокз / Iср", "Tср", "Отключение за нормативное время"}) {
         header.push_back(column);
     }
-    widths.insert(widths.end(), {5, 3, 3, 3, 4});
+    widths.insert(widths.end(), {5, 3, 3, 4, 5});
     numeric.insert(numeric.end(), {false, true, true, false, false});
     NoteTable& table = b.Table("Результаты расчета по точкам короткого замыкания", header, widths, numeric);
 
@@ -297,7 +297,7 @@ void AddPointWithInputs(NoteBuilder& b, const NotePoint& point)
         NoteTable& inputs = b.Table("Исходные данные участков линии точки " + name,
                                     {"Участок", "Тип линии", "Материал жил", "Сечение фазной жилы, мм²",
                                      "Сечение нулевой жилы, мм²", "Длина, м", "Число параллельных проводов"},
-                                    {2, 5, 3, 3, 3, 3, 3}, {true, false, false, true, true, true, true});
+                                    {2, 5, 3, 3, 3, 2, 4}, {true, false, false, true, true, true, true});
         for (const int s : sections) {
             const LineSection& line = in.network.Lines[s];
             AddRow(inputs, {std::to_string(s + 1), line.KindPerform, line.Stuff, line.Ff, line.Fn, line.Length,

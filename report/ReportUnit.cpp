@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "CalculationNoteUnit.h"
 #include "ContextHelp.h"
 #include "Dialogs.h"
 #include "DeleteAllReportUnit.h"
@@ -209,11 +210,16 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
                                    QRect(clientWidth - Margin - 90, buttonTop, 90, ButtonHeight));
     CloseReportBitBtn->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     CloseReportBitBtn->setDefault(true);
+    // The note's button takes a row of its own under the export, so the row above keeps its places.
+    const int noteTop = buttonTop + ButtonHeight + 6;
+    CalculationNoteButton = MakeButton(this, "CalculationNoteButton", QStringLiteral("Расчетная записка..."),
+                                       QStringLiteral("Расчетная записка: просмотр, печать и сохранение в PDF"),
+                                       QRect(Margin + 438, noteTop, 125, ButtonHeight));
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
-    const int clientHeight = buttonTop + ButtonHeight + 10 + StatusBarHeight;
+    const int clientHeight = noteTop + ButtonHeight + 10 + StatusBarHeight;
     StatusBar1->setGeometry(0, clientHeight - StatusBarHeight, clientWidth, StatusBarHeight);
     AttachHintStatusBar(this, StatusBar1);
 
@@ -226,6 +232,7 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
     connect(WriteFileButton, &QPushButton::clicked, this, &TReportForm::WriteFileButtonClick);
     connect(LoadFileButton, &QPushButton::clicked, this, &TReportForm::LoadFileButtonClick);
     connect(ToExcelButton, &QPushButton::clicked, this, &TReportForm::ToExcelButtonClick);
+    connect(CalculationNoteButton, &QPushButton::clicked, this, &TReportForm::CalculationNoteButtonClick);
     connect(CloseReportBitBtn, &QPushButton::clicked, this, &QDialog::accept);
 
     // At start the grid's first row is the current one, as SelectedRow says.
@@ -299,6 +306,8 @@ void TReportForm::LoadFileButtonClick()
 }
 
 void TReportForm::ToExcelButtonClick() { ExportReportToExcel(); }
+
+void TReportForm::CalculationNoteButtonClick() { CalculationNoteForm->exec(); }
 
 bool TReportForm::eventFilter(QObject* watched, QEvent* event)
 {

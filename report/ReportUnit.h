@@ -40,6 +40,7 @@ public:
     void WriteFileButtonClick();
     void LoadFileButtonClick();
     void ToExcelButtonClick();
+    void CalculationNoteButtonClick();
 
     std::array<QLabel*, ReportColumnCount> CaptionLabels{};
     std::array<QLabel*, ReportColumnCount> UnitLabels{};  // none for column 0
@@ -51,6 +52,7 @@ public:
     QPushButton* WriteFileButton = nullptr;
     QPushButton* LoadFileButton = nullptr;
     QPushButton* ToExcelButton = nullptr;
+    QPushButton* CalculationNoteButton = nullptr;
     QPushButton* CloseReportBitBtn = nullptr;
     QStatusBar* StatusBar1 = nullptr;
 
