@@ -10,6 +10,24 @@
 namespace {
 
 const QString DocumentFilter = QStringLiteral("Документ Зорант (*.okz)");
+const QString ProjectFilter = QStringLiteral("Проект Зорант (*.zpr)");
+
+// A file dialog for a document of one kind; nothing when the user cancels.
+std::optional<QString> ChooseFile(QWidget* parent, const QString& initial, const QString& filter,
+                                  const QString& suffix, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, QString(), initial, filter);
+    dialog.setAcceptMode(mode);
+    // For opening, a name that does not exist is let through: loading reports it as a failure.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!initial.isEmpty())
+        dialog.selectFile(initial);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
 
 // A message box of the program: captioned with the application's title and centred on the
 // screen, not over the window it belongs to (which stays its parent, so it stays on top of it).
@@ -80,6 +98,30 @@ public:
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         return dialog.selectedFiles().constFirst();
+    }
+
+    std::optional<QString> SaveProjectFileName(QWidget* parent, const QString& initial) override
+    {
+        return ChooseFile(parent, initial, ProjectFilter, QStringLiteral("zpr"), QFileDialog::AcceptSave);
+    }
+
+    std::optional<QString> OpenProjectFileName(QWidget* parent, const QString& initial) override
+    {
+        return ChooseFile(parent, initial, ProjectFilter, QStringLiteral("zpr"), QFileDialog::AcceptOpen);
+    }
+
+    Answer YesNoCancel(const QString& text) override
+    {
+        ProgramMessageBox box(QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setButtonText(QMessageBox::Yes, QStringLiteral("Да"));
+        box.setButtonText(QMessageBox::No, QStringLiteral("Нет"));
+        box.setButtonText(QMessageBox::Cancel, QStringLiteral("Отмена"));
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        default: return Answer::Cancel;
+        }
     }
 
     void ShowHelp(const QString& fileName, int context) override { ShowHelpTopic(fileName, context); }

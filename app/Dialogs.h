@@ -23,6 +23,14 @@ public:
     virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& initial) = 0;
     virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& initial) = 0;
 
+    // The same for the project document: the filter "Проект Зорант" (*.zpr) and the extension "zpr".
+    virtual std::optional<QString> SaveProjectFileName(QWidget* parent, const QString& initial) = 0;
+    virtual std::optional<QString> OpenProjectFileName(QWidget* parent, const QString& initial) = 0;
+
+    // Question with the buttons "Да", "Нет" and "Отмена" (Escape and closing the box: Отмена).
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer YesNoCancel(const QString& text) = 0;
+
     // Shows topic `context` of the help file `fileName` in the help viewer.
     virtual void ShowHelp(const QString& fileName, int context) = 0;
 };

@@ -261,6 +261,13 @@ std::string FormatGeneral(double value, const NumberSeparators& separators) {
     return text;
 }
 
+std::string FormatExact(double value) {
+    if (!std::isfinite(value)) return NonFiniteText(value);
+    char buffer[32];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, ec == std::errc{} ? end : buffer);
+}
+
 double RoundCurrent(double current) {
     if (!std::isfinite(current)) return current;
     const double below = std::floor(current);

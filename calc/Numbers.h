@@ -44,6 +44,11 @@ std::string FormatGrouped(double value, int decimals, const NumberSeparators& se
 // the rounded value is below 0.00001. Both formats write NAN, INF and -INF for non-numbers.
 std::string FormatGeneral(double value, const NumberSeparators& separators);
 
+// The shortest text that ParseDecimal reads back as exactly `value` (a point, no grouping,
+// "1e+20" for large and small values): for documents that must keep a number to the last bit.
+// Non-finite values give NAN, INF and -INF, which ParseDecimal refuses.
+std::string FormatExact(double value);
+
 // A displayed current: rounded to a whole number, an exact half to the even neighbour.
 double RoundCurrent(double current);
 

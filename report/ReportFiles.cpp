@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <functional>
 #include <cerrno>
 #include <fcntl.h>
 #include <string_view>
@@ -22,11 +23,13 @@ const QString TooLargeMessage = QStringLiteral("Файл слишком вели
 
 const QString TooManyLinesMessage =
     QStringLiteral("Файл содержит слишком много строк для отчета (более 100\u00A0000).");
+const QString ProjectTooLargeMessage = QStringLiteral("Файл слишком велик для проекта (более 128 МБ). Проект не открыт.");
 const QString NotAFileMessage = QStringLiteral("Документ отчета можно загрузить только из обычного файла.");
 
-// Writes the whole document to a temporary file beside `fileName` and puts it in place only when
-// everything was written.
-bool WriteDocumentFile(const QString& fileName, const std::string& document)
+// Writes a document, handed to `write` piece by piece, to a temporary file beside `fileName` and
+// puts it in place only when everything was written.
+bool WriteDocumentFile(const QString& fileName,
+                       const std::function<bool(const std::function<bool(std::string_view)>&)>& write)
 {
     QSaveFile file(fileName);
     // Unbuffered: a buffered write could fail only while commit() flushes, and commit() would
@@ -37,24 +40,36 @@ bool WriteDocumentFile(const QString& fileName, const std::string& document)
     }
     // A write that fills the disk part-way returns the bytes that fitted and records no error;
     // only writing the rest brings the system's reason (a full disk, a size limit).
-    const char* rest = document.data();
-    auto left = static_cast<qint64>(document.size());
-    while (left > 0) {
-        const qint64 written = file.write(rest, left);
-        if (written <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            CurrentDialogs().Error(reason);
-            return false;
+    QString reason;
+    const auto writePiece = [&file, &reason](std::string_view piece) {
+        const char* rest = piece.data();
+        auto left = static_cast<qint64>(piece.size());
+        while (left > 0) {
+            const qint64 written = file.write(rest, left);
+            if (written <= 0) {
+                reason = file.errorString();
+                return false;
+            }
+            rest += written;
+            left -= written;
         }
-        rest += written;
-        left -= written;
+        return true;
+    };
+    if (!write(writePiece)) {
+        file.cancelWriting();
+        CurrentDialogs().Error(reason);
+        return false;
     }
     if (!file.commit()) {
         CurrentDialogs().Error(file.errorString());
         return false;
     }
     return true;
+}
+
+bool WriteDocumentFile(const QString& fileName, const std::string& document)
+{
+    return WriteDocumentFile(fileName, [&document](const auto& writePiece) { return writePiece(document); });
 }
 
 // Opens `fileName` for reading when it is a regular file. A FIFO, a device or a folder is refused
@@ -124,7 +139,80 @@ std::optional<std::string> ReadDocumentFile(const QString& fileName)
     return bytes;
 }
 
+// Reads a project piece by piece into the reader; nothing after an error box.
+std::optional<Project> ReadProjectFile(const QString& fileName)
+{
+    QFile file;
+    qint64 size = 0;
+    if (!OpenRegularFile(fileName, file, size))
+        return std::nullopt;
+    if (size > ProjectDocumentSizeLimit) {
+        CurrentDialogs().Error(ProjectTooLargeMessage);
+        return std::nullopt;
+    }
+    ProjectReader reader;
+    std::string piece(1 << 20, '\0');
+    qint64 total = 0;
+    while (!reader.Refused()) {
+        const qint64 got = file.read(piece.data(), static_cast<qint64>(piece.size()));
+        if (got < 0) {
+            CurrentDialogs().Error(file.errorString());
+            return std::nullopt;
+        }
+        if (got == 0)
+            break;
+        // The file may have grown since its size was taken.
+        total += got;
+        if (total > ProjectDocumentSizeLimit) {
+            CurrentDialogs().Error(ProjectTooLargeMessage);
+            return std::nullopt;
+        }
+        reader.Feed(std::string_view(piece.data(), static_cast<std::size_t>(got)));
+    }
+    ProjectReading reading = reader.Finish();
+    if (!reading.project) {
+        CurrentDialogs().Error(QString::fromStdString(reading.refusal));
+        return std::nullopt;
+    }
+    return std::move(reading.project);
+}
+
 }  // namespace
+
+QString WithProjectExtension(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    if (fileName.isEmpty() || info.isDir() || info.fileName().contains(QLatin1Char('.')))
+        return fileName;
+    return fileName + QStringLiteral(".zpr");
+}
+
+bool SaveProjectDocument(QWidget* parent, const ProjectFields& fields, const ReportRows& rows,
+                         const std::vector<std::string>& records, QString& lastName)
+{
+    for (;;) {
+        const std::optional<QString> chosen = CurrentDialogs().SaveProjectFileName(parent, lastName);
+        if (!chosen)
+            return false;
+        const QString fileName = WithProjectExtension(*chosen);
+        lastName = fileName;
+        if (QFileInfo::exists(fileName) && !CurrentDialogs().Question(OverwriteQuestion))
+            continue;
+        return WriteDocumentFile(fileName, [&](const std::function<bool(std::string_view)>& writePiece) {
+            return WriteProjectDocument(fields, rows, records, writePiece);
+        });
+    }
+}
+
+std::optional<Project> LoadProjectDocument(QWidget* parent, QString& lastName)
+{
+    const std::optional<QString> chosen = CurrentDialogs().OpenProjectFileName(parent, lastName);
+    if (!chosen)
+        return std::nullopt;
+    const QString fileName = WithProjectExtension(*chosen);
+    lastName = fileName;
+    return ReadProjectFile(fileName);
+}
 
 QString WithDocumentExtension(const QString& fileName)
 {

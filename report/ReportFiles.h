@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+#include "ProjectDocument.h"
 #include "ReportRow.h"
 
 class QWidget;
@@ -21,3 +22,16 @@ bool SaveReportDocument(QWidget* parent, const ReportRows& rows, QString& lastNa
 // when it is damaged, asks whether to take it anyway. Returns the report to show (at least 14
 // rows), or nothing when the user gave up or the file could not be read.
 std::optional<ReportRows> LoadReportDocument(QWidget* parent, QString& lastName);
+
+// A chosen project file name with the extension "zpr" appended when the name has none.
+QString WithProjectExtension(const QString& fileName);
+
+// As SaveReportDocument, for the project document of `rows`, their `records` and `fields`.
+bool SaveProjectDocument(QWidget* parent, const ProjectFields& fields, const ReportRows& rows,
+                         const std::vector<std::string>& records, QString& lastName);
+
+// Asks for a project (offering `lastName`, which then holds the name chosen) and reads it piece by
+// piece, never holding it whole. A document that is damaged, cut, foreign, of a newer version, too
+// large or of too many points is refused with an error box that says why. Returns the project, or
+// nothing when the user gave up or it was refused.
+std::optional<Project> LoadProjectDocument(QWidget* parent, QString& lastName);

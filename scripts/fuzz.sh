@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-60}
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(fuzz_parse_integer fuzz_parse_decimal fuzz_short_circuit fuzz_okz_document fuzz_confirm_device)
+  targets=(fuzz_parse_integer fuzz_parse_decimal fuzz_short_circuit fuzz_okz_document fuzz_project_document fuzz_confirm_device)
 fi
 
 build=build/fuzz
@@ -26,7 +26,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # line limit; the other targets read short texts.
 max_len() {
   case "$1" in
-    fuzz_okz_document) echo 4194304 ;;
+    fuzz_okz_document | fuzz_project_document) echo 4194304 ;;
     *) echo 4096 ;;
   esac
 }
@@ -44,6 +44,18 @@ for target in "${targets[@]}"; do
     # Kept out of the corpus, where inputs that large would slow every run down.
     probe=$build/line_ends_beyond_limit
     head -c 120000 /dev/zero | tr '\0' '\n' >"$probe"
+    if ! "$build/fuzz/$target" "$probe" >"$build/$target.probe.log" 2>&1; then
+      echo "FINDING in $target: $probe (log: $build/$target.probe.log)"
+      grep -E 'reading|broken' "$build/$target.probe.log" || tail -20 "$build/$target.probe.log"
+      failed+=("$target")
+      continue
+    fi
+  fi
+  if [ "$target" = fuzz_project_document ]; then
+    # A header and 100,001 bare point lines, one beyond the point limit, run once before fuzzing:
+    # a reader that made rows past the limit or held more than its budget is a finding at once.
+    probe=$build/points_beyond_limit
+    { printf 'Зорант проект 1.0\n'; yes 'точка=|||||||||||' | head -n 100001; } >"$probe"
     if ! "$build/fuzz/$target" "$probe" >"$build/$target.probe.log" 2>&1; then
       echo "FINDING in $target: $probe (log: $build/$target.probe.log)"
       grep -E 'reading|broken' "$build/$target.probe.log" || tail -20 "$build/$target.probe.log"

@@ -80,6 +80,9 @@ public:
     void Error(const QString&) override {}
     std::optional<QString> SaveFileName(QWidget*, const QString&) override { return std::nullopt; }
     std::optional<QString> OpenFileName(QWidget*, const QString&) override { return std::nullopt; }
+    std::optional<QString> SaveProjectFileName(QWidget*, const QString&) override { return std::nullopt; }
+    std::optional<QString> OpenProjectFileName(QWidget*, const QString&) override { return std::nullopt; }
+    Answer YesNoCancel(const QString&) override { return Answer::Cancel; }
     void ShowHelp(const QString&, int) override {}
 
 private:

@@ -22,6 +22,10 @@ public:
     std::deque<std::optional<QString>> openNames;   // what the open dialog returns; cancel when empty
     QStringList saveInitials, openInitials;         // the names the dialogs were opened with
     QList<QPair<QString, int>> helpRequests;        // help file and context number, in order
+    std::deque<std::optional<QString>> projectSaveNames, projectOpenNames;  // as saveNames, openNames
+    QStringList projectSaveInitials, projectOpenInitials;
+    QStringList threeWayQuestions;                  // Да / Нет / Отмена questions, in order
+    std::deque<Answer> threeWayAnswers;             // their answers; Отмена when empty
 
     void Message(const QString& text) override { messages << text; }
     bool Question(const QString& text) override
@@ -43,6 +47,26 @@ public:
     {
         openInitials << initial;
         return Next(openNames);
+    }
+
+    std::optional<QString> SaveProjectFileName(QWidget*, const QString& initial) override
+    {
+        projectSaveInitials << initial;
+        return Next(projectSaveNames);
+    }
+    std::optional<QString> OpenProjectFileName(QWidget*, const QString& initial) override
+    {
+        projectOpenInitials << initial;
+        return Next(projectOpenNames);
+    }
+    Answer YesNoCancel(const QString& text) override
+    {
+        threeWayQuestions << text;
+        if (threeWayAnswers.empty())
+            return Answer::Cancel;
+        const Answer answer = threeWayAnswers.front();
+        threeWayAnswers.pop_front();
+        return answer;
     }
 
     void ShowHelp(const QString& fileName, int context) override { helpRequests.append({fileName, context}); }

@@ -1,0 +1,114 @@
+#include "PointRecalculation.h"
+
+#include "DeviceRules.h"
+#include "ReportTable.h"
+
+namespace {
+
+constexpr int CurrentColumn = 9;
+
+}  // namespace
+
+
+namespace {
+
+// The calculation and the verdict, without the row: the figures of the row are written only for
+// the points the user takes.
+PointCalculation Calculate(PointRecord record)
+{
+    PointCalculation calculation;
+    const CalculationOutcome outcome = CalculateShortCircuit(record.network);
+    if (outcome.status != CalculationStatus::Success) {
+        calculation.failure = outcome.message;
+        calculation.record = std::move(record);
+        return calculation;
+    }
+    const DeviceVerdict verdict = JudgeDevice(outcome.result.Iokz, record.device);
+    record.verdict = verdict.status.toStdString();
+    // As in the result window, a verdict without a trip time leaves the time as it was.
+    if (verdict.timeSR)
+        record.tripTime = verdict.timeSR->toStdString();
+    record.iokz = outcome.result.Iokz;
+    calculation.result = outcome.result;
+    calculation.record = std::move(record);
+    calculation.ok = true;
+    return calculation;
+}
+
+ReportRow RowOf(const std::string& name, const PointCalculation& calculation)
+{
+    return MakePointRow(name, calculation.result, calculation.record.device.TokSR, calculation.record.tripTime,
+                        calculation.record.separators);
+}
+
+}  // namespace
+
+PointCalculation CalculatePoint(const std::string& name, PointRecord record)
+{
+    PointCalculation calculation = Calculate(std::move(record));
+    if (calculation.ok)
+        calculation.row = RowOf(name, calculation);
+    return calculation;
+}
+
+NetworkDescription ApplyUpstreamChange(NetworkDescription network, const UpstreamChange& change)
+{
+    switch (change.kind) {
+    case UpstreamChange::Kind::Transformer:
+        network.TransPower = change.source.TransPower;
+        network.WindKind = change.source.WindKind;
+        break;
+    case UpstreamChange::Kind::ArcResistance:
+        network.RArc = change.source.RArc;
+        break;
+    case UpstreamChange::Kind::LeadingLines:
+        for (int n = 0; n < change.lineCount && n < LineSectionCount; ++n)
+            network.Lines[n] = change.source.Lines[n];
+        break;
+    }
+    return network;
+}
+
+Recalculation RecalculatePoints(const ReportRows& rows, const std::vector<std::string>& records,
+                                const std::vector<int>& chosen, const UpstreamChange& change)
+{
+    Recalculation recalculation;
+    recalculation.changes.reserve(chosen.size());
+    for (int row : chosen) {
+        if (row < 0 || row >= static_cast<int>(rows.size()))
+            continue;
+        const std::size_t index = static_cast<std::size_t>(row);
+        PointRecordReading reading;
+        if (index < records.size() && !records[index].empty())
+            reading = ReadPointRecord(records[index]);
+        if (!reading.record) {
+            ++recalculation.skipped;
+            continue;
+        }
+        PointChange& point = recalculation.changes.emplace_back();
+        point.row = row;
+        point.name = rows[index][0];
+        point.oldCurrent = rows[index][CurrentColumn];
+        point.oldVerdict = reading.record->verdict;
+        reading.record->network = ApplyUpstreamChange(std::move(reading.record->network), change);
+        point.calculation = Calculate(std::move(*reading.record));
+        if (point.calculation.ok) {
+            point.newCurrent =
+                FormatCurrent(point.calculation.result.Iokz, DocumentSeparators(point.calculation.record.separators));
+            point.newVerdict = point.calculation.record.verdict;
+        }
+    }
+    return recalculation;
+}
+
+void ApplyRecalculation(ReportRows& rows, std::vector<std::string>& records, const Recalculation& recalculation)
+{
+    if (records.size() < rows.size())
+        records.resize(rows.size());
+    for (const PointChange& point : recalculation.changes) {
+        if (!point.calculation.ok || point.row >= static_cast<int>(rows.size()))
+            continue;
+        rows[point.row] = RowOf(point.name, point.calculation);
+        records[point.row] = WritePointRecord(point.calculation.record);
+    }
+}

@@ -1,0 +1,57 @@
+// Calculating a point again from its record: alone, as reopening it does, or a set of points after
+// one upstream change (transformer, Rпр, the first line sections), with what changed for each.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "PointRecord.h"
+#include "ReportRow.h"
+
+// The row and record a point's inputs give now: CalculateShortCircuit, then JudgeDevice with the
+// record's device, the row written as "Добавить в отчет..." writes it with the record's separators.
+struct PointCalculation {
+    bool ok = false;
+    std::string failure;          // why the calculation refused the inputs (its own message)
+    ShortCircuitResult result;
+    ReportRow row;                // left empty by RecalculatePoints: ApplyRecalculation writes it
+    PointRecord record;
+};
+PointCalculation CalculatePoint(const std::string& name, PointRecord record);
+
+// One change applied to every chosen point; the values come from `source`, the main window's texts.
+struct UpstreamChange {
+    enum class Kind {
+        Transformer,    // power and winding scheme
+        ArcResistance,  // Rпр
+        LeadingLines,   // line sections 1..lineCount
+    };
+    Kind kind = Kind::Transformer;
+    NetworkDescription source;
+    int lineCount = 1;   // LeadingLines: 1..6
+};
+NetworkDescription ApplyUpstreamChange(NetworkDescription network, const UpstreamChange& change);
+
+// What recalculating one point gives, before the user accepts it.
+struct PointChange {
+    int row = 0;
+    std::string name;
+    std::string oldCurrent, newCurrent;   // the report's current texts (A); newCurrent empty on failure
+                                          // (written as the row will write it)
+    std::string oldVerdict, newVerdict;
+    PointCalculation calculation;
+};
+
+struct Recalculation {
+    std::vector<PointChange> changes;   // the points with a record, in the order chosen
+    int skipped = 0;                    // chosen rows without a record (empty or from ".okz")
+};
+
+// Recalculates the chosen rows (indexes into `rows`; those outside are ignored). `records` holds
+// each row's record text (WritePointRecord) or an empty text; it may be shorter than `rows`.
+Recalculation RecalculatePoints(const ReportRows& rows, const std::vector<std::string>& records,
+                                const std::vector<int>& chosen, const UpstreamChange& change);
+
+// Puts every successful change in place: its row (written now) and its record text. Failed ones
+// stay as they were.
+void ApplyRecalculation(ReportRows& rows, std::vector<std::string>& records, const Recalculation& recalculation);

@@ -1,0 +1,371 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "DeviceRules.h"
+#include "OkzDocument.h"
+#include "PointRecalculation.h"
+#include "PointRecord.h"
+#include "ProjectDocument.h"
+#include "ReportTable.h"
+
+namespace {
+
+const NumberSeparators Comma{",", " "};
+const NumberSeparators Point{".", ","};
+
+// A network of the main window: the initial texts with the given first two line sections.
+NetworkDescription Network(const std::string& power, const std::string& length1, const std::string& length2,
+                           const std::string& rArc = "15")
+{
+    NetworkDescription network = InitialNetworkDescription();
+    network.TransPower = power;
+    network.Lines[0] = {"Кабель с бумажной изоляцией", "Алюминий", "95", "50", length1, "нет"};
+    network.Lines[1] = {"Кабель с ПВХ изоляцией", "Медь", "4", "4", length2, "нет"};
+    network.RArc = rArc;
+    return network;
+}
+
+DeviceInputs Breaker(const QString& rated, const QString& release)
+{
+    DeviceInputs inputs;
+    inputs.breaker = true;
+    inputs.ratedCurrent = rated;
+    inputs.release = release;
+    inputs.breakerFactor = "1.1";
+    inputs.fuseType = "ППН";
+    inputs.fuseRating = "100";
+    inputs.fuseFactor = "1.0";
+    inputs.fuseTime = "Тср < 5 с";
+    return inputs;
+}
+
+// A point made the way the windows make one: the calculation, the confirmed device, its verdict,
+// then the row "Добавить в отчет..." writes and the record beside it.
+struct MadePoint {
+    ReportRow row;
+    PointRecord record;
+};
+MadePoint MakePoint(const std::string& name, const NetworkDescription& network, const DeviceInputs& device,
+                    const NumberSeparators& separators)
+{
+    const CalculationOutcome outcome = CalculateShortCircuit(network);
+    EXPECT_EQ(outcome.status, CalculationStatus::Success) << outcome.message;
+    const DeviceConfirmation confirmed = ConfirmDevice(device, {}, separators);
+    EXPECT_TRUE(confirmed.Confirmed()) << confirmed.refusalText.toStdString();
+    const DeviceVerdict verdict = JudgeDevice(outcome.result.Iokz, confirmed.settings);
+    const std::string tripTime = verdict.timeSR.value_or("---").toStdString();
+
+    MadePoint point;
+    point.row = MakePointRow(name, outcome.result, confirmed.settings.TokSR, tripTime, separators);
+    PointRecord& r = point.record;
+    r.network = network;
+    r.device = confirmed.settings;
+    r.deviceTexts = {device.breaker,
+                     device.ratedCurrent.toStdString(),
+                     device.release.toStdString(),
+                     device.releaseCurrentGiven,
+                     device.breakerFactor.toStdString(),
+                     device.fuseType.toStdString(),
+                     device.fuseRating.toStdString(),
+                     device.fuseFactor.toStdString(),
+                     device.fuseTime.toStdString()};
+    r.verdict = verdict.status.toStdString();
+    r.tripTime = tripTime;
+    r.iokz = outcome.result.Iokz;
+    r.separators = separators;
+    return point;
+}
+
+struct Report {
+    ReportRows rows;
+    std::vector<std::string> records;
+};
+
+// Three points with records, one row from a ".okz" document without one, in that order.
+Report SampleReport()
+{
+    Report report;
+    for (const MadePoint& p : {MakePoint("К-1", Network("250", "120", "35"), Breaker("16", "10 (\"C\")"), Comma),
+                               MakePoint("К-2", Network("630", "80.5", "12"), Breaker("25", "5 (\"B\")"), Point),
+                               MakePoint("К|3\\", Network("1000", "300", "0.7e2"), Breaker("63", "20 (\"D\")"), Comma)}) {
+        report.rows.push_back(p.row);
+        report.records.push_back(WritePointRecord(p.record));
+    }
+    report.rows.push_back({"ОКЗ-старая", "5,20", "15,20", "30,15", "1,60", "15", "50,35", "16,80", "53,08", "4352",
+                           "750", "Тср < 5 с"});
+    report.records.emplace_back();
+    return report;
+}
+
+PointRecord ReadBack(const std::string& text)
+{
+    const PointRecordReading reading = ReadPointRecord(text);
+    EXPECT_TRUE(reading.record) << reading.refusal;
+    return reading.record.value_or(PointRecord{});
+}
+
+}  // namespace
+
+TEST(ProjectDocument, EveryPointReadsBackWithItsInputsResultsAndOrder)
+{
+    Report report = SampleReport();
+    // Texts as a user may type them: separators of the format, a backslash, blanks, nothing at all.
+    PointRecord odd = ReadBack(report.records[0]);
+    odd.network.Lines[5].Length = " 1|2\\n ";
+    odd.network.RArc = "";
+    odd.deviceTexts.release = "=\\|=";
+    odd.tripTime = "a\nb\rc";
+    odd.device.TokSR = 0.1 + 0.2;   // 0.30000000000000004: must survive to the last bit
+    odd.device.KZAV = 1e-300;
+    odd.iokz = 1.0 / 3.0;
+    report.records[0] = WritePointRecord(odd);
+    const ProjectFields fields{"Жилой дом | корпус 2", "Иванов И.И.\\"};
+
+    const std::string document = WriteProjectDocument(fields, report.rows, report.records);
+    const ProjectReading reading = ReadProjectDocument(document);
+    ASSERT_TRUE(reading.project) << reading.refusal;
+    EXPECT_EQ(reading.project->fields, fields);
+    EXPECT_EQ(reading.project->rows, report.rows);
+    ASSERT_EQ(reading.project->records.size(), report.records.size());
+    for (std::size_t i = 0; i < report.records.size(); ++i) {
+        SCOPED_TRACE(i);
+        if (report.records[i].empty()) {
+            EXPECT_TRUE(reading.project->records[i].empty());
+            continue;
+        }
+        EXPECT_TRUE(SameRecord(ReadBack(reading.project->records[i]), ReadBack(report.records[i])));
+    }
+    EXPECT_TRUE(SameRecord(ReadBack(reading.project->records[0]), odd));
+    // Written again, the document is the same bytes.
+    EXPECT_EQ(WriteProjectDocument(reading.project->fields, reading.project->rows, reading.project->records), document);
+}
+
+TEST(ProjectDocument, StartsWithItsVersionLineAndKeepsTypedTextsVisible)
+{
+    const Report report = SampleReport();
+    const std::string document = WriteProjectDocument({}, report.rows, report.records);
+    EXPECT_TRUE(document.starts_with("Зорант проект 1.0\nобъект=\nавтор=\nточка=К-1|"));
+    EXPECT_NE(document.find("\nлиния2=Кабель с ПВХ изоляцией|Медь|4|4|0.7e2|нет\n"), std::string::npos);
+    EXPECT_NE(document.find("\nточка=К\\|3\\\\|"), std::string::npos);
+    EXPECT_TRUE(document.ends_with("\nконец\n"));
+}
+
+TEST(ProjectDocument, ReportWithoutTextGivesAnEmptyProjectThatReadsBack)
+{
+    const ProjectReading reading = ReadProjectDocument(WriteProjectDocument({}, EmptyReport(), {}));
+    ASSERT_TRUE(reading.project) << reading.refusal;
+    EXPECT_TRUE(reading.project->rows.empty());
+    EXPECT_EQ(reading.project->fields, ProjectFields{});
+}
+
+TEST(ProjectDocument, ReopenedPointRecalculatedGivesItsStoredResultsToTheLastDigit)
+{
+    const Report report = SampleReport();
+    const ProjectReading reading = ReadProjectDocument(WriteProjectDocument({}, report.rows, report.records));
+    ASSERT_TRUE(reading.project);
+    for (std::size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(report.rows[i][0]);
+        const PointRecord stored = ReadBack(reading.project->records[i]);
+        const PointCalculation again = CalculatePoint(reading.project->rows[i][0], stored);
+        ASSERT_TRUE(again.ok) << again.failure;
+        EXPECT_EQ(again.row, report.rows[i]);
+        EXPECT_EQ(again.record.iokz, stored.iokz);
+        EXPECT_TRUE(SameRecord(again.record, stored));
+    }
+}
+
+TEST(ProjectDocument, ReadInPiecesAsWhole)
+{
+    const Report report = SampleReport();
+    const std::string document = WriteProjectDocument({"Объект", ""}, report.rows, report.records);
+    for (std::size_t piece : {std::size_t{1}, std::size_t{7}, std::size_t{4096}}) {
+        SCOPED_TRACE(piece);
+        ProjectReader reader;
+        for (std::size_t at = 0; at < document.size(); at += piece)
+            reader.Feed(std::string_view(document).substr(at, piece));
+        const ProjectReading reading = reader.Finish();
+        ASSERT_TRUE(reading.project) << reading.refusal;
+        EXPECT_EQ(reading.project->rows, report.rows);
+        EXPECT_EQ(reading.project->records, ReadProjectDocument(document).project->records);
+    }
+}
+
+TEST(ProjectDocument, LaterMinorVersionIsReadWithItsUnknownKeysSkipped)
+{
+    const Report report = SampleReport();
+    std::string document = WriteProjectDocument({}, report.rows, report.records);
+    document.replace(0, std::string("Зорант проект 1.0").size(), "Зорант проект 1.7");
+    document.replace(document.find("\nток="), 1, "\nминимальный ток=ок|12\r\n");
+    document.insert(document.find("\nточка="), "\nдата=2026");
+    const ProjectReading reading = ReadProjectDocument(document);
+    ASSERT_TRUE(reading.project) << reading.refusal;
+    EXPECT_EQ(reading.project->rows, report.rows);
+    EXPECT_TRUE(SameRecord(ReadBack(reading.project->records[0]), ReadBack(report.records[0])));
+}
+
+TEST(ProjectDocument, EveryTruncationIsRefusedAsCut)
+{
+    const Report report = SampleReport();
+    const std::string document = WriteProjectDocument({}, report.rows, report.records);
+    // Only the final line end may go: "конец" is then still the last line.
+    for (std::size_t size = 0; size + 1 < document.size(); ++size) {
+        const ProjectReading reading = ReadProjectDocument(std::string_view(document).substr(0, size));
+        ASSERT_FALSE(reading.project) << "cut at " << size;
+        ASSERT_FALSE(reading.refusal.empty());
+    }
+    EXPECT_TRUE(ReadProjectDocument(std::string_view(document).substr(0, document.size() - 1)).project);
+    const ProjectReading cut = ReadProjectDocument(document.substr(0, document.size() / 2));
+    EXPECT_NE(cut.refusal.find("файл обрезан"), std::string::npos) << cut.refusal;
+}
+
+struct RefusalCase {
+    const char* name;
+    std::string (*make)(const std::string& good);
+    const char* says;   // a piece of the message
+};
+
+std::string Replaced(std::string text, const std::string& what, const std::string& with)
+{
+    const std::size_t at = text.find(what);
+    EXPECT_NE(at, std::string::npos) << what;
+    if (at != std::string::npos)
+        text.replace(at, what.size(), with);
+    return text;
+}
+
+const RefusalCase RefusalCases[] = {
+    {"Empty", [](const std::string&) { return std::string(); }, "не проект Зорант"},
+    {"OkzDocument",
+     [](const std::string&) { return WriteOkzDocument(SampleReport().rows); }, "не является проектом Зорант"},
+    {"NewerVersion", [](const std::string& g) { return Replaced(g, "проект 1.0", "проект 2.0"); },
+     "более новой версией программы (формат 2.0)"},
+    {"VersionNotANumber", [](const std::string& g) { return Replaced(g, "проект 1.0", "проект 1"); },
+     "неверная строка версии"},
+    {"LineWithoutEquals", [](const std::string& g) { return Replaced(g, "\nавтор=", "\nавтор\n"); }, "без знака"},
+    {"PointOfElevenCells", [](const std::string& g) { return Replaced(g, "точка=К-1|", "точка=К-1"); }, "12 ячеек"},
+    {"BadEscape", [](const std::string& g) { return Replaced(g, "\nсеть=250", "\nсеть=25\\0"); }, "escape"},
+    {"MissingLine", [](const std::string& g) { return Replaced(g, "\nлиния4=", "\nлинияX="); }, "линия4"},
+    {"RepeatedKey", [](const std::string& g) { return Replaced(g, "\nток=", "\nсеть=1|2|3\nток="); }, "повторяется"},
+    {"CurrentNotANumber", [](const std::string& g) { return Replaced(g, "\nток=", "\nток=x"); }, "ток"},
+    {"DeviceKindUnknown", [](const std::string& g) { return Replaced(g, "аппарат=автомат", "аппарат=рубильник"); },
+     "вид аппарата"},
+    {"RecordBeforeItsPoint",
+     [](const std::string& g) { return Replaced(g, "\nточка=К-1", "\nсеть=1|2|3\nточка=К-1"); }, "до ее строки"},
+    {"TextAfterEnd", [](const std::string& g) { return g + "точка=|||||||||||\n"; }, "после строки \"конец\""},
+    {"NotUtf8", [](const std::string& g) { return Replaced(g, "К-1", "\xCA-1"); }, "UTF-8"},
+    {"LineTooLong", [](const std::string& g) { return Replaced(g, "автор=", "автор=" + std::string(70000, 'a')); },
+     "слишком длинная строка"},
+};
+
+class ProjectRefusal : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(ProjectRefusal, IsRefusedWithTheReason)
+{
+    const Report report = SampleReport();
+    const std::string good = WriteProjectDocument({}, report.rows, report.records);
+    ASSERT_TRUE(ReadProjectDocument(good).project);
+    const ProjectReading reading = ReadProjectDocument(GetParam().make(good));
+    EXPECT_FALSE(reading.project);
+    EXPECT_NE(reading.refusal.find(GetParam().says), std::string::npos) << reading.refusal;
+}
+
+INSTANTIATE_TEST_SUITE_P(Damaged, ProjectRefusal, testing::ValuesIn(RefusalCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProjectDocument, MorePointsThanAReportHoldsAreRefused)
+{
+    ReportRows rows(ProjectPointLimit, ReportRow{"К"});
+    ASSERT_TRUE(ReadProjectDocument(WriteProjectDocument({}, rows, {})).project);
+    rows.emplace_back(ReportRow{"К"});
+    const ProjectReading reading = ReadProjectDocument(WriteProjectDocument({}, rows, {}));
+    EXPECT_FALSE(reading.project);
+    EXPECT_NE(reading.refusal.find("более 100\u00A0000"), std::string::npos) << reading.refusal;
+}
+
+TEST(PointRecalculation, TransformerChangeGivesTheCurrentOfTheChangedNetworkAndSkipsPointsWithoutRecord)
+{
+    Report report = SampleReport();
+    UpstreamChange change;
+    change.kind = UpstreamChange::Kind::Transformer;
+    change.source = InitialNetworkDescription();
+    change.source.TransPower = "100";
+    change.source.WindKind = "Y/Y-0";
+
+    const Recalculation recalculation = RecalculatePoints(report.rows, report.records, {0, 1, 3, 2, 99}, change);
+    EXPECT_EQ(recalculation.skipped, 1);
+    ASSERT_EQ(recalculation.changes.size(), 3u);
+    EXPECT_EQ(recalculation.changes[2].row, 2);
+    for (const PointChange& point : recalculation.changes) {
+        SCOPED_TRACE(point.name);
+        const PointRecord before = ReadBack(report.records[point.row]);
+        NetworkDescription expected = before.network;
+        expected.TransPower = "100";
+        expected.WindKind = "Y/Y-0";
+        const MadePoint direct = MakePoint(point.name, expected,
+                                           Breaker(QString::fromStdString(before.deviceTexts.ratedCurrent),
+                                                   QString::fromStdString(before.deviceTexts.release)),
+                                           before.separators);
+        ASSERT_TRUE(point.calculation.ok);
+        EXPECT_EQ(point.oldCurrent, report.rows[point.row][9]);
+        EXPECT_EQ(point.newCurrent, direct.row[9]);
+        EXPECT_NE(point.newCurrent, point.oldCurrent);
+        EXPECT_EQ(point.oldVerdict, before.verdict);
+        EXPECT_EQ(point.newVerdict, direct.record.verdict);
+        // Everything but the transformer stays as typed.
+        EXPECT_EQ(point.calculation.record.network.Lines[0].Length, before.network.Lines[0].Length);
+        EXPECT_EQ(point.calculation.record.network.RArc, before.network.RArc);
+    }
+
+    const ReportRows oldRows = report.rows;
+    ApplyRecalculation(report.rows, report.records, recalculation);
+    for (const PointChange& point : recalculation.changes)
+        EXPECT_EQ(report.rows[point.row], CalculatePoint(point.name, point.calculation.record).row) << point.name;
+    EXPECT_EQ(report.rows[0][9], recalculation.changes[0].newCurrent);
+    EXPECT_EQ(report.rows[3], oldRows[3]);
+    EXPECT_TRUE(report.records[3].empty());
+    EXPECT_EQ(ReadBack(report.records[1]).network.TransPower, "100");
+}
+
+TEST(PointRecalculation, LongerFeederTurnsATripIntoNoTrip)
+{
+    Report report;
+    const MadePoint near = MakePoint("К-1", Network("630", "10", "5"), Breaker("16", "5 (\"B\")"), Comma);
+    ASSERT_EQ(near.record.verdict, "Срабатывание за нормативное время");
+    report.rows.push_back(near.row);
+    report.records.push_back(WritePointRecord(near.record));
+
+    UpstreamChange change;
+    change.kind = UpstreamChange::Kind::LeadingLines;
+    change.lineCount = 2;
+    change.source = Network("25", "900", "400", "0");
+    change.source.Lines[2].Length = "77";   // beyond the first two: not taken
+    const Recalculation recalculation = RecalculatePoints(report.rows, report.records, {0}, change);
+    ASSERT_EQ(recalculation.changes.size(), 1u);
+    const PointChange& point = recalculation.changes[0];
+    ASSERT_TRUE(point.calculation.ok);
+    EXPECT_EQ(point.newVerdict, "Несрабатывание за нормативное время");
+    EXPECT_EQ(point.calculation.record.tripTime, "Тср > 0,4 с");
+    EXPECT_EQ(point.calculation.record.network.Lines[0].Length, "900");
+    EXPECT_EQ(point.calculation.record.network.Lines[2].Length, "0");
+    EXPECT_EQ(point.calculation.record.network.TransPower, "630");
+    EXPECT_EQ(point.calculation.record.network.RArc, "15");
+}
+
+TEST(PointRecalculation, RefusedInputsLeaveThePointAsItWas)
+{
+    Report report = SampleReport();
+    UpstreamChange change;
+    change.kind = UpstreamChange::Kind::ArcResistance;
+    change.source.RArc = "41";
+    const Recalculation recalculation = RecalculatePoints(report.rows, report.records, {0}, change);
+    ASSERT_EQ(recalculation.changes.size(), 1u);
+    EXPECT_FALSE(recalculation.changes[0].calculation.ok);
+    EXPECT_NE(recalculation.changes[0].calculation.failure.find("0..40"), std::string::npos);
+    EXPECT_TRUE(recalculation.changes[0].newCurrent.empty());
+    const Report before = report;
+    ApplyRecalculation(report.rows, report.records, recalculation);
+    EXPECT_EQ(report.rows, before.rows);
+    EXPECT_EQ(report.records, before.records);
+}
