@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "PointRecord.h"
+#include "ProjectDocument.h"
 #include "ReportTable.h"
 
 const char* const FailingPointMark = "* ";
@@ -395,4 +397,60 @@ std::vector<NotePoint> ChooseNotePoints(const std::vector<NotePoint>& points, bo
     if (selectedRow < 0 || size_t(selectedRow) >= points.size())
         return {};
     return {points[size_t(selectedRow)]};
+}
+
+namespace {
+
+// The device as the device window named it, from the texts it was confirmed with.
+std::vector<std::pair<std::string, std::string>> DeviceParameters(const PointRecord& record)
+{
+    const DeviceWindowTexts& texts = record.deviceTexts;
+    if (!(record.device.TokSR > 0))
+        return {};
+    if (record.device.TypeDD == 2)
+        return {{"Аппарат защиты", "Плавкий предохранитель"},
+                {"Тип предохранителя", texts.fuseType},
+                {"Номинальный ток плавкой вставки, А", texts.fuseRating},
+                {"Нормативное время срабатывания", texts.fuseTime},
+                {"Коэффициент запаса Кз", texts.fuseFactor}};
+    if (texts.releaseCurrentGiven)
+        return {{"Аппарат защиты", "Автоматический выключатель"},
+                {"Номинальный ток расцепителя Iном, А", texts.ratedCurrent},
+                {"Ток срабатывания мгновенного расцепителя, А", texts.release},
+                {"Коэффициент запаса Кз", texts.breakerFactor}};
+    return {{"Аппарат защиты", "Автоматический выключатель"},
+            {"Номинальный ток расцепителя Iном, А", texts.ratedCurrent},
+            {"Кратность тока мгновенного расцепителя k", texts.release},
+            {"Коэффициент запаса Кз", texts.breakerFactor}};
+}
+
+}  // namespace
+
+NotePoint NotePointFromRecord(const ReportRow& row, const PointRecord& record)
+{
+    NotePoint point{row, std::nullopt, std::nullopt};
+    const CalculationOutcome outcome = CalculateShortCircuit(record.network);
+    if (outcome.status != CalculationStatus::Success)
+        return point;
+    point.inputs = NotePointInputs{record.network,       outcome.result,  DeviceParameters(record),
+                                   record.device.TokSR, record.tripTime, record.verdict};
+    return point;
+}
+
+std::vector<NotePoint> PointsFromProject(const Project& project)
+{
+    std::vector<NotePoint> points = PointsFromReportRows(project.rows);
+    for (size_t i = 0; i < points.size() && i < project.records.size(); ++i) {
+        if (project.records[i].empty())
+            continue;
+        const PointRecordReading reading = ReadPointRecord(project.records[i]);
+        if (reading.record)
+            points[i] = NotePointFromRecord(points[i].row, *reading.record);
+    }
+    return points;
+}
+
+NoteProject NoteProjectFields(const Project& project, const std::string& date)
+{
+    return NoteProject{project.fields.objectName, project.fields.author, date};
 }

@@ -104,3 +104,16 @@ bool PointFails(const NotePoint& point);
 // The points a note covers: every leading named row, or only `selectedRow` when `selectedOnly`
 // (nothing when that row is not among them).
 std::vector<NotePoint> ChooseNotePoints(const std::vector<NotePoint>& points, bool selectedOnly, int selectedRow);
+
+struct PointRecord;
+struct Project;
+
+// A point of a project document: its row, and the inputs its record keeps, recalculated (a
+// record whose network the tables no longer accept gives a point without inputs).
+NotePoint NotePointFromRecord(const ReportRow& row, const PointRecord& record);
+
+// The points of a project: its leading named rows, each with its record when it has a readable one.
+std::vector<NotePoint> PointsFromProject(const Project& project);
+
+// The project's own fields for the title block, dated `date`.
+NoteProject NoteProjectFields(const Project& project, const std::string& date);

@@ -5,6 +5,8 @@
 
 #include "CalculationNote.h"
 #include "NoteTestPoints.h"
+#include "PointRecord.h"
+#include "ProjectDocument.h"
 #include "ReportTable.h"
 
 namespace {
@@ -272,4 +274,55 @@ TEST(CalculationNote, PointsComeFromTheLeadingNamedRows)
             names.push_back(point.row[0]);
         EXPECT_EQ(names, c.names) << c.name;
     }
+}
+
+// A project's points take their inputs from their records, recalculated; a row without a record,
+// with an unreadable one or with a network the tables refuse is a point without inputs.
+TEST(CalculationNote, ProjectPointsTakeTheirInputsFromTheirRecords)
+{
+    PointRecord breaker;
+    breaker.network = CableNetwork("2");
+    breaker.device.TypeDD = 1;
+    breaker.device.TokSR = 1760;
+    breaker.deviceTexts = {true, "160", "10 (\"C\")", false, "1.1", "ППН", "100", "1.3", "Тср < 5 с"};
+    breaker.verdict = "Срабатывание за нормативное время";
+    breaker.tripTime = "Тср < 0,4 с";
+    PointRecord fuse = breaker;
+    fuse.device.TypeDD = 2;
+    fuse.device.TimePP = 1;
+    fuse.deviceTexts.breaker = false;
+    PointRecord refused = breaker;
+    refused.network.TransPower = "251";
+
+    Project project;
+    project.fields = {"Котельная", "Смирнов"};
+    for (const char* name : {"К-1", "К-2", "К-3", "К-4", "К-5"})
+        project.rows.push_back(RowOnlyPoint(name, "Тср < 0,4 с").row);
+    project.records = {WritePointRecord(breaker), WritePointRecord(fuse), "", WritePointRecord(refused), "вздор"};
+
+    const std::vector<NotePoint> points = PointsFromProject(project);
+    ASSERT_EQ(points.size(), 5u);
+    ASSERT_TRUE(points[0].inputs);
+    EXPECT_EQ(points[0].row[0], "К-1");
+    EXPECT_EQ(points[0].inputs->network.Lines[0].QuanPar, "2");
+    EXPECT_DOUBLE_EQ(points[0].inputs->result.Zsum, CalculateShortCircuit(breaker.network).result.Zsum);
+    EXPECT_EQ(points[0].inputs->tokSR, 1760);
+    EXPECT_EQ(points[0].inputs->device,
+              (std::vector<std::pair<std::string, std::string>>{{"Аппарат защиты", "Автоматический выключатель"},
+                                                                {"Номинальный ток расцепителя Iном, А", "160"},
+                                                                {"Кратность тока мгновенного расцепителя k", "10 (\"C\")"},
+                                                                {"Коэффициент запаса Кз", "1.1"}}));
+    ASSERT_TRUE(points[1].inputs);
+    EXPECT_EQ(points[1].inputs->device[0].second, "Плавкий предохранитель");
+    EXPECT_EQ(points[1].inputs->device[1], (std::pair<std::string, std::string>{"Тип предохранителя", "ППН"}));
+    for (size_t i : {2u, 3u, 4u})
+        EXPECT_FALSE(points[i].inputs) << points[i].row[0];
+
+    const NoteProject fields = NoteProjectFields(project, "11.12.2026");
+    EXPECT_EQ(fields.object, "Котельная");
+    EXPECT_EQ(fields.author, "Смирнов");
+    EXPECT_EQ(fields.date, "11.12.2026");
+    const std::string all = AllText(BuildCalculationNote(points, fields, {Russian}));
+    EXPECT_TRUE(Has(all, "Номинальный ток плавкой вставки, А"));
+    EXPECT_TRUE(Has(all, "Исходные данные точки не известны"));
 }
