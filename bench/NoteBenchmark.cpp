@@ -71,10 +71,12 @@ void BM_RenderCalculationNote(benchmark::State& state)
         points.push_back(LargeReportPoint(i));
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("note.pdf"));
+    int pages = 0;
     for (auto _ : state) {
         const CalculationNote note = BuildCalculationNote(points, {"Жилой квартал", "Иванов", "10.12.2026"}, {Russian});
-        WriteCalculationNotePdf(note, path);
+        pages = WriteCalculationNotePdf(note, path);
     }
+    state.counters["pages"] = pages;
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 

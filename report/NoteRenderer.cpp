@@ -454,24 +454,26 @@ int PaintCalculationNote(const CalculationNote& note, QPagedPaintDevice& device)
     return PaintOn(note, device);
 }
 
-void WriteCalculationNotePdf(const CalculationNote& note, const QString& path)
+int WriteCalculationNotePdf(const CalculationNote& note, const QString& path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw std::runtime_error(QStringLiteral("Не удалось записать расчетную записку в файл «%1»: %2")
                                      .arg(QDir::toNativeSeparators(path), file.errorString())
                                      .toStdString());
+    int pages = 0;
     {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Зорант 2.1"));
         writer.setTitle(QString::fromUtf8(note.title.c_str()));
         writer.setResolution(600);
-        PaintCalculationNote(note, writer);
+        pages = PaintCalculationNote(note, writer);
     }
     if (!file.commit())
         throw std::runtime_error(QStringLiteral("Не удалось записать расчетную записку в файл «%1»: %2")
                                      .arg(QDir::toNativeSeparators(path), file.errorString())
                                      .toStdString());
+    return pages;
 }
 
 void PrintCalculationNote(const CalculationNote& note, QPrinter& printer)

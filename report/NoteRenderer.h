@@ -15,8 +15,9 @@ class QPrinter;
 int PaintCalculationNote(const CalculationNote& note, QPagedPaintDevice& device);
 
 // Writes the note as a PDF file at `path` through a temporary file, so that the file is either
-// the whole note or as it was. Throws std::runtime_error (UTF-8 text) when it cannot be written.
-void WriteCalculationNotePdf(const CalculationNote& note, const QString& path);
+// the whole note or as it was; returns the number of pages. Throws std::runtime_error (UTF-8
+// text) when it cannot be written.
+int WriteCalculationNotePdf(const CalculationNote& note, const QString& path);
 
 // Prints the note on `printer` as set up by the print or preview dialog.
 void PrintCalculationNote(const CalculationNote& note, QPrinter& printer);

@@ -51,7 +51,7 @@ protected:
     QString Write(const CalculationNote& note)
     {
         const QString path = dir.filePath(QStringLiteral("note %1.pdf").arg(++count));
-        WriteCalculationNotePdf(note, path);
+        written = WriteCalculationNotePdf(note, path);
         return path;
     }
 
@@ -68,6 +68,7 @@ protected:
     // Each page names itself "Лист N из M" with its own N and the page count as M.
     void ExpectSheetNumbers(const QStringList& pages)
     {
+        EXPECT_EQ(pages.size(), written);
         const QRegularExpression sheet(QStringLiteral("Лист (\\d+) из (\\d+)"));
         for (int p = 0; p < pages.size(); ++p) {
             const QRegularExpressionMatch match = sheet.match(pages[p]);
@@ -112,6 +113,7 @@ protected:
 
     QTemporaryDir dir;
     int count = 0;
+    int written = 0;  // the pages the writer reported for the last note
 };
 
 CalculationNote FewPoints(std::vector<NotePoint>& points)
