@@ -466,7 +466,8 @@ int WriteCalculationNotePdf(const CalculationNote& note, const QString& path)
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Зорант 2.1"));
         writer.setTitle(QString::fromUtf8(note.title.c_str()));
-        writer.setResolution(600);
+        // The resolution of a high-resolution printer, so that preview, print and PDF break pages alike.
+        writer.setResolution(1200);
         pages = PaintCalculationNote(note, writer);
     }
     if (!file.commit())

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -19,6 +21,7 @@
 #include "CalculationNoteUnit.h"
 #include "FormsFixture.h"
 #include "NoteExport.h"
+#include "NoteRenderer.h"
 #include "ReportUnit.h"
 #include "ScopedEnv.h"
 #include "ToExcelUnit.h"
@@ -133,6 +136,35 @@ TEST_F(CalculationNoteWindowTest, TakesAllPointsOrTheSelectedOne)
     EXPECT_TRUE(CalculationNoteForm->AllPointsRadioButton->isChecked());
     EXPECT_EQ(summaryNames().size(), 3u);
     CalculationNoteForm->hide();
+}
+
+// "Просмотр..." shows the note's sheets in Qt's preview, as many as the PDF of the same note has.
+TEST_F(CalculationNoteWindowTest, PreviewShowsEverySheetOfTheNote)
+{
+    QTemporaryDir scratch;
+    const int sheets = WriteCalculationNotePdf(CalculationNoteForm->Note(), scratch.filePath(QStringLiteral("n.pdf")));
+    int shown = -1;
+    QTimer watcher;
+    watcher.setInterval(10);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (preview == nullptr || shown >= 0)
+            return;
+        if (auto* pages = preview->findChild<QPrintPreviewWidget*>()) {
+            pages->updatePreview();
+            shown = pages->pageCount();
+        }
+        preview->reject();
+    });
+    watcher.start();
+    QTimer::singleShot(20000, [] {
+        if (auto* modal = QApplication::activeModalWidget(); modal && modal != CalculationNoteForm)
+            qobject_cast<QDialog*>(modal)->reject();
+    });
+    CalculationNoteForm->PreviewButton->click();
+    watcher.stop();
+    EXPECT_GE(sheets, 3);
+    EXPECT_EQ(shown, sheets);
 }
 
 // Each save makes a new PDF in "Зорант" of the documents folder; the viewer starts only when asked.
