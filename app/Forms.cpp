@@ -6,6 +6,8 @@
 #include "DeleteAllReportUnit.h"
 #include "DeviceDefenceUnit.h"
 #include "MainUnit.h"
+#include "ProjectUnit.h"
+#include "RecalcUnit.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
 #include "SelectionUnit.h"
@@ -25,6 +27,8 @@ void CreateForms()
     DeleteAllReportForm = new TDeleteAllReportForm;
     AboutProgramForm = new TAboutProgramForm;
     SelectionForm = new TSelectionForm;
+    ProjectForm = new TProjectForm;
+    RecalcForm = new TRecalcForm;
     CalculationNoteForm = new TCalculationNoteForm;
 }
 
@@ -37,6 +41,8 @@ static void Release(Form*& form)
 
 void DestroyForms()
 {
+    Release(RecalcForm);
+    Release(ProjectForm);
     Release(CalculationNoteForm);
     Release(SelectionForm);
     Release(AboutProgramForm);

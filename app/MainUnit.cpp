@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
 #include <QFrame>
@@ -416,6 +417,36 @@ NetworkDescription TMainForm::CurrentNetwork() const
     }
     network.RArc = RArcEdit->text().toStdString();
     return network;
+}
+
+void TMainForm::ShowNetwork(const NetworkDescription& network)
+{
+    const auto put = [](QComboBox* list, const std::string& text) {
+        const QString shown = QString::fromStdString(text);
+        list->setCurrentIndex(list->findText(shown));
+        list->setEditText(shown);
+    };
+    put(TransPowerComboBox, network.TransPower);
+    put(WindKindComboBox, network.WindKind);
+    for (int n = 0; n < LineSectionCount; ++n) {
+        const LineSection& line = network.Lines[n];
+        put(KindPerformLineComboBoxes[n], line.KindPerform);
+        put(StuffLineComboBoxes[n], line.Stuff);
+        put(FfLineComboBoxes[n], line.Ff);
+        put(FnLineComboBoxes[n], line.Fn);
+        LengthLineEdits[n]->setText(QString::fromStdString(line.Length));
+        put(QuanParLineComboBoxes[n], line.QuanPar);
+    }
+    RArcEdit->setText(QString::fromStdString(network.RArc));
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (ReportForm != nullptr && !ReportForm->MayClose()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void TMainForm::StartButtonClick()

@@ -54,6 +54,8 @@ public:
 
     // The network as the inputs read now.
     NetworkDescription CurrentNetwork() const;
+    // Puts a network's texts into the inputs, exactly as they were typed.
+    void ShowNetwork(const NetworkDescription& network);
 
     void StartButtonClick();
     void ResultMenuClick();
@@ -63,6 +65,10 @@ public:
     void SelectionMenuClick();
     void AboutMenuClick();
     void HelpMenuClick();
+
+protected:
+    // Asks whether to save a report changed since it was last saved; "Отмена" keeps the program open.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void ShowCalculationFailure(const CalculationOutcome& outcome);

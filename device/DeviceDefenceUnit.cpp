@@ -1,5 +1,7 @@
 #include "DeviceDefenceUnit.h"
 
+#include <QSignalBlocker>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -191,6 +193,8 @@ TDeviceDefenceForm::TDeviceDefenceForm(QWidget* parent) : QDialog(parent)
     connect(OKDDBitBtn, &QPushButton::clicked, this, &TDeviceDefenceForm::OKDDBitBtnClick);
     connect(BitBtn3, &QPushButton::clicked, this, &TDeviceDefenceForm::BitBtn3Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+
+    ConfirmedTexts = WindowTexts();
 }
 
 void TDeviceDefenceForm::SetBreakerGroupEnabled(bool enabled)
@@ -206,6 +210,46 @@ void TDeviceDefenceForm::SetBreakerGroupEnabled(bool enabled)
         control->setEnabled(!enabled);
     for (int number : {1, 8, 9, 10, 11, 12, 13, 14})
         Label(number)->setEnabled(!enabled);
+}
+
+DeviceWindowTexts TDeviceDefenceForm::WindowTexts() const
+{
+    return DeviceWindowTexts{AVRadioButton->isChecked(),
+                             TokAVnomComboBox->currentText().toStdString(),
+                             TokNRComboBox->currentText().toStdString(),
+                             TokNRCheckBox->isChecked(),
+                             KZAVComboBox->currentText().toStdString(),
+                             TypePPComboBox->currentText().toStdString(),
+                             TokPPComboBox->currentText().toStdString(),
+                             KZPPComboBox->currentText().toStdString(),
+                             TimePPComboBox->currentText().toStdString()};
+}
+
+void TDeviceDefenceForm::ShowTexts(const DeviceWindowTexts& texts)
+{
+    const auto put = [](QComboBox* list, const std::string& text) {
+        const QString shown = QString::fromStdString(text);
+        list->setCurrentIndex(list->findText(shown));
+        list->setEditText(shown);
+    };
+    (texts.breaker ? AVRadioButton : PPRadioButton)->setChecked(true);
+    SetBreakerGroupEnabled(texts.breaker);
+    TokNRCheckBox->setChecked(texts.releaseCurrentGiven);   // refills the release list when it changes
+    put(TokAVnomComboBox, texts.ratedCurrent);
+    put(TokNRComboBox, texts.release);
+    put(KZAVComboBox, texts.breakerFactor);
+    // The type fills the rating list first, as a change of the type does; an unknown type is left
+    // without a list and without the message, which the user saw when the point was made.
+    {
+        const QSignalBlocker quiet(TypePPComboBox);
+        put(TypePPComboBox, texts.fuseType);
+    }
+    const RatingListChange change = RatingListForTypeText(TypePPComboBox->currentText());
+    TokPPComboBox->clear();
+    TokPPComboBox->addItems(change.items);
+    put(TokPPComboBox, texts.fuseRating);
+    put(KZPPComboBox, texts.fuseFactor);
+    put(TimePPComboBox, texts.fuseTime);
 }
 
 void TDeviceDefenceForm::AVRadioButtonClick() { SetBreakerGroupEnabled(true); }
@@ -266,6 +310,7 @@ void TDeviceDefenceForm::OKDDBitBtnClick()
     }
 
     DeviceSettings = outcome.settings;
+    ConfirmedTexts = WindowTexts();
     if (ResultForm != nullptr) {
         SetText(ResultForm->TypeDDLabel, outcome.labels.typeDD);
         SetText(ResultForm->ToknomLabel, outcome.labels.toknom);

@@ -25,6 +25,12 @@ public:
     // both status lines and, for a verdict, the result window's trip time.
     void AlertDeviceDefence();
 
+    // The window's texts now, and the texts of the last confirmation ("Да"); at start the initial ones.
+    DeviceWindowTexts WindowTexts() const;
+    DeviceWindowTexts ConfirmedTexts;
+    // Puts `texts` into the window's controls, as the user would type and choose them.
+    void ShowTexts(const DeviceWindowTexts& texts);
+
     // Handlers, named after their controls.
     void AVRadioButtonClick();
     void PPRadioButtonClick();

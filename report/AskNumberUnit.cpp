@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "ContextHelp.h"
+#include "DeviceDefenceUnit.h"
 #include "DeviceSettings.h"
 #include "Dialogs.h"
 #include "MainUnit.h"
@@ -14,6 +15,7 @@
 #include "ReportTable.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
+#include "SelectionUnit.h"
 
 TAskNumberForm* AskNumberForm = nullptr;
 
@@ -70,9 +72,27 @@ void TAskNumberForm::OKButtonClick()
         CurrentDialogs().Message(QString::fromStdString(*refusal));
         return;
     }
-    ReportForm->AddPoint(MakePointRow(name, SharedResult, DeviceSettings.TokSR,
-                                      ResultForm->TimeSRLabel->text().toStdString(), RegionalSeparators()));
+    ReportForm->AddPoint(CurrentPointRow(name), WritePointRecord(CurrentPointRecord()));
     accept();
+}
+
+ReportRow CurrentPointRow(const std::string& name)
+{
+    return MakePointRow(name, SharedResult, DeviceSettings.TokSR, ResultForm->TimeSRLabel->text().toStdString(),
+                        RegionalSeparators());
+}
+
+PointRecord CurrentPointRecord()
+{
+    PointRecord record;
+    record.network = SelectionForm->CalculatedNetwork;
+    record.device = DeviceSettings;
+    record.deviceTexts = DeviceDefenceForm->ConfirmedTexts;
+    record.verdict = MainForm->StatusDDLabel->text().toStdString();
+    record.tripTime = ResultForm->TimeSRLabel->text().toStdString();
+    record.iokz = SharedResult.Iokz;
+    record.separators = RegionalSeparators();
+    return record;
 }
 
 void TAskNumberForm::showEvent(QShowEvent* event)

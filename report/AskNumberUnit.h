@@ -2,6 +2,10 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
+
+#include "PointRecord.h"
+#include "ReportRow.h"
 
 class QLabel;
 class QLineEdit;
@@ -27,3 +31,9 @@ protected:
 };
 
 extern TAskNumberForm* AskNumberForm;
+
+// The point the windows hold now, as "Добавить в отчет..." stores it: the row of the last
+// successful calculation named `name`, and its record (the inputs of that calculation, the
+// confirmed device with the device window's texts, the verdict and the trip time shown).
+ReportRow CurrentPointRow(const std::string& name);
+PointRecord CurrentPointRecord();

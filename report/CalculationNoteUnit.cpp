@@ -17,6 +17,7 @@
 #include "Dialogs.h"
 #include "NoteExport.h"
 #include "NoteRenderer.h"
+#include "ProjectDocument.h"
 #include "RegionalSettings.h"
 #include "ReportTable.h"
 #include "ReportUnit.h"
@@ -124,13 +125,19 @@ void TCalculationNoteForm::showEvent(QShowEvent* event)
                                             : QStringLiteral("Выбранная точка"));
     if (!named)
         AllPointsRadioButton->setChecked(true);
+    // The project's fields are the title block's; what was typed here stays when the project has none.
+    if (!ReportForm->Fields.objectName.empty())
+        ObjectEdit->setText(QString::fromStdString(ReportForm->Fields.objectName));
+    if (!ReportForm->Fields.author.empty())
+        AuthorEdit->setText(QString::fromStdString(ReportForm->Fields.author));
     QDialog::showEvent(event);
 }
 
 CalculationNote TCalculationNoteForm::Note() const
 {
-    const std::vector<NotePoint> points = ChooseNotePoints(PointsFromReportRows(ReportForm->Rows()),
-                                                           SelectedPointRadioButton->isChecked(), SelectedRow);
+    const Project report{ReportForm->Fields, ReportForm->Rows(), ReportForm->RecordsOfRows()};
+    const std::vector<NotePoint> points =
+        ChooseNotePoints(PointsFromProject(report), SelectedPointRadioButton->isChecked(), SelectedRow);
     const NoteProject project{Utf8(ObjectEdit->text()), Utf8(AuthorEdit->text()), Utf8(DateEdit->text())};
     return BuildCalculationNote(points, project, NoteFormat{RegionalSeparators()});
 }

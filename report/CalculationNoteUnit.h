@@ -19,7 +19,7 @@ class TCalculationNoteForm : public QDialog {
 public:
     explicit TCalculationNoteForm(QWidget* parent = nullptr);
 
-    // The note as the window's choices make it from the report window's rows.
+    // The note as the window's choices make it from the report window's points and their records.
     CalculationNote Note() const;
 
     // Handlers, named after their controls.
@@ -45,7 +45,8 @@ public:
     QStatusBar* StatusBar1 = nullptr;
 
 protected:
-    // Offers the selected point by its name, or not at all when no named row is selected.
+    // Offers the selected point by its name, or not at all when no named row is selected; takes
+    // the project's object and author into the title block's fields.
     void showEvent(QShowEvent* event) override;
 };
 

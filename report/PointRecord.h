@@ -12,22 +12,6 @@
 #include "Numbers.h"
 #include "ShortCircuit.h"
 
-// The device window's texts as the user left them at the last confirmation, so that the window
-// can be shown again exactly as it was (UTF-8).
-struct DeviceWindowTexts {
-    bool breaker = true;               // AVRadioButton checked (else PPRadioButton)
-    std::string ratedCurrent;          // TokAVnomComboBox
-    std::string release;               // TokNRComboBox
-    bool releaseCurrentGiven = false;  // TokNRCheckBox
-    std::string breakerFactor;         // KZAVComboBox
-    std::string fuseType;              // TypePPComboBox
-    std::string fuseRating;            // TokPPComboBox
-    std::string fuseFactor;            // KZPPComboBox
-    std::string fuseTime;              // TimePPComboBox
-
-    bool operator==(const DeviceWindowTexts&) const = default;
-};
-
 struct PointRecord {
     NetworkDescription network;        // the main window's 39 texts of the calculation
     ProtectiveDeviceSettings device;   // the confirmed device record (TokSR <= 0: none)

@@ -182,9 +182,14 @@ void ProjectReader::EndPoint()
     const std::string& text = project_.records.back();
     if (text.empty())
         return;
+    const std::string& name = project_.rows.back()[0];
+    if (name.empty() || !recordNames_.insert(name).second) {
+        Damaged("точка с исходными данными без названия или с повторным названием \"" + name + "\"");
+        return;
+    }
     const PointRecordReading record = ReadPointRecord(text);
     if (!record.record)
-        Damaged("точка \"" + project_.rows.back()[0] + "\": " + record.refusal);
+        Damaged("точка \"" + name + "\": " + record.refusal);
 }
 
 void ProjectReader::TakeLine(std::string_view line)

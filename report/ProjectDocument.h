@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "ReportRow.h"
@@ -35,7 +36,8 @@ struct ProjectFields {
 struct Project {
     ProjectFields fields;
     ReportRows rows;                   // from row 0 down to the last row holding text
-    std::vector<std::string> records;  // per row: its record's lines (WritePointRecord), or empty
+    std::vector<std::string> records;  // per row: its record's lines (WritePointRecord), or empty;
+                                       // rows with a record have distinct, non-empty names
 };
 
 // The document of `rows` (down to the last row holding text) with their `records` (as many as
@@ -77,6 +79,7 @@ private:
     bool inPoint_ = false;
     bool objectSeen_ = false, authorSeen_ = false;
     std::string refusal_;
+    std::unordered_set<std::string> recordNames_;   // names of the points with a record so far
 };
 
 ProjectReading ReadProjectDocument(std::string_view bytes);

@@ -41,3 +41,22 @@ void ReportTableModel::Publish()
     if (now > 0)
         emit dataChanged(index(0, 0), index(now - 1, ReportColumnCount - 1), {Qt::DisplayRole});
 }
+
+const std::string* ReportTableModel::Record(const std::string& name) const
+{
+    if (name.empty())
+        return nullptr;
+    const auto found = records_.find(name);
+    return found == records_.end() ? nullptr : &found->second;
+}
+
+std::vector<std::string> ReportTableModel::RecordsOfRows() const
+{
+    std::vector<std::string> records(rows_.size());
+    if (records_.empty())
+        return records;
+    for (std::size_t r = 0; r < rows_.size(); ++r)
+        if (const std::string* record = Record(rows_[r][0]))
+            records[r] = *record;
+    return records;
+}

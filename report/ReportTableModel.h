@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <string>
 #include <type_traits>
+#include <unordered_map>
+#include <vector>
 
 #include "ReportRow.h"
 #include "ReportTable.h"
@@ -35,8 +38,19 @@ public:
         }
     }
 
+    // The records of the points that keep their inputs (PointRecord.h text), by point name: the
+    // names of a report's points are unique, so a record goes wherever its row is moved. A record
+    // of a deleted row is kept until the report is replaced, so that a row brought back finds it.
+    const std::string* Record(const std::string& name) const;
+    void SetRecord(const std::string& name, std::string record) { records_[name] = std::move(record); }
+    void ClearRecords() { records_.clear(); }
+    // Each row's record text (empty when it has none), in row order.
+    std::vector<std::string> RecordsOfRows() const;
+
 private:
     void Publish();
+
+    std::unordered_map<std::string, std::string> records_;
 
     ReportRows rows_;
     // The row count the views know; differs from rows_.size() only inside Publish().

@@ -1,6 +1,8 @@
 #include "ReportUnit.h"
 
+#include <QAction>
 #include <QEvent>
+#include <QMenu>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
@@ -15,8 +17,15 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "AskNumberUnit.h"
 #include "CalculationNoteUnit.h"
 #include "ContextHelp.h"
+#include "DeviceDefenceUnit.h"
+#include "MainUnit.h"
+#include "PointRecalculation.h"
+#include "PointRecord.h"
+#include "ProjectUnit.h"
+#include "RecalcUnit.h"
 #include "Dialogs.h"
 #include "DeleteAllReportUnit.h"
 #include "ReportFiles.h"
@@ -210,16 +219,50 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
                                    QRect(clientWidth - Margin - 90, buttonTop, 90, ButtonHeight));
     CloseReportBitBtn->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     CloseReportBitBtn->setDefault(true);
-    // The note's button takes a row of its own under the export, so the row above keeps its places.
-    const int noteTop = buttonTop + ButtonHeight + 6;
+
+    // The project's row, under the report's own buttons.
+    const int projectTop = buttonTop + ButtonHeight + 6;
+    OpenProjectButton = MakeButton(this, "OpenProjectButton", QStringLiteral("Открыть проект..."),
+                                   QStringLiteral("Загрузка проекта: точки с исходными данными"),
+                                   QRect(Margin, projectTop, 115, ButtonHeight));
+    SaveProjectButton = MakeButton(this, "SaveProjectButton", QStringLiteral("Сохранить проект..."),
+                                   QStringLiteral("Запись проекта: точки с исходными данными"),
+                                   QRect(Margin + 121, projectTop, 115, ButtonHeight));
+    ProjectButton = MakeButton(this, "ProjectButton", QStringLiteral("Проект..."),
+                               QStringLiteral("Название объекта и автор расчета"),
+                               QRect(Margin + 242, projectTop, 75, ButtonHeight));
+    RecalculateButton = MakeButton(this, "RecalculateButton", QStringLiteral("Пересчитать точки..."),
+                                   QStringLiteral("Пересчет точек после изменения трансформатора, Rпр или линий"),
+                                   QRect(Margin + 323, projectTop, 130, ButtonHeight));
+    // The note ends the project's row: it is made from the project's points.
     CalculationNoteButton = MakeButton(this, "CalculationNoteButton", QStringLiteral("Расчетная записка..."),
                                        QStringLiteral("Расчетная записка: просмотр, печать и сохранение в PDF"),
-                                       QRect(Margin + 438, noteTop, 125, ButtonHeight));
+                                       QRect(Margin + 459, projectTop, 125, ButtonHeight));
+
+    // The grid's context menu; Ctrl+Enter reopens the selected point from the keyboard.
+    PointMenu = new QMenu(this);
+    PointMenu->setObjectName(QStringLiteral("PointMenu"));
+    ReopenPointAction = PointMenu->addAction(QStringLiteral("Открыть точку в главном окне"));
+    ReopenPointAction->setObjectName(QStringLiteral("ReopenPointAction"));
+    ReopenPointAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
+    ReopenPointAction->setShortcutContext(Qt::WindowShortcut);
+    ReplacePointAction = PointMenu->addAction(QStringLiteral("Заменить точку текущим расчетом..."));
+    ReplacePointAction->setObjectName(QStringLiteral("ReplacePointAction"));
+    addAction(ReopenPointAction);
+    ReportStringGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ReportStringGrid, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+        const QModelIndex cell = ReportStringGrid->indexAt(position);
+        if (cell.isValid()) {
+            ReportStringGrid->setCurrentIndex(cell);
+            SelectedCol = cell.column();
+        }
+        PointMenu->popup(ReportStringGrid->viewport()->mapToGlobal(position));
+    });
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
-    const int clientHeight = noteTop + ButtonHeight + 10 + StatusBarHeight;
+    const int clientHeight = projectTop + ButtonHeight + 10 + StatusBarHeight;
     StatusBar1->setGeometry(0, clientHeight - StatusBarHeight, clientWidth, StatusBarHeight);
     AttachHintStatusBar(this, StatusBar1);
 
@@ -234,6 +277,12 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
     connect(ToExcelButton, &QPushButton::clicked, this, &TReportForm::ToExcelButtonClick);
     connect(CalculationNoteButton, &QPushButton::clicked, this, &TReportForm::CalculationNoteButtonClick);
     connect(CloseReportBitBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(OpenProjectButton, &QPushButton::clicked, this, &TReportForm::OpenProjectButtonClick);
+    connect(SaveProjectButton, &QPushButton::clicked, this, &TReportForm::SaveProjectButtonClick);
+    connect(ProjectButton, &QPushButton::clicked, this, &TReportForm::ProjectButtonClick);
+    connect(RecalculateButton, &QPushButton::clicked, this, &TReportForm::RecalculateButtonClick);
+    connect(ReopenPointAction, &QAction::triggered, this, &TReportForm::ReopenPointActionClick);
+    connect(ReplacePointAction, &QAction::triggered, this, &TReportForm::ReplacePointActionClick);
 
     // At start the grid's first row is the current one, as SelectedRow says.
     ReportStringGrid->setCurrentIndex(model_->index(0, 0));
@@ -241,23 +290,78 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
 
 const ReportRows& TReportForm::Rows() const { return model_->Rows(); }
 
-int TReportForm::AddPoint(const ReportRow& row)
+int TReportForm::AddPoint(const ReportRow& row, std::string record)
 {
+    if (!record.empty())
+        model_->SetRecord(row[0], std::move(record));
     const int used = model_->Change([&row](ReportRows& rows) { return AddPointRow(rows, row); });
+    modified_ = true;
     KeepSelectionInside();
     return used;
+}
+
+const std::string* TReportForm::RecordOf(int row) const
+{
+    if (row < 0 || row >= static_cast<int>(Rows().size()))
+        return nullptr;
+    return model_->Record(Rows()[row][0]);
+}
+
+std::vector<std::string> TReportForm::RecordsOfRows() const { return model_->RecordsOfRows(); }
+
+void TReportForm::ReplacePoint(int row, const ReportRow& replacement, std::string record)
+{
+    if (row < 0 || row >= static_cast<int>(Rows().size()))
+        return;
+    model_->SetRecord(replacement[0], std::move(record));
+    model_->Change([row, &replacement](ReportRows& rows) { rows[row] = replacement; });
+    modified_ = true;
 }
 
 void TReportForm::DeleteAllRows()
 {
     model_->Change([](ReportRows& rows) { DeleteAllReportRows(rows); });
+    model_->ClearRecords();
+    modified_ = true;
     KeepSelectionInside();
 }
 
 void TReportForm::ReplaceRows(ReportRows rows)
 {
+    model_->ClearRecords();
     model_->Change([&rows](ReportRows& shown) { shown = ReportFromLines(std::move(rows)); });
+    modified_ = true;
     KeepSelectionInside();
+}
+
+void TReportForm::ShowProject(Project project)
+{
+    model_->ClearRecords();
+    for (std::size_t r = 0; r < project.rows.size(); ++r)
+        if (!project.records[r].empty())
+            model_->SetRecord(project.rows[r][0], std::move(project.records[r]));
+    model_->Change([&project](ReportRows& shown) { shown = ReportFromLines(std::move(project.rows)); });
+    Fields = std::move(project.fields);
+    modified_ = true;
+    KeepSelectionInside();
+}
+
+bool TReportForm::HoldsUnsavedPoints() const { return modified_ && InsertionRow(Rows()) > 0; }
+
+bool TReportForm::MayClose()
+{
+    if (!HoldsUnsavedPoints())
+        return true;
+    switch (CurrentDialogs().YesNoCancel(
+        QStringLiteral("Отчет изменен после последнего сохранения. Сохранить его как проект?"))) {
+    case Dialogs::Answer::Yes:
+        return SaveProjectButtonClick();
+    case Dialogs::Answer::No:
+        return true;
+    case Dialogs::Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void TReportForm::ReportStringGridSelectCell(int, int row) { SelectedRow = row; }
@@ -277,6 +381,7 @@ void TReportForm::DeleteReportButtonClick()
     }
     const int selected = SelectedRow;
     model_->Change([selected](ReportRows& rows) { DeleteReportRow(rows, selected); });
+    modified_ = true;
     KeepSelectionInside();
 }
 
@@ -285,19 +390,27 @@ void TReportForm::DeleteAllButtonClick() { DeleteAllReportForm->exec(); }
 void TReportForm::UpSpeedButtonClick()
 {
     const int selected = SelectedRow;
-    if (const auto current = model_->Change([selected](ReportRows& rows) { return MoveReportRowUp(rows, selected); }))
+    if (const auto current = model_->Change([selected](ReportRows& rows) { return MoveReportRowUp(rows, selected); })) {
+        modified_ = true;
         MakeCurrentRow(*current);
+    }
 }
 
 void TReportForm::DownSpeedButtonClick()
 {
     const int selected = SelectedRow;
     if (const auto current =
-            model_->Change([selected](ReportRows& rows) { return MoveReportRowDown(rows, selected); }))
+            model_->Change([selected](ReportRows& rows) { return MoveReportRowDown(rows, selected); })) {
+        modified_ = true;
         MakeCurrentRow(*current);
+    }
 }
 
-void TReportForm::WriteFileButtonClick() { SaveReportDocument(this, Rows(), saveDialogName_); }
+void TReportForm::WriteFileButtonClick()
+{
+    if (SaveReportDocument(this, Rows(), saveDialogName_))
+        modified_ = false;
+}
 
 void TReportForm::LoadFileButtonClick()
 {
@@ -308,6 +421,108 @@ void TReportForm::LoadFileButtonClick()
 void TReportForm::ToExcelButtonClick() { ExportReportToExcel(); }
 
 void TReportForm::CalculationNoteButtonClick() { CalculationNoteForm->exec(); }
+
+void TReportForm::OpenProjectButtonClick()
+{
+    if (auto project = LoadProjectDocument(this, projectDialogName_)) {
+        ShowProject(std::move(*project));
+        modified_ = false;   // just as saved
+    }
+}
+
+bool TReportForm::SaveProjectButtonClick()
+{
+    if (!SaveProjectDocument(this, Fields, Rows(), RecordsOfRows(), projectDialogName_))
+        return false;
+    modified_ = false;
+    return true;
+}
+
+void TReportForm::ProjectButtonClick()
+{
+    ProjectForm->ShowFields(Fields);
+    if (ProjectForm->exec() == QDialog::Accepted && !(ProjectForm->EnteredFields() == Fields)) {
+        Fields = ProjectForm->EnteredFields();
+        modified_ = true;
+    }
+}
+
+void TReportForm::RecalculateButtonClick()
+{
+    RecalcForm->Prepare(SelectedRow);
+    if (RecalcForm->exec() != QDialog::Accepted)
+        return;
+    ReportRows rows = Rows();
+    std::vector<std::string> records = RecordsOfRows();
+    ApplyRecalculation(rows, records, RecalcForm->Outcome());
+    for (const PointChange& point : RecalcForm->Outcome().changes)
+        if (point.calculation.ok)
+            model_->SetRecord(rows[point.row][0], std::move(records[point.row]));
+    model_->Change([&rows](ReportRows& shown) { shown = std::move(rows); });
+    modified_ = true;
+}
+
+std::optional<int> TReportForm::SelectedPointWithRecord()
+{
+    const int row = SelectedRow;
+    if (row < 0 || row >= static_cast<int>(Rows().size()) || !IsNamed(Rows()[row])) {
+        CurrentDialogs().Message(QStringLiteral("Укажите строку точки, которую необходимо открыть."));
+        return std::nullopt;
+    }
+    if (RecordOf(row) == nullptr) {
+        CurrentDialogs().Message(QStringLiteral("У точки \"%1\" нет исходных данных: она загружена из документа "
+                                                "отчета (.okz). Исходные данные хранят точки, добавленные в отчет "
+                                                "этой версией программы или открытые из проекта.")
+                                     .arg(QString::fromStdString(Rows()[row][0])));
+        return std::nullopt;
+    }
+    return row;
+}
+
+void TReportForm::ReopenPointActionClick()
+{
+    const std::optional<int> row = SelectedPointWithRecord();
+    if (!row)
+        return;
+    const PointRecordReading reading = ReadPointRecord(*RecordOf(*row));
+    if (!reading.record) {
+        CurrentDialogs().Error(QStringLiteral("Исходные данные точки повреждены: %1.")
+                                   .arg(QString::fromStdString(reading.refusal)));
+        return;
+    }
+    const PointRecord& record = *reading.record;
+    MainForm->ShowNetwork(record.network);
+    DeviceDefenceForm->ShowTexts(record.deviceTexts);
+    if (record.device.TokSR > 0) {
+        // Confirmed again as the user confirmed it, so that the result window shows the device too.
+        DeviceDefenceForm->OKDDBitBtnClick();
+    } else {
+        if (record.device.TypeDD != 0)
+            DeviceDefenceForm->BitBtn3Click();
+        DeviceSettings = record.device;
+        DeviceDefenceForm->ConfirmedTexts = record.deviceTexts;
+    }
+    MainForm->StartButtonClick();
+    accept();
+}
+
+void TReportForm::ReplacePointActionClick()
+{
+    const int row = SelectedRow;
+    if (row < 0 || row >= static_cast<int>(Rows().size()) || !IsNamed(Rows()[row])) {
+        CurrentDialogs().Message(QStringLiteral("Укажите строку точки, которую необходимо заменить."));
+        return;
+    }
+    if (!MainForm->AddToReportButton->isEnabled()) {
+        CurrentDialogs().Message(QStringLiteral("Нет результатов расчета. Выполните расчет в главном окне."));
+        return;
+    }
+    const std::string name = Rows()[row][0];
+    if (!CurrentDialogs().Question(QStringLiteral("Заменить точку \"%1\" результатами текущего расчета?")
+                                       .arg(QString::fromStdString(name))))
+        return;
+    ReplacePoint(row, CurrentPointRow(name), WritePointRecord(CurrentPointRecord()));
+}
 
 bool TReportForm::eventFilter(QObject* watched, QEvent* event)
 {

@@ -4,10 +4,16 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "ProjectDocument.h"
 #include "ReportRow.h"
 
+class QAction;
 class QLabel;
+class QMenu;
 class QPoint;
 class QPushButton;
 class QStatusBar;
@@ -23,8 +29,25 @@ public:
     // The grid's rows, as the export and the point-name dialog read them.
     const ReportRows& Rows() const;
 
-    // Puts a new point's row after the last named row; returns the row used.
-    int AddPoint(const ReportRow& row);
+    // Puts a new point's row, with its record (PointRecord.h text; empty: none), after the last
+    // named row; returns the row used.
+    int AddPoint(const ReportRow& row, std::string record = std::string());
+    // The record text of row `row`'s point, or nothing (a row from a ".okz" document, an empty row).
+    const std::string* RecordOf(int row) const;
+    // Every row's record text, in row order (empty where none).
+    std::vector<std::string> RecordsOfRows() const;
+    // Puts `row` and its record in place of row `row`.
+    void ReplacePoint(int row, const ReportRow& replacement, std::string record);
+    // Shows a project in place of the report.
+    void ShowProject(Project project);
+
+    // The project's own fields, written into the project document.
+    ProjectFields Fields;
+    // True when named rows were added, moved, deleted, replaced or loaded since the last save.
+    bool HoldsUnsavedPoints() const;
+    // Asked when the program closes: offers to save such a report as a project; true when the
+    // program may close.
+    bool MayClose();
     // Back to 14 empty rows (the delete-all dialog's confirmation).
     void DeleteAllRows();
     // Shows `rows` (at least 14) in place of the report, as loading a document does.
@@ -41,6 +64,12 @@ public:
     void LoadFileButtonClick();
     void ToExcelButtonClick();
     void CalculationNoteButtonClick();
+    void OpenProjectButtonClick();
+    bool SaveProjectButtonClick();
+    void ProjectButtonClick();
+    void RecalculateButtonClick();
+    void ReopenPointActionClick();
+    void ReplacePointActionClick();
 
     std::array<QLabel*, ReportColumnCount> CaptionLabels{};
     std::array<QLabel*, ReportColumnCount> UnitLabels{};  // none for column 0
@@ -54,6 +83,14 @@ public:
     QPushButton* ToExcelButton = nullptr;
     QPushButton* CalculationNoteButton = nullptr;
     QPushButton* CloseReportBitBtn = nullptr;
+    QPushButton* OpenProjectButton = nullptr;
+    QPushButton* SaveProjectButton = nullptr;
+    QPushButton* ProjectButton = nullptr;
+    QPushButton* RecalculateButton = nullptr;
+    // The grid's context menu (also the menu key and Shift+F10); Ctrl+Enter reopens the point.
+    QMenu* PointMenu = nullptr;
+    QAction* ReopenPointAction = nullptr;
+    QAction* ReplacePointAction = nullptr;
     QStatusBar* StatusBar1 = nullptr;
 
 protected:
@@ -65,11 +102,15 @@ private:
     // the current row stays highlighted.
     void KeepSelectionInside();
     void MakeCurrentRow(int row);
+    // The point of the selected row with a record, or nothing after telling the user why not.
+    std::optional<int> SelectedPointWithRecord();
 
     ReportTableModel* model_ = nullptr;
     // The names last chosen in the save and in the open dialog, offered again next time.
     QString saveDialogName_;
     QString openDialogName_;
+    QString projectDialogName_;
+    bool modified_ = false;
 };
 
 extern TReportForm* ReportForm;

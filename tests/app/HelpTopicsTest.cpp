@@ -15,6 +15,8 @@
 #include "FormsFixture.h"
 #include "HelpViewer.h"
 #include "MainUnit.h"
+#include "ProjectUnit.h"
+#include "RecalcUnit.h"
 #include "QStringPrinter.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
@@ -52,6 +54,8 @@ const F1Case F1Cases[] = {
     {"CalculationNoteWindow", [] { return static_cast<QWidget*>(CalculationNoteForm); }, "SavePdfButton", Help21, 45},
     {"DeleteAllDialog", [] { return static_cast<QWidget*>(DeleteAllReportForm); }, "OKBitBtn", QString(), 0},
     {"AboutWindow", [] { return static_cast<QWidget*>(AboutProgramForm); }, "BitBtn1", QString(), 0},
+    {"ProjectDialog", [] { return static_cast<QWidget*>(ProjectForm); }, "ObjectEdit", Help21, 39},
+    {"RecalculationWindow", [] { return static_cast<QWidget*>(RecalcForm); }, "CalculateButton", Help21, 39},
 };
 
 TEST_F(HelpTopicsTest, F1AsksForTheTopicOfTheFocusedControl)

@@ -7,6 +7,8 @@
 #include "DeviceDefenceUnit.h"
 #include "FormsFixture.h"
 #include "MainUnit.h"
+#include "ProjectUnit.h"
+#include "RecalcUnit.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
 #include "SelectionUnit.h"
@@ -33,6 +35,7 @@ TEST_F(StartupTest, OnlyTheDefaultButtonOfEachWindowTakesEnter)
         {DeviceDefenceForm, nullptr},  {AskNumberForm, nullptr},
         {ReportForm, "CloseReportBitBtn"}, {DeleteAllReportForm, "OKBitBtn"},
         {AboutProgramForm, "BitBtn1"},  {SelectionForm, "CloseButton"},
+        {ProjectForm, "OKButton"},      {RecalcForm, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.window->objectName().toStdString());

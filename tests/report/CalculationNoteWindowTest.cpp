@@ -22,6 +22,7 @@
 #include "FormsFixture.h"
 #include "NoteExport.h"
 #include "NoteRenderer.h"
+#include "PointRecord.h"
 #include "ReportUnit.h"
 #include "ScopedEnv.h"
 #include "ToExcelUnit.h"
@@ -70,9 +71,8 @@ QString PdfText(const QString& path)
 
 }  // namespace
 
-// The button stands in a row of its own under "Экспорт в Excel"; the window grew for it and no
-// other control moved onto it.
-TEST_F(CalculationNoteWindowTest, ReportWindowHasTheNoteButtonBelowTheOthers)
+// The button ends the project's row under the report's buttons, and overlaps no other control.
+TEST_F(CalculationNoteWindowTest, ReportWindowHasTheNoteButtonInTheProjectRow)
 {
     QPushButton* button = ReportForm->CalculationNoteButton;
     ASSERT_NE(button, nullptr);
@@ -81,8 +81,8 @@ TEST_F(CalculationNoteWindowTest, ReportWindowHasTheNoteButtonBelowTheOthers)
     EXPECT_FALSE(button->autoDefault());
     EXPECT_FALSE(button->accessibleDescription().isEmpty());
     EXPECT_TRUE(button->toolTip().isEmpty());
-    EXPECT_EQ(button->x(), ReportForm->ToExcelButton->x());
-    EXPECT_GT(button->y(), ReportForm->ToExcelButton->geometry().bottom());
+    EXPECT_EQ(button->y(), ReportForm->RecalculateButton->y());
+    EXPECT_GT(button->x(), ReportForm->RecalculateButton->geometry().right());
     EXPECT_LE(button->sizeHint().width(), button->width() + 12);
     EXPECT_TRUE(ReportForm->rect().contains(button->geometry()));
     for (const QWidget* other : ReportForm->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -107,6 +107,46 @@ TEST_F(CalculationNoteWindowTest, ButtonOpensTheNoteWindow)
     closer.stop();
     EXPECT_TRUE(seen);
     EXPECT_FALSE(CalculationNoteForm->isVisible());
+}
+
+// A point added with its record brings its inputs into the note, and the project's object and
+// author fill the title block's fields; rows without a record stay points without inputs.
+TEST_F(CalculationNoteWindowTest, PointsWithRecordsBringTheirInputsAndTheProjectItsFields)
+{
+    PointRecord record;
+    record.network = InitialNetworkDescription();
+    record.network.Lines[0] = {"Воздушная", "Алюминий", "70", "70", "250", "нет"};
+    record.device.TypeDD = 1;
+    record.device.TokSR = 500;
+    record.deviceTexts.ratedCurrent = "50";
+    record.deviceTexts.release = "10 (\"C\")";
+    record.deviceTexts.breakerFactor = "1";
+    record.verdict = "Срабатывание за нормативное время";
+    record.tripTime = "Тср < 0,4 с";
+    ReportForm->AddPoint(Row("ВЛ-4"), WritePointRecord(record));
+    ReportForm->Fields = {"Поселок Лесной", "Кузнецова"};
+    SelectedRow = 3;
+    CalculationNoteForm->show();
+    EXPECT_EQ(CalculationNoteForm->ObjectEdit->text(), QStringLiteral("Поселок Лесной"));
+    EXPECT_EQ(CalculationNoteForm->AuthorEdit->text(), QStringLiteral("Кузнецова"));
+    CalculationNoteForm->SelectedPointRadioButton->setChecked(true);
+    const CalculationNote note = CalculationNoteForm->Note();
+    CalculationNoteForm->hide();
+
+    EXPECT_EQ(note.project.object, "Поселок Лесной");
+    int figures = 0;
+    bool lengthShown = false;
+    for (const NoteBlock& block : note.blocks) {
+        if (block.kind != NoteBlock::Kind::Figure)
+            continue;
+        ++figures;
+        EXPECT_EQ(block.figure.faultPoint, "ВЛ-4");
+        ASSERT_EQ(block.figure.links.size(), 1u);
+        lengthShown = block.figure.links[0].lines[3] == "L = 250 м";
+    }
+    EXPECT_EQ(figures, 1);
+    EXPECT_TRUE(lengthShown);
+    CalculationNoteForm->AllPointsRadioButton->setChecked(true);
 }
 
 // "Все точки отчета" or only the point selected in the report; a selection below the points

@@ -255,6 +255,8 @@ const RefusalCase RefusalCases[] = {
      [](const std::string& g) { return Replaced(g, "\nточка=К-1", "\nсеть=1|2|3\nточка=К-1"); }, "до ее строки"},
     {"TextAfterEnd", [](const std::string& g) { return g + "точка=|||||||||||\n"; }, "после строки \"конец\""},
     {"NotUtf8", [](const std::string& g) { return Replaced(g, "К-1", "\xCA-1"); }, "UTF-8"},
+    {"RecordOfARepeatedName", [](const std::string& g) { return Replaced(g, "точка=К-2|", "точка=К-1|"); },
+     "повторным названием"},
     {"LineTooLong", [](const std::string& g) { return Replaced(g, "автор=", "автор=" + std::string(70000, 'a')); },
      "слишком длинная строка"},
 };

@@ -1,0 +1,340 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QMenu>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "AskNumberUnit.h"
+#include "DeviceDefenceUnit.h"
+#include "FormsFixture.h"
+#include "MainUnit.h"
+#include "PointRecord.h"
+#include "ProjectUnit.h"
+#include "RecalcUnit.h"
+#include "ReportUnit.h"
+#include "ResultUnit.h"
+
+namespace {
+
+class ProjectWindowsTest : public FormsTest {
+protected:
+    void TearDown() override
+    {
+        if (modalWatch)
+            modalWatch->stop();
+        modalWatch.reset();
+        FormsTest::TearDown();
+    }
+
+    // Types a network into the main window, confirms a breaker in the device window, calculates
+    // and adds the point through "Добавить в отчет...".
+    void AddPointThroughTheWindows(const QString& name, const std::string& power, const std::string& length,
+                                   const std::string& rated)
+    {
+        NetworkDescription network = InitialNetworkDescription();
+        network.TransPower = power;
+        network.Lines[0] = {"Кабель с бумажной изоляцией", "Алюминий", "95", "50", length, "нет"};
+        network.RArc = "15";
+        MainForm->ShowNetwork(network);
+        DeviceWindowTexts device = DeviceDefenceForm->WindowTexts();
+        device.ratedCurrent = rated;
+        DeviceDefenceForm->ShowTexts(device);
+        DeviceDefenceForm->OKDDBitBtnClick();
+        MainForm->StartButtonClick();
+        ASSERT_TRUE(MainForm->AddToReportButton->isEnabled()) << dialogs.messages.join("; ").toStdString();
+        AskNumberForm->NumberEdit->setText(name);
+        AskNumberForm->OKButtonClick();
+    }
+
+    PointRecord RecordOfRow(int row)
+    {
+        const std::string* text = ReportForm->RecordOf(row);
+        EXPECT_NE(text, nullptr) << row;
+        const PointRecordReading reading = ReadPointRecord(text ? *text : std::string());
+        EXPECT_TRUE(reading.record) << reading.refusal;
+        return reading.record.value_or(PointRecord{});
+    }
+
+    void SelectRow(int row)
+    {
+        SelectedRow = row;
+        SelectedCol = 0;
+    }
+
+    // Acts once on the next modal window; one still open after the deadline is rejected and the
+    // test fails, so a broken test ends instead of hanging.
+    void WhenModalShows(std::function<void(QWidget*)> action)
+    {
+        modalWatch = std::make_unique<QTimer>();
+        modalWatch->setInterval(10);
+        auto deadline = std::make_shared<QDeadlineTimer>(3000);
+        auto acted = std::make_shared<bool>(false);
+        QObject::connect(modalWatch.get(), &QTimer::timeout, [this, action, deadline, acted] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr && !*acted) {
+                *acted = true;
+                action(modal);
+            } else if (modal == nullptr && *acted) {
+                modalWatch->stop();
+            } else if (deadline->hasExpired()) {
+                modalWatch->stop();
+                ADD_FAILURE() << "the modal window did not come or did not close";
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+            }
+        });
+        modalWatch->start();
+    }
+
+    std::unique_ptr<QTimer> modalWatch;
+};
+
+}  // namespace
+
+TEST_F(ProjectWindowsTest, AddedPointKeepsItsInputsAndReopensToTheSameResult)
+{
+    AddPointThroughTheWindows("К-1", "400", "150.5", "25");
+    const ReportRow added = ReportForm->Rows()[0];
+    const QString iokz = MainForm->IokzLabel->text();
+    const PointRecord record = RecordOfRow(0);
+    EXPECT_EQ(record.network.TransPower, "400");
+    EXPECT_EQ(record.network.Lines[0].Length, "150.5");
+    EXPECT_EQ(record.deviceTexts.ratedCurrent, "25");
+    EXPECT_EQ(record.device.TypeDD, 1);
+    EXPECT_EQ(record.verdict, MainForm->StatusDDLabel->text().toStdString());
+    EXPECT_EQ(record.iokz, SharedResult.Iokz);
+
+    // The engineer moves on: another transformer, another breaker, typed but not calculated.
+    AddPointThroughTheWindows("К-2", "1000", "20", "63");
+    MainForm->TransPowerComboBox->setEditText(QStringLiteral("630"));
+    MainForm->LengthLineEdits[0]->setText(QStringLiteral("7"));
+
+    SelectRow(0);
+    ReportForm->ReopenPointAction->trigger();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("; ").toStdString();
+    EXPECT_EQ(MainForm->TransPowerComboBox->currentText(), QStringLiteral("400"));
+    EXPECT_EQ(MainForm->LengthLineEdits[0]->text(), QStringLiteral("150.5"));
+    EXPECT_EQ(DeviceDefenceForm->TokAVnomComboBox->currentText(), QStringLiteral("25"));
+    EXPECT_EQ(DeviceSettings, record.device);
+    EXPECT_EQ(MainForm->IokzLabel->text(), iokz);
+    EXPECT_EQ(SharedResult.Iokz, record.iokz);
+    EXPECT_EQ(CurrentPointRow("К-1"), added);
+    EXPECT_TRUE(SameRecord(CurrentPointRecord(), record));
+}
+
+TEST_F(ProjectWindowsTest, RecordsTravelWithTheirRowsAndOkzRowsHaveNone)
+{
+    AddPointThroughTheWindows("К-1", "250", "100", "16");
+    AddPointThroughTheWindows("К-2", "250", "200", "16");
+    SelectRow(0);
+    ReportForm->DownSpeedButtonClick();
+    ASSERT_EQ(ReportForm->Rows()[0][0], "К-2");
+    EXPECT_EQ(RecordOfRow(0).network.Lines[0].Length, "200");
+    EXPECT_EQ(RecordOfRow(1).network.Lines[0].Length, "100");
+
+    SelectRow(0);
+    ReportForm->DeleteReportButtonClick();
+    EXPECT_EQ(RecordOfRow(0).network.Lines[0].Length, "100");
+    EXPECT_EQ(ReportForm->RecordOf(1), nullptr);
+
+    // A report loaded from ".okz" has no inputs, and reopening says so.
+    ReportForm->ReplaceRows({ReportRow{"К-1", "1,00"}});
+    EXPECT_EQ(ReportForm->RecordOf(0), nullptr);
+    SelectRow(0);
+    ReportForm->ReopenPointAction->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("нет исходных данных"))) << dialogs.messages[0].toStdString();
+    SelectRow(5);
+    ReportForm->ReopenPointAction->trigger();
+    EXPECT_EQ(dialogs.messages.last(), QStringLiteral("Укажите строку точки, которую необходимо открыть."));
+}
+
+TEST_F(ProjectWindowsTest, ReplaceAsksFirstAndKeepsTheNameAndPlace)
+{
+    AddPointThroughTheWindows("К-1", "250", "100", "16");
+    AddPointThroughTheWindows("К-2", "250", "300", "16");
+    const ReportRows before = ReportForm->Rows();
+    SelectRow(0);
+    dialogs.answers = {false};
+    ReportForm->ReplacePointAction->trigger();
+    EXPECT_EQ(dialogs.questions, QStringList({QStringLiteral("Заменить точку \"К-1\" результатами текущего расчета?")}));
+    EXPECT_EQ(ReportForm->Rows(), before);
+
+    dialogs.answers = {true};
+    ReportForm->ReplacePointAction->trigger();
+    EXPECT_EQ(ReportForm->Rows()[0][0], "К-1");
+    EXPECT_EQ(ReportForm->Rows()[0][9], before[1][9]);   // the current of the last calculation (300 m)
+    EXPECT_EQ(ReportForm->Rows()[1], before[1]);
+    EXPECT_EQ(RecordOfRow(0).network.Lines[0].Length, "300");
+}
+
+TEST_F(ProjectWindowsTest, ProjectSavedAndOpenedBringsBackRowsRecordsAndFields)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("объект"));
+    AddPointThroughTheWindows("К-1", "250", "100", "16");
+    ReportForm->AddPoint(ReportRow{"ОКЗ", "1,00"});
+    AddPointThroughTheWindows("К-3", "630", "40", "32");
+    ReportForm->Fields = {"Школа", "Петров"};
+    const ReportRows rows = ReportForm->Rows();
+    const std::vector<std::string> records = ReportForm->RecordsOfRows();
+
+    dialogs.projectSaveNames = {file};
+    EXPECT_TRUE(ReportForm->SaveProjectButtonClick());
+    EXPECT_FALSE(ReportForm->HoldsUnsavedPoints());
+    ASSERT_TRUE(QFile::exists(file + QStringLiteral(".zpr")));
+
+    ReportForm->DeleteAllRows();
+    ReportForm->Fields = {};
+    dialogs.projectOpenNames = {file + QStringLiteral(".zpr")};
+    ReportForm->OpenProjectButtonClick();
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("; ").toStdString();
+    EXPECT_EQ(ReportForm->Rows(), rows);
+    EXPECT_EQ(ReportForm->RecordsOfRows(), records);
+    EXPECT_EQ(ReportForm->Fields, (ProjectFields{"Школа", "Петров"}));
+    EXPECT_FALSE(ReportForm->HoldsUnsavedPoints());
+
+    // A damaged project changes nothing and says why.
+    QFile damaged(folder.filePath(QStringLiteral("поврежден.zpr")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("Зорант проект 1.0\nточка=К-9\n");
+    damaged.close();
+    dialogs.projectOpenNames = {damaged.fileName()};
+    ReportForm->OpenProjectButtonClick();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Проект поврежден (строка 2)"))) << dialogs.errors[0].toStdString();
+    EXPECT_EQ(ReportForm->Rows(), rows);
+    EXPECT_EQ(ReportForm->Fields, (ProjectFields{"Школа", "Петров"}));
+}
+
+TEST_F(ProjectWindowsTest, ProjectDialogEditsTheFields)
+{
+    WhenModalShows([](QWidget*) {
+        ProjectForm->ObjectEdit->setText(QStringLiteral("Жилой дом"));
+        ProjectForm->AuthorEdit->setText(QStringLiteral("Иванов"));
+        QTest::mouseClick(ProjectForm->OKButton, Qt::LeftButton);
+    });
+    ReportForm->ProjectButtonClick();
+    EXPECT_EQ(ReportForm->Fields, (ProjectFields{"Жилой дом", "Иванов"}));
+}
+
+TEST_F(ProjectWindowsTest, RecalculationShowsOldAndNewBeforeItIsTaken)
+{
+    AddPointThroughTheWindows("К-1", "250", "100", "16");
+    AddPointThroughTheWindows("К-2", "250", "300", "16");
+    ReportForm->AddPoint(ReportRow{"ОКЗ", "1,00"});
+    const ReportRows before = ReportForm->Rows();
+    MainForm->TransPowerComboBox->setEditText(QStringLiteral("63"));
+
+    // Cancelled after the preview: the report stays as it was.
+    WhenModalShows([](QWidget*) {
+        RecalcForm->TransformerRadioButton->setChecked(true);
+        RecalcForm->AllPointsRadioButton->setChecked(true);
+        QTest::mouseClick(RecalcForm->CalculateButton, Qt::LeftButton);
+        QTest::mouseClick(RecalcForm->CancelBitBtn, Qt::LeftButton);
+    });
+    ReportForm->RecalculateButtonClick();
+    ASSERT_EQ(RecalcForm->ChangesGrid->rowCount(), 2);
+    EXPECT_EQ(RecalcForm->ChangesGrid->item(1, 1)->text().toStdString(), before[1][9]);
+    EXPECT_NE(RecalcForm->ChangesGrid->item(1, 2)->text().toStdString(), before[1][9]);
+    EXPECT_TRUE(RecalcForm->SkippedLabel->text().contains(QStringLiteral("без исходных данных: 1")));
+    EXPECT_EQ(ReportForm->Rows(), before);
+
+    WhenModalShows([](QWidget*) {
+        QTest::mouseClick(RecalcForm->CalculateButton, Qt::LeftButton);
+        QTest::mouseClick(RecalcForm->ApplyButton, Qt::LeftButton);
+    });
+    ReportForm->RecalculateButtonClick();
+    const std::string newCurrent = RecalcForm->ChangesGrid->item(1, 2)->text().toStdString();
+    EXPECT_EQ(ReportForm->Rows()[1][9], newCurrent);
+    EXPECT_EQ(RecordOfRow(1).network.TransPower, "63");
+    EXPECT_EQ(RecordOfRow(1).network.Lines[0].Length, "300");
+    EXPECT_EQ(ReportForm->Rows()[2], before[2]);
+
+    // The recalculated point reopens to the same row.
+    SelectRow(1);
+    const ReportRow recalculated = ReportForm->Rows()[1];
+    ReportForm->ReopenPointAction->trigger();
+    EXPECT_EQ(CurrentPointRow("К-2"), recalculated);
+}
+
+TEST_F(ProjectWindowsTest, ClosingAsksAboutUnsavedPoints)
+{
+    MainForm->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
+    EXPECT_TRUE(MainForm->close());   // nothing added: no question
+    EXPECT_TRUE(dialogs.threeWayQuestions.isEmpty());
+
+    MainForm->show();
+    AddPointThroughTheWindows("К-1", "250", "100", "16");
+    dialogs.threeWayAnswers = {Dialogs::Answer::Cancel};
+    EXPECT_FALSE(MainForm->close());
+    EXPECT_TRUE(MainForm->isVisible());
+    EXPECT_EQ(dialogs.threeWayQuestions,
+              QStringList({QStringLiteral("Отчет изменен после последнего сохранения. Сохранить его как проект?")}));
+
+    // "Да" with the save dialog cancelled keeps the program open too.
+    dialogs.threeWayAnswers = {Dialogs::Answer::Yes};
+    EXPECT_FALSE(MainForm->close());
+    EXPECT_EQ(dialogs.projectSaveInitials.size(), 1);
+
+    QTemporaryDir folder;
+    dialogs.threeWayAnswers = {Dialogs::Answer::Yes};
+    dialogs.projectSaveNames = {folder.filePath(QStringLiteral("на выходе.zpr"))};
+    EXPECT_TRUE(MainForm->close());
+    EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("на выходе.zpr"))));
+
+    MainForm->show();
+    ReportForm->AddPoint(ReportRow{"К-2"});
+    dialogs.threeWayAnswers = {Dialogs::Answer::No};
+    EXPECT_TRUE(MainForm->close());
+}
+
+// Pictures for a look by eye: ZORANT_PICTURES=<folder>.
+TEST_F(ProjectWindowsTest, NewWindowsFitTheirTexts)
+{
+    for (QWidget* window : std::initializer_list<QWidget*>{ReportForm, ProjectForm, RecalcForm}) {
+        window->ensurePolished();
+        for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+            EXPECT_LE(button->sizeHint().width(), button->width() + 12) << button->objectName().toStdString();
+            EXPECT_TRUE(window->rect().contains(button->geometry())) << button->objectName().toStdString();
+        }
+        for (const QRadioButton* radio : window->findChildren<QRadioButton*>())
+            EXPECT_TRUE(radio->parentWidget()->rect().contains(radio->geometry())) << radio->objectName().toStdString();
+    }
+    const QByteArray folder = qgetenv("ZORANT_PICTURES");
+    if (folder.isEmpty())
+        return;
+    AddPointThroughTheWindows("К-1", "250", "100", "16");
+    AddPointThroughTheWindows("К-2", "250", "300", "16");
+    ReportForm->AddPoint(ReportRow{"ОКЗ", "1,00"});
+    MainForm->TransPowerComboBox->setEditText(QStringLiteral("63"));
+    RecalcForm->Prepare(0);
+    RecalcForm->CalculateButtonClick();
+    ProjectForm->ShowFields({"Жилой дом, корпус 2", "Иванов И.И."});
+    for (QWidget* window : std::initializer_list<QWidget*>{ReportForm, ProjectForm, RecalcForm}) {
+        window->show();
+        QApplication::processEvents();
+        window->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + window->objectName() +
+                            QStringLiteral(".png"));
+    }
+    ReportForm->show();
+    ReportForm->PointMenu->popup(ReportForm->mapToGlobal(QPoint(100, 100)));
+    QApplication::processEvents();
+    ReportForm->PointMenu->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/PointMenu.png"));
+    ReportForm->PointMenu->hide();
+}
