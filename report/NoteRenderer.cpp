@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <QSaveFile>
 #include <QTextLayout>
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -233,24 +235,28 @@ private:
         const Wrapped text = Wrap(Q(block.text), font, Width() - Mm(ParagraphIndent), Qt::AlignLeft);
         const double before = Mm(block.level == 1 ? 5 : 3);
         // A heading keeps with it the start of what follows: a chain drawing or a table's head.
-        Reserve(before + text.height + Mm(45));
+        Reserve(before + std::min(text.height, Mm(40)) + Mm(45));
         if (y_ > Mm(BodyTop))
             y_ += before;
-        Draw(text, Mm(TextLeft + ParagraphIndent), y_);
-        y_ += text.height + Mm(2);
+        DrawLines(text, Mm(TextLeft + ParagraphIndent));
+        y_ += Mm(2);
     }
 
-    // A paragraph, split between pages at its lines.
-    void Paragraph(const QString& content, const QFont& font, double indentMm, Qt::Alignment align)
+    // A wrapped text at `x`, split between pages at its lines: no text is too long for a sheet.
+    void DrawLines(const Wrapped& text, double x)
     {
-        const Wrapped text = Wrap(content, font, Width(), align, Mm(indentMm));
         for (int i = 0; i < text.layout->lineCount(); ++i) {
             const QTextLine line = text.layout->lineAt(i);
             Reserve(line.height());
             if (painter_)
-                line.draw(painter_, QPointF(Mm(TextLeft), y_ - line.y()));
+                line.draw(painter_, QPointF(x, y_ - line.y()));
             y_ += line.height();
         }
+    }
+
+    void Paragraph(const QString& content, const QFont& font, double indentMm, Qt::Alignment align)
+    {
+        DrawLines(Wrap(content, font, Width(), align, Mm(indentMm)), Mm(TextLeft));
         y_ += Mm(1.5);
     }
 
@@ -296,6 +302,44 @@ private:
         y_ += row.height;
     }
 
+    // A row taller than what is left of a sheet: its cells' lines go on over the following
+    // sheets, each part in a frame of its own under the repeated header.
+    void DrawSplitRow(const LaidRow& row, const std::vector<double>& widths, const std::function<void()>& nextSheet)
+    {
+        const double pad = Mm(CellPadY), total = row.height - 2 * pad;
+        double offset = 0;
+        for (;;) {
+            double end = std::min(total, offset + (Bottom() - y_ - 2 * pad));
+            if (end < total) {
+                // Cut above the first line that would cross the sheet's foot, in any cell.
+                double cut = end;
+                for (const Wrapped& cell : row.cells)
+                    for (int i = 0; i < cell.layout->lineCount(); ++i) {
+                        const QTextLine line = cell.layout->lineAt(i);
+                        if (line.y() < end && line.y() + line.height() > end)
+                            cut = std::min(cut, line.y());
+                    }
+                end = cut > offset ? cut : end;
+            }
+            double x = Mm(TextLeft);
+            for (size_t c = 0; c < widths.size(); ++c) {
+                const Wrapped& cell = row.cells[c];
+                for (int i = 0; i < cell.layout->lineCount() && painter_; ++i) {
+                    const QTextLine line = cell.layout->lineAt(i);
+                    if (line.y() >= offset - 0.5 && line.y() < end - 0.5)
+                        line.draw(painter_, QPointF(x + Mm(CellPadX), y_ + pad - offset));
+                }
+                Box(QRectF(x, y_, widths[c], end - offset + 2 * pad), 0.25);
+                x += widths[c];
+            }
+            y_ += end - offset + 2 * pad;
+            offset = end;
+            if (offset >= total - 0.5)
+                return;
+            nextSheet();
+        }
+    }
+
     void Table(const NoteTable& table)
     {
         const std::vector<double> widths = ColumnWidths(table);
@@ -308,22 +352,27 @@ private:
             const bool bold = r < table.bold.size() && table.bold[r];
             rows.push_back(LayRow(table.rows[r], widths, bold ? tableBold_ : tableText_, table, false));
         }
-        // The caption stays with the header and the first row.
+        // The caption stays with the header and the first row (as much of them as a sheet holds).
         y_ += Mm(1);
-        Reserve(caption.height + header.height + (rows.empty() ? 0 : rows.front().height));
-        Draw(caption, Mm(TextLeft), y_);
-        y_ += caption.height + Mm(1);
+        Reserve(std::min(caption.height + header.height + (rows.empty() ? 0 : rows.front().height), Mm(60)));
+        DrawLines(caption, Mm(TextLeft));
+        y_ += Mm(1);
         DrawRow(header, widths);
+        const auto nextSheet = [&] {
+            NewPage();
+            const Wrapped more = Wrap(QStringLiteral("Продолжение таблицы %1").arg(table.number), body_, Width(),
+                                      Qt::AlignLeft);
+            Draw(more, Mm(TextLeft), y_);
+            y_ += more.height + Mm(1);
+            DrawRow(header, widths);
+        };
         for (const LaidRow& row : rows) {
-            if (y_ + row.height > Bottom()) {
-                NewPage();
-                const Wrapped more = Wrap(QStringLiteral("Продолжение таблицы %1").arg(table.number), body_,
-                                          Width(), Qt::AlignLeft);
-                Draw(more, Mm(TextLeft), y_);
-                y_ += more.height + Mm(1);
-                DrawRow(header, widths);
-            }
-            DrawRow(row, widths);
+            if (y_ + row.height > Bottom() && row.height <= Bottom() - Mm(BodyTop + 20))
+                nextSheet();
+            if (y_ + row.height > Bottom())
+                DrawSplitRow(row, widths, nextSheet);
+            else
+                DrawRow(row, widths);
         }
         y_ += Mm(3);
     }
@@ -338,8 +387,11 @@ private:
         const double stretch = (width - symbolWidth - pointWidth) / count;
 
         const Wrapped transformer = Wrap(Q(figure.transformer), figureText_, symbolWidth - Mm(1), Qt::AlignHCenter);
-        const Wrapped point = Wrap(QStringLiteral("К: ") + Q(figure.faultPoint), figureText_, pointWidth - Mm(2),
-                                   Qt::AlignHCenter);
+        // The drawing names the point in at most a few lines; the caption under it names it whole.
+        const QString pointName = QFontMetricsF(figureText_, &metrics_)
+                                      .elidedText(QStringLiteral("К: ") + Q(figure.faultPoint), Qt::ElideMiddle,
+                                                  (pointWidth - Mm(3)) * 4);
+        const Wrapped point = Wrap(pointName, figureText_, pointWidth - Mm(2), Qt::AlignHCenter);
         std::vector<Wrapped> titles, details;
         double titleHeight = 0, labelHeight = std::max(transformer.height, point.height);
         for (const ChainLink& link : figure.links) {
@@ -354,7 +406,8 @@ private:
         const Wrapped caption = Wrap(QStringLiteral("Рисунок %1 — ").arg(figure.number) + Q(figure.caption), body_,
                                      width, Qt::AlignHCenter);
         const double symbolZone = Mm(12);
-        const double height = Mm(2) + titleHeight + symbolZone + Mm(2) + labelHeight + Mm(2) + caption.height;
+        const double height =
+            Mm(2) + titleHeight + symbolZone + Mm(2) + labelHeight + Mm(2) + std::min(caption.height, Mm(20));
         Reserve(height);
 
         const double top = y_ + Mm(2);
@@ -397,8 +450,8 @@ private:
         }
         Draw(point, lineEnd - pointWidth / 2 + Mm(1), labels);
         y_ = labels + labelHeight + Mm(2);
-        Draw(caption, left, y_);
-        y_ += caption.height + Mm(3);
+        DrawLines(caption, left);
+        y_ += Mm(3);
     }
 
     const CalculationNote& note_;

@@ -52,6 +52,13 @@ protected:
     {
         const QString path = dir.filePath(QStringLiteral("note %1.pdf").arg(++count));
         written = WriteCalculationNotePdf(note, path);
+        // The notes for a look by eye: ZORANT_PICTURES=<folder>.
+        if (const QString folder = qEnvironmentVariable("ZORANT_PICTURES"); !folder.isEmpty())
+            QFile::copy(path, QDir(folder).filePath(QStringLiteral("%1 %2.pdf")
+                                                        .arg(QString::fromLatin1(::testing::UnitTest::GetInstance()
+                                                                                     ->current_test_info()
+                                                                                     ->name()))
+                                                        .arg(count)));
         return path;
     }
 
@@ -184,6 +191,12 @@ TEST_F(NotePdf, LongNamesAndManyPointsStayInsideTheFrame)
     std::vector<NotePoint> points;
     for (int i = 0; i < 40; ++i)
         points.push_back(CalculatedPoint(i == 3 ? longName : "К-" + std::to_string(i + 1), CableNetwork(), 1000));
+    // A name longer than a sheet holds: its summary row goes on over the next sheets.
+    std::string endless;
+    for (int i = 0; i < 400; ++i)
+        endless += "щит" + std::to_string(i) + " ";
+    endless += "конец";
+    points.push_back(CalculatedPoint(endless, CableNetwork(), 1000));
     NetworkDescription huge = CableNetwork();
     huge.Lines[0].Length = "12345678901234567890";
     huge.Lines[0].KindPerform = "Воздушная";
@@ -201,6 +214,12 @@ TEST_F(NotePdf, LongNamesAndManyPointsStayInsideTheFrame)
     all.remove(QRegularExpression(QStringLiteral("\\s")));
     EXPECT_TRUE(all.contains(Q(longName)));
     EXPECT_TRUE(all.contains(QStringLiteral("12345678901234567890")));
+    QString endlessText = Q(endless);
+    endlessText.remove(QLatin1Char(' '));
+    // Whole in the heading and the chain's caption; the summary row runs over three sheets and
+    // more, each part under "Продолжение таблицы 2" and the repeated header.
+    EXPECT_GE(all.count(endlessText), 2);
+    EXPECT_GE(all.count(QStringLiteral("Продолжениетаблицы2")), 3);
 }
 
 TEST_F(NotePdf, EmptyReportGivesAMethodSheet)
