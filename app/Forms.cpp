@@ -3,6 +3,7 @@
 #include "AboutProgramUnit.h"
 #include "AskNumberUnit.h"
 #include "CheckUnit.h"
+#include "CalculationNoteUnit.h"
 #include "DeleteAllReportUnit.h"
 #include "DeviceDefenceUnit.h"
 #include "InputFields.h"
@@ -31,10 +32,12 @@ void CreateForms()
     CheckForm = new TCheckForm;
     ProjectForm = new TProjectForm;
     RecalcForm = new TRecalcForm;
+    CalculationNoteForm = new TCalculationNoteForm;
 
     for (QWidget* form : std::initializer_list<QWidget*>{MainForm, ResultForm, DeviceDefenceForm, AskNumberForm,
                                                          ReportForm, DeleteAllReportForm, AboutProgramForm,
-                                                         SelectionForm, CheckForm, ProjectForm, RecalcForm})
+                                                         SelectionForm, CheckForm, ProjectForm, RecalcForm,
+                                                         CalculationNoteForm})
         KeepFieldsSingleLine(form);
 }
 
@@ -49,6 +52,7 @@ void DestroyForms()
 {
     Release(RecalcForm);
     Release(ProjectForm);
+    Release(CalculationNoteForm);
     Release(CheckForm);
     Release(SelectionForm);
     Release(AboutProgramForm);

@@ -2,8 +2,8 @@
 #pragma once
 
 // Creates MainForm, ResultForm, DeviceDefenceForm, AskNumberForm, ReportForm,
-// DeleteAllReportForm, AboutProgramForm, SelectionForm and CheckForm, and resets the shared
-// records to their start values.
+// DeleteAllReportForm, AboutProgramForm, SelectionForm, CheckForm, ProjectForm, RecalcForm and
+// CalculationNoteForm, and resets the shared records to their start values.
 void CreateForms();
 // Destroys the windows in reverse order and clears the global instances.
 void DestroyForms();

@@ -20,6 +20,7 @@
 #include <cstdlib>
 
 #include "AskNumberUnit.h"
+#include "CalculationNoteUnit.h"
 #include "ContextHelp.h"
 #include "DeviceDefenceUnit.h"
 #include "MainUnit.h"
@@ -320,10 +321,14 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
                                    QRect(Margin + 202, projectTop, 115, ButtonHeight));
     ProjectButton = MakeButton(this, "ProjectButton", QStringLiteral("Проект..."),
                                QStringLiteral("Название объекта и автор расчета"),
-                               QRect(Margin + 323, projectTop, 75, ButtonHeight));
+                               QRect(Margin + 323, projectTop, 70, ButtonHeight));
     RecalculateButton = MakeButton(this, "RecalculateButton", QStringLiteral("Пересчитать точки..."),
                                    QStringLiteral("Пересчет точек после изменения трансформатора, Rпр или линий"),
-                                   QRect(Margin + 404, projectTop, 130, ButtonHeight));
+                                   QRect(Margin + 399, projectTop, 125, ButtonHeight));
+    // The note ends the project's row: it is made from the project's points.
+    CalculationNoteButton = MakeButton(this, "CalculationNoteButton", QStringLiteral("Расчетная записка..."),
+                                       QStringLiteral("Расчетная записка: просмотр, печать и сохранение в PDF"),
+                                       QRect(Margin + 530, projectTop, 125, ButtonHeight));
 
     // The grid's context menu; Ctrl+Enter reopens the selected point from the keyboard.
     PointMenu = new QMenu(this);
@@ -362,6 +367,7 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
     connect(LoadFileButton, &QPushButton::clicked, this, &TReportForm::LoadFileButtonClick);
     connect(ToExcelButton, &QPushButton::clicked, this, &TReportForm::ToExcelButtonClick);
     connect(UndoButton, &QPushButton::clicked, this, &TReportForm::UndoButtonClick);
+    connect(CalculationNoteButton, &QPushButton::clicked, this, &TReportForm::CalculationNoteButtonClick);
     connect(CloseReportBitBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(OpenProjectButton, &QPushButton::clicked, this, &TReportForm::OpenProjectButtonClick);
     connect(SaveProjectButton, &QPushButton::clicked, this, &TReportForm::SaveProjectButtonClick);
@@ -521,6 +527,8 @@ void TReportForm::LoadFileButtonClick()
 }
 
 void TReportForm::ToExcelButtonClick() { ExportReportToExcel(); }
+
+void TReportForm::CalculationNoteButtonClick() { CalculationNoteForm->exec(); }
 
 void TReportForm::OpenProjectButtonClick()
 {

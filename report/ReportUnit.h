@@ -68,6 +68,7 @@ public:
     void LoadFileButtonClick();
     void ToExcelButtonClick();
     void UndoButtonClick();
+    void CalculationNoteButtonClick();
     void OpenProjectButtonClick();
     bool SaveProjectButtonClick();
     void ProjectButtonClick();
@@ -87,6 +88,7 @@ public:
     QPushButton* WriteFileButton = nullptr;
     QPushButton* LoadFileButton = nullptr;
     QPushButton* ToExcelButton = nullptr;
+    QPushButton* CalculationNoteButton = nullptr;
     QPushButton* CloseReportBitBtn = nullptr;
     QPushButton* UndoButton = nullptr;
     QPushButton* OpenProjectButton = nullptr;

@@ -1,6 +1,5 @@
 #include "Workbook.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +11,7 @@
 #include <xlsxwriter.h>
 
 #include "CodePage1251.h"
+#include "ExportFiles.h"
 
 #ifdef Q_OS_WIN
 #include <clocale>
@@ -30,7 +30,6 @@ const char* const SheetName = "Расчет ОКЗ";
 
 constexpr double NarrowColumnWidth = 8;
 constexpr double LastColumnWidth = 11;
-constexpr int MaxNameAttempts = 1000;
 // The point name (first column) and the trip time (last column) are always text.
 constexpr int FirstFigureColumn = 1;
 constexpr int LastFigureColumn = ReportColumnCount - 2;
@@ -57,28 +56,6 @@ std::string CheckedUtf8(const std::string& text)
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     const QString decoded = decoder.decode(QByteArrayView(text.data(), qsizetype(text.size())));
     return decoder.hasError() ? decoded.toUtf8().toStdString() : text;
-}
-
-// Creates an empty file under a name that did not exist in `folder` and returns its path. The
-// name is taken with an exclusive create, so two exports never share a file.
-QString ReserveWorkbookFile(const QString& folder)
-{
-    const QString stem = QString::fromUtf8(SheetName) + QLatin1Char(' ')
-                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
-    const QDir dir(folder);
-    for (int attempt = 1; attempt <= MaxNameAttempts; ++attempt) {
-        const QString name = attempt == 1 ? stem + QStringLiteral(".xlsx")
-                                          : stem + QStringLiteral(" (%1).xlsx").arg(attempt);
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return path;
-        if (!QFileInfo::exists(path))
-            Fail(QStringLiteral("Не удалось создать файл книги в папке «%1»: %2")
-                     .arg(QDir::toNativeSeparators(folder), file.errorString()));
-    }
-    Fail(QStringLiteral("Не удалось подобрать свободное имя для файла книги в папке «%1»")
-             .arg(QDir::toNativeSeparators(folder)));
 }
 
 // libxlsxwriter writes the numbers of the sheet (cell values, column widths) with printf, which
@@ -327,7 +304,7 @@ std::string SheetNumberFormat(const WrittenNumber& number)
 
 QString WriteWorkbook(const TransferBlock& block, const QString& folder, const SheetNumbers& numbers)
 {
-    const QString path = ReserveWorkbookFile(folder);
+    const QString path = ReserveNewFile(folder, QString::fromUtf8(SheetName), QStringLiteral("xlsx"), QStringLiteral("книги"));
     try {
         const ClassicNumbersInThisThread classicNumbers;
         WorkbookWriter(path).Write(block, folder, numbers);

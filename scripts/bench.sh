@@ -101,11 +101,11 @@ bash scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORANT_BUILD_BENCH=ON >/dev/null
-cmake --build build/release -j "$(nproc)" --target zorant zorant_bench_calc zorant_bench_selection zorant_bench_report zorant_bench_export
+cmake --build build/release -j "$(nproc)" --target zorant zorant_bench_calc zorant_bench_selection zorant_bench_report zorant_bench_export zorant_bench_note
 
 echo "== Machine: $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo)," \
      "$(. /etc/os-release && echo "$PRETTY_NAME")"
-for bench in zorant_bench_calc zorant_bench_selection zorant_bench_report zorant_bench_export; do
+for bench in zorant_bench_calc zorant_bench_selection zorant_bench_report zorant_bench_export zorant_bench_note; do
   echo "== $bench"
   (cd build/release && "bench/$bench" --benchmark_min_time=0.2)
 done

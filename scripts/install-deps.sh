@@ -11,7 +11,7 @@ packages=(
   libxlsxwriter-dev zlib1g-dev
   fonts-liberation fonts-dejavu-core locales
   xvfb xauth xdg-utils
-  python3 python3-openpyxl
+  python3 python3-openpyxl poppler-utils
   dpkg-dev desktop-file-utils
   clang libclang-rt-14-dev
   x11-utils xdotool time

@@ -10,6 +10,7 @@
 
 #include "AboutProgramUnit.h"
 #include "AskNumberUnit.h"
+#include "CalculationNoteUnit.h"
 #include "CheckUnit.h"
 #include "ContextHelp.h"
 #include "DeviceRules.h"
@@ -56,6 +57,7 @@ const F1Case F1Cases[] = {
     {"DeviceWindowButton", [] { return static_cast<QWidget*>(DeviceDefenceForm); }, "OKDDBitBtn", Help20, 34},
     {"ReportWindow", [] { return static_cast<QWidget*>(ReportForm); }, "DeleteReportButton", Help20, 35},
     {"PointNameField", [] { return static_cast<QWidget*>(AskNumberForm); }, "NumberEdit", Help20, 35},
+    {"CalculationNoteWindow", [] { return static_cast<QWidget*>(CalculationNoteForm); }, "SavePdfButton", Help21, 45},
     {"DeleteAllDialog", [] { return static_cast<QWidget*>(DeleteAllReportForm); }, "OKBitBtn", QString(), 0},
     {"AboutWindow", [] { return static_cast<QWidget*>(AboutProgramForm); }, "BitBtn1", QString(), 0},
     {"ProjectDialog", [] { return static_cast<QWidget*>(ProjectForm); }, "ObjectEdit", Help21, 40},
