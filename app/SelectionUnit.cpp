@@ -26,6 +26,7 @@
 #include "MinimumSelection.h"
 #include "RegionalSettings.h"
 #include "StatusHints.h"
+#include "WindowParts.h"
 
 TSelectionForm* SelectionForm = nullptr;
 
@@ -43,9 +44,6 @@ const QString Nothing = QStringLiteral("нет");
 const QString AnyChoice = QStringLiteral("любое");  // сечение
 const QString Beyond = QStringLiteral("более 10¹⁵");
 const QString Amperes = QStringLiteral(" А");
-
-const QColor Maroon(0x80, 0x00, 0x00);
-const QColor Navy(0x00, 0x00, 0x80);
 
 // --- the confirmed device as plain values -------------------------------------------------
 
@@ -105,55 +103,6 @@ QString LengthText(double length, bool beyond, const NumberSeparators& separator
 }
 
 // --- look ----------------------------------------------------------------------------------
-
-QFont SerifFont()
-{
-    QFont font(QStringLiteral("Times New Roman"), 10);
-    font.setStyleHint(QFont::Serif);
-    return font;
-}
-
-void SetTextColor(QWidget* widget, const QColor& color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
-QLabel* Caption(QWidget* parent, const QString& text, int left, int top, const QFont& font,
-                const QColor& color = Qt::black)
-{
-    auto* label = new QLabel(text, parent);
-    label->setFont(font);
-    SetTextColor(label, color);
-    label->adjustSize();
-    label->move(left, top);
-    return label;
-}
-
-// An output field of fixed place, rewritten at every showing.
-QLabel* Field(QWidget* parent, const QString& name, const QRect& place, const QString& hint,
-              Qt::Alignment alignment = Qt::AlignLeft)
-{
-    auto* label = new QLabel(Dash, parent);
-    label->setObjectName(name);
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    label->setGeometry(place);
-    SetStatusHint(label, hint);
-    return label;
-}
-
-QFrame* ValuePanel(QWidget* parent, const QRect& place)
-{
-    auto* panel = new QFrame(parent);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    panel->setPalette(palette);
-    panel->setAutoFillBackground(true);
-    panel->setGeometry(place);
-    return panel;
-}
 
 QCategoryAxis* TickAxis(const QList<double>& ticks, const QString& title, const NumberSeparators& separators)
 {
