@@ -4,47 +4,19 @@
 // Reading must also cost memory in step with the document: every allocation is counted, and a
 // read whose peak exceeds its budget is a finding (a document of bare line ends once asked for
 // 384 bytes per byte read).
-#include <malloc.h>
-
 #include <algorithm>
-#include <atomic>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <new>
 #include <string>
 #include <string_view>
 
+#include "AllocationCount.h"
 #include "FuzzCheck.h"
 #include "OkzDocument.h"
 
 namespace {
-
-// Bytes held through operator new, and the most held since the last reset.
-std::atomic<std::size_t> heldBytes{0};
-std::atomic<std::size_t> peakBytes{0};
-
-void* Allocate(std::size_t size, bool mayFail)
-{
-    void* block = std::malloc(size == 0 ? 1 : size);
-    if (block == nullptr) {
-        if (mayFail)
-            return nullptr;
-        throw std::bad_alloc();
-    }
-    const std::size_t held = heldBytes += malloc_usable_size(block);
-    std::size_t peak = peakBytes.load();
-    while (held > peak && !peakBytes.compare_exchange_weak(peak, held)) {
-    }
-    return block;
-}
-
-void Release(void* block) noexcept
-{
-    if (block == nullptr)
-        return;
-    heldBytes -= malloc_usable_size(block);
-    std::free(block);
-}
 
 // The budget of one read: a fixed multiple of the document's size (cells decoded from code page
 // 1251 take up to twice their bytes, plus string and line overhead), plus the row table of the
@@ -63,25 +35,13 @@ bool HoldsText(const ReportRow& row)
 
 }  // namespace
 
-void* operator new(std::size_t size) { return Allocate(size, false); }
-void* operator new[](std::size_t size) { return Allocate(size, false); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size, true); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size, true); }
-void operator delete(void* block) noexcept { Release(block); }
-void operator delete[](void* block) noexcept { Release(block); }
-void operator delete(void* block, std::size_t) noexcept { Release(block); }
-void operator delete[](void* block, std::size_t) noexcept { Release(block); }
-void operator delete(void* block, const std::nothrow_t&) noexcept { Release(block); }
-void operator delete[](void* block, const std::nothrow_t&) noexcept { Release(block); }
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-    const std::size_t heldBefore = heldBytes.load();
-    peakBytes = heldBefore;
+    const std::size_t heldBefore = StartPeak();
     const OkzDocumentContents read = ReadOkzDocument(bytes);
-    const std::size_t readCost = peakBytes.load() - heldBefore;
+    const std::size_t readCost = PeakBytes() - heldBefore;
     if (readCost > BytesPerDocumentByte * size + RowTableAllowance)
         std::fprintf(stderr, "reading %zu bytes held %zu bytes at the peak\n", size, readCost);
     FUZZ_CHECK(readCost <= BytesPerDocumentByte * size + RowTableAllowance);
