@@ -134,7 +134,8 @@ TEST(CalculationNote, SummaryMarksFailingPoints)
 TEST(CalculationNote, SummaryShowsTheMinimumCurrentWhereChecked)
 {
     NotePoint checked = CalculatedPoint("К-1", CableNetwork(), 1000);
-    checked.iokzMin = 1289.6;
+    checked.minimum = PointMinimumCurrent{};
+    checked.minimum->current = 1289.6;
     const CalculationNote note = Note({checked, RowOnlyPoint("К-2", "Тср < 0,4 с")});
     const NoteTable* summary = TableWithCaption(note, "Результаты расчета по точкам короткого замыкания");
     ASSERT_NE(summary, nullptr);

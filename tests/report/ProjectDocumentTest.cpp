@@ -75,6 +75,7 @@ MadePoint MakePoint(const std::string& name, const NetworkDescription& network, 
     r.tripTime = tripTime;
     r.iokz = outcome.result.Iokz;
     r.separators = separators;
+    r.minimum = CalculatePointMinimum(r, outcome.result, {});
     return point;
 }
 
