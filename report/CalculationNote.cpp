@@ -258,6 +258,12 @@ void AddSummary(NoteBuilder& b, const std::vector<NotePoint>& points)
         header.push_back(column);
     }
     widths.insert(widths.end(), {5, 3, 3, 4, 5});
+    // With the extra column the point's name (which wraps at its spaces) gives way to the device's
+    // name, a single long word in bold.
+    if (withMin) {
+        widths[1] = 4;
+        widths[4] = 6;
+    }
     numeric.insert(numeric.end(), {false, true, true, false, false});
     NoteTable& table = b.Table("Результаты расчета по точкам короткого замыкания", header, widths, numeric);
 
