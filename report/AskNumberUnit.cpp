@@ -6,12 +6,14 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "CheckUnit.h"
 #include "ContextHelp.h"
 #include "DeviceDefenceUnit.h"
 #include "DeviceSettings.h"
 #include "Dialogs.h"
 #include "InputFields.h"
 #include "MainUnit.h"
+#include "PointRecalculation.h"
 #include "RegionalSettings.h"
 #include "ReportTable.h"
 #include "ReportUnit.h"
@@ -94,6 +96,7 @@ PointRecord CurrentPointRecord()
     record.tripTime = ResultForm->TimeSRLabel->text().toStdString();
     record.iokz = SharedResult.Iokz;
     record.separators = RegionalSeparators();
+    record.minimum = CalculatePointMinimum(record, SharedResult, MinimumParameters(CheckDeviceFrom(DeviceSettings)));
     return record;
 }
 

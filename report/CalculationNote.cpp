@@ -1,5 +1,6 @@
 #include "CalculationNote.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "PointRecord.h"
@@ -114,7 +115,30 @@ void AddRow(NoteTable& table, std::vector<std::string> cells, bool bold = false)
 
 std::string Quoted(const std::string& name) { return "«" + name + "»"; }
 
-void AddMethod(NoteBuilder& b)
+// The minimum current's parameters as one phrase: c_min·U0, the heating and the supply network.
+std::string MinimumParametersText(const NoteBuilder& b, const MinimumCurrentParameters& p)
+{
+    std::string text = "cmin·U0 = " + b.General(p.cMin) + "·" + b.General(p.phaseVoltage) + " = "
+                       + b.General(p.cMin * p.phaseVoltage) + " В, ";
+    text += p.heating == ConductorHeating::Adiabatic
+                ? "нагрев жил током короткого замыкания от длительно допустимой температуры"
+                : "сопротивление жил при 20 °C с коэффициентом 1,25 (автоматический выключатель) или 1,5 "
+                  "(предохранитель)";
+    if (p.networkPower > 0)
+        text += ", питающая сеть Sк = " + b.General(p.networkPower) + " МВ·А";
+    else
+        text += ", без сопротивления питающей сети";
+    return text;
+}
+
+// Parameters that differ only in the device's fixed factor are one set for the note.
+MinimumCurrentParameters WithoutDeviceFactor(MinimumCurrentParameters p)
+{
+    p.uteFactor = 1.25;
+    return p;
+}
+
+void AddMethod(NoteBuilder& b, const std::vector<NotePoint>& points)
 {
     b.Heading(1, "1 Методика расчета");
     b.Paragraph("Ток однофазного короткого замыкания Iокз в каждой точке определен по полному сопротивлению "
@@ -163,6 +187,22 @@ void AddMethod(NoteBuilder& b)
                 "Iср = Iном·k·Кз, где k — кратность тока мгновенного расцепителя [5]; выключатель проверяется по "
                 "мгновенному расцепителю, нормативное время 0,4 с. Для плавкой вставки Iср — ток срабатывания за "
                 "выбранное нормативное время (5 с или 0,4 с) по таблице программы, умноженный на Кз [6].");
+    std::vector<MinimumCurrentParameters> used;
+    for (const NotePoint& point : points) {
+        if (!point.minimum)
+            continue;
+        const MinimumCurrentParameters p = WithoutDeviceFactor(point.minimum->parameters);
+        if (std::find(used.begin(), used.end(), p) == used.end())
+            used.push_back(p);
+    }
+    if (!used.empty()) {
+        std::string text = "Где приведен наименьший ток однофазного короткого замыкания Iк1 min, он найден по [1], [4] "
+                           "за нормативное время отключения аппарата защиты и сравнен с Iср так же, как Iокз; "
+                           "параметры: ";
+        for (size_t i = 0; i < used.size(); ++i)
+            text += (i ? "; " : "") + MinimumParametersText(b, used[i]);
+        b.Paragraph(text + ".");
+    }
 
     b.Heading(2, "1.3 Источники");
     for (const char* source : {
@@ -181,7 +221,7 @@ void AddMethod(NoteBuilder& b)
 bool HasIokzMin(const std::vector<NotePoint>& points)
 {
     for (const NotePoint& point : points)
-        if (point.iokzMin)
+        if (point.minimum)
             return true;
     return false;
 }
@@ -218,6 +258,12 @@ void AddSummary(NoteBuilder& b, const std::vector<NotePoint>& points)
         header.push_back(column);
     }
     widths.insert(widths.end(), {5, 3, 3, 4, 5});
+    // With the extra column the point's name (which wraps at its spaces) gives way to the device's
+    // name, a single long word in bold.
+    if (withMin) {
+        widths[1] = 4;
+        widths[4] = 6;
+    }
     numeric.insert(numeric.end(), {false, true, true, false, false});
     NoteTable& table = b.Table("Результаты расчета по точкам короткого замыкания", header, widths, numeric);
 
@@ -232,7 +278,7 @@ void AddSummary(NoteBuilder& b, const std::vector<NotePoint>& points)
         std::vector<std::string> cells = {b.General(double(i + 1)),
                                           (fails ? FailingPointMark : "") + point.row[0], point.row[9]};
         if (withMin)
-            cells.push_back(point.iokzMin ? b.Amps(*point.iokzMin) : "—");
+            cells.push_back(point.minimum ? b.Amps(point.minimum->current) : "—");
         std::string margin = "—";
         const auto iokz = point.inputs ? std::optional(point.inputs->result.Iokz) : RowNumber(point.row[9], b.Separators());
         const auto tokSR = point.inputs ? std::optional(point.inputs->tokSR) : RowNumber(point.row[10], b.Separators());
@@ -279,6 +325,23 @@ void AddChain(NoteBuilder& b, const NotePoint& point, const std::vector<int>& se
     figure.faultPoint = point.row[0];
 }
 
+// One line: Iк1 min, its time and its verdict against Iср.
+std::string MinimumCurrentText(const NoteBuilder& b, const PointMinimumCurrent& m)
+{
+    std::string text = "Наименьший ток однофазного короткого замыкания за t = " + b.General(m.time)
+                       + " с: Iк1 min = " + b.Amps(m.current) + " А";
+    if (m.tripCurrent > 0) {
+        // Rounded down, as the window "Проверка" shows it: 1,00 or more always means a trip.
+        text += "; Iк1 min / Iср = " + FormatGrouped(std::floor(m.margin * 100) / 100, 2, b.Separators()) + " — "
+                + (m.trips ? "срабатывание" : "несрабатывание") + " за нормативное время";
+    } else {
+        text += "; аппарат защиты не задан";
+    }
+    if (!m.withstands)
+        text += "; жилы термически не стойки";
+    return text + ".";
+}
+
 void AddPointWithInputs(NoteBuilder& b, const NotePoint& point)
 {
     const NotePointInputs& in = *point.inputs;
@@ -320,8 +383,8 @@ void AddPointWithInputs(NoteBuilder& b, const NotePoint& point)
 
     b.Paragraph("Ток однофазного короткого замыкания: Iокз = " + b.WholeOhms(231000) + " / " + b.Ohms(r.Zsum) + " = " + b.Amps(r.Iokz)
                 + " А.");
-    if (point.iokzMin)
-        b.Paragraph("Наименьший ток однофазного короткого замыкания: Iк1 min = " + b.Amps(*point.iokzMin) + " А.");
+    if (point.minimum)
+        b.Paragraph(MinimumCurrentText(b, *point.minimum));
 
     if (in.device.empty() || !(in.tokSR > 0)) {
         b.Paragraph("Аппарат защиты не задан: проверка условия отключения не выполнялась.");
@@ -374,7 +437,7 @@ CalculationNote BuildCalculationNote(const std::vector<NotePoint>& points, const
     note.title = "Расчет токов однофазного короткого замыкания и проверка условий автоматического отключения питания";
     note.project = project;
     NoteBuilder b(note, format);
-    AddMethod(b);
+    AddMethod(b, points);
     AddSummary(b, points);
     b.Heading(1, "3 Расчет по точкам короткого замыкания");
     if (points.empty())
@@ -428,7 +491,7 @@ std::vector<std::pair<std::string, std::string>> DeviceParameters(const PointRec
 
 NotePoint NotePointFromRecord(const ReportRow& row, const PointRecord& record)
 {
-    NotePoint point{row, std::nullopt, std::nullopt};
+    NotePoint point{row, std::nullopt, record.minimum};
     const CalculationOutcome outcome = CalculateShortCircuit(record.network);
     if (outcome.status != CalculationStatus::Success)
         return point;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Numbers.h"
+#include "PointRecord.h"
 #include "ReportRow.h"
 #include "ShortCircuit.h"
 
@@ -29,7 +30,7 @@ struct NotePointInputs {
 struct NotePoint {
     ReportRow row;                          // the report row: name and figures as texts
     std::optional<NotePointInputs> inputs;  // absent for points read from ".okz" documents
-    std::optional<double> iokzMin;          // Iк1 min, A, where the minimum current check ran
+    std::optional<PointMinimumCurrent> minimum;  // Iк1 min, where the point keeps it
 };
 
 // The project fields of the title block.
@@ -105,7 +106,6 @@ bool PointFails(const NotePoint& point);
 // (nothing when that row is not among them).
 std::vector<NotePoint> ChooseNotePoints(const std::vector<NotePoint>& points, bool selectedOnly, int selectedRow);
 
-struct PointRecord;
 struct Project;
 
 // A point of a project document: its row, and the inputs its record keeps, recalculated (a

@@ -14,7 +14,7 @@ namespace {
 
 // The calculation and the verdict, without the row: the figures of the row are written only for
 // the points the user takes.
-PointCalculation Calculate(PointRecord record)
+PointCalculation Calculate(PointRecord record, const MinimumCurrentParameters& parameters)
 {
     PointCalculation calculation;
     const CalculationOutcome outcome = CalculateShortCircuit(record.network);
@@ -29,6 +29,8 @@ PointCalculation Calculate(PointRecord record)
     if (verdict.timeSR)
         record.tripTime = verdict.timeSR->toStdString();
     record.iokz = outcome.result.Iokz;
+    record.minimum = CalculatePointMinimum(record, outcome.result,
+                                           record.minimum ? record.minimum->parameters : parameters);
     calculation.result = outcome.result;
     calculation.record = std::move(record);
     calculation.ok = true;
@@ -43,12 +45,28 @@ ReportRow RowOf(const std::string& name, const PointCalculation& calculation)
 
 }  // namespace
 
-PointCalculation CalculatePoint(const std::string& name, PointRecord record)
+PointCalculation CalculatePoint(const std::string& name, PointRecord record, const MinimumCurrentParameters& parameters)
 {
-    PointCalculation calculation = Calculate(std::move(record));
+    PointCalculation calculation = Calculate(std::move(record), parameters);
     if (calculation.ok)
         calculation.row = RowOf(name, calculation);
     return calculation;
+}
+
+std::optional<PointMinimumCurrent> CalculatePointMinimum(const PointRecord& record, const ShortCircuitResult& result,
+                                                         MinimumCurrentParameters parameters)
+{
+    const ProtectiveDeviceSettings& device = record.device;
+    const bool present = device.TokSR > 0;
+    const bool fuse = present && device.TypeDD == 2;
+    parameters.uteFactor = fuse ? 1.5 : 1.25;
+    const double time = fuse && device.TimePP == 1 ? 5 : 0.4;
+    const MinimumCurrentResult minimum =
+        CalculateMinimumCurrent(record.network, result, parameters, time, present ? device.TokSR : 0);
+    if (!minimum.ok)
+        return std::nullopt;
+    return PointMinimumCurrent{parameters,           minimum.time,  minimum.minimumCurrent, minimum.tripCurrent,
+                               minimum.margin,       minimum.trips, minimum.withstands};
 }
 
 NetworkDescription ApplyUpstreamChange(NetworkDescription network, const UpstreamChange& change)
@@ -91,7 +109,7 @@ Recalculation RecalculatePoints(const ReportRows& rows, const std::vector<std::s
         point.oldCurrent = rows[index][CurrentColumn];
         point.oldVerdict = reading.record->verdict;
         reading.record->network = ApplyUpstreamChange(std::move(reading.record->network), change);
-        point.calculation = Calculate(std::move(*reading.record));
+        point.calculation = Calculate(std::move(*reading.record), change.minimumParameters);
         if (point.calculation.ok) {
             point.newCurrent =
                 FormatCurrent(point.calculation.result.Iokz, DocumentSeparators(point.calculation.record.separators));

@@ -2,6 +2,7 @@
 // one upstream change (transformer, Rпр, the first line sections), with what changed for each.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,17 @@ struct PointCalculation {
     ReportRow row;                // left empty by RecalculatePoints: ApplyRecalculation writes it
     PointRecord record;
 };
-PointCalculation CalculatePoint(const std::string& name, PointRecord record);
+// The record's minimum current is found again with its own parameters, or with `parameters` when
+// it has none.
+PointCalculation CalculatePoint(const std::string& name, PointRecord record,
+                                const MinimumCurrentParameters& parameters = {});
+
+// The point's minimum fault current as the window "Проверка" finds it for the same device:
+// CalculateMinimumCurrent with `parameters`, the fixed factor of the device (1.5 for a fuse, else
+// 1.25) and its normative time (5 s for a fuse set to 5 s, else 0.4 s). `result` is the calculation
+// of record.network. Nothing when the chain is refused.
+std::optional<PointMinimumCurrent> CalculatePointMinimum(const PointRecord& record, const ShortCircuitResult& result,
+                                                         MinimumCurrentParameters parameters);
 
 // One change applied to every chosen point; the values come from `source`, the main window's texts.
 struct UpstreamChange {
@@ -29,6 +40,7 @@ struct UpstreamChange {
     Kind kind = Kind::Transformer;
     NetworkDescription source;
     int lineCount = 1;   // LeadingLines: 1..6
+    MinimumCurrentParameters minimumParameters;   // for points that have no minimum current yet
 };
 NetworkDescription ApplyUpstreamChange(NetworkDescription network, const UpstreamChange& change);
 

@@ -12,11 +12,14 @@ constexpr std::string_view DeviceRecordKey = "запись";
 constexpr std::string_view VerdictKey = "вердикт";
 constexpr std::string_view CurrentKey = "ток";
 constexpr std::string_view SeparatorsKey = "разделители";
+constexpr std::string_view MinimumKey = "ток_мин";   // since format 1.1; absent: not computed
 
 constexpr std::string_view Breaker = "автомат";
 constexpr std::string_view Fuse = "предохранитель";
 constexpr std::string_view Yes = "да";
 constexpr std::string_view No = "нет";
+constexpr std::string_view Adiabatic = "адиабатический";
+constexpr std::string_view UteFactors = "коэффициенты";
 
 bool SplitInto(std::string_view value, std::vector<std::string>& fields);
 
@@ -63,7 +66,8 @@ bool SameRecord(const PointRecord& a, const PointRecord& b)
     return a.network.TransPower == b.network.TransPower && a.network.WindKind == b.network.WindKind &&
            a.network.RArc == b.network.RArc && a.device == b.device && a.deviceTexts == b.deviceTexts &&
            a.verdict == b.verdict && a.tripTime == b.tripTime && a.iokz == b.iokz &&
-           a.separators.decimal == b.separators.decimal && a.separators.group == b.separators.group;
+           a.separators.decimal == b.separators.decimal && a.separators.group == b.separators.group &&
+           a.minimum == b.minimum;
 }
 
 std::string EscapeValue(std::string_view text)
@@ -96,7 +100,7 @@ bool IsPointRecordKey(std::string_view key)
         if (key == known)
             return true;
     return key == NetworkKey || key == DeviceTextsKey || key == DeviceRecordKey || key == VerdictKey ||
-           key == CurrentKey || key == SeparatorsKey;
+           key == CurrentKey || key == SeparatorsKey || key == MinimumKey;
 }
 
 std::string WritePointRecord(const PointRecord& r)
@@ -120,6 +124,16 @@ std::string WritePointRecord(const PointRecord& r)
     AddLine(text, VerdictKey, {r.verdict, r.tripTime});
     AddLine(text, CurrentKey, {FormatExact(r.iokz)});
     AddLine(text, SeparatorsKey, {r.separators.decimal, r.separators.group});
+    if (const auto& m = r.minimum) {
+        const MinimumCurrentParameters& p = m->parameters;
+        AddLine(text, MinimumKey,
+                {FormatExact(m->current), FormatExact(m->time), FormatExact(m->tripCurrent), FormatExact(m->margin),
+                 m->trips ? Yes : No, m->withstands ? Yes : No, FormatExact(p.cMin), FormatExact(p.phaseVoltage),
+                 FormatExact(p.networkPower), p.heating == ConductorHeating::Adiabatic ? Adiabatic : UteFactors,
+                 FormatExact(p.uteFactor), FormatExact(p.paperCableStart), FormatExact(p.pvcCableStart),
+                 FormatExact(p.overheadStart), FormatExact(p.pvcCableLimit), FormatExact(p.paperCableLimit),
+                 FormatExact(p.bareAluminiumLimit), FormatExact(p.bareCopperLimit)});
+    }
     return text;
 }
 
@@ -127,7 +141,9 @@ namespace {
 
 // The lines of a record, numbered for the record of which ones were met.
 enum RecordLine { NetworkLine, FirstLineSection, DeviceTextsLine = FirstLineSection + LineSectionCount,
-                  DeviceRecordLine, VerdictLine, CurrentLine, SeparatorsLine, RecordLineCount };
+                  DeviceRecordLine, VerdictLine, CurrentLine, SeparatorsLine,
+                  RequiredLineCount,                  // the lines every record has; optional ones follow
+                  MinimumLine = RequiredLineCount };
 
 int RecordLineOf(std::string_view key)
 {
@@ -140,6 +156,7 @@ int RecordLineOf(std::string_view key)
     if (key == VerdictKey) return VerdictLine;
     if (key == CurrentKey) return CurrentLine;
     if (key == SeparatorsKey) return SeparatorsLine;
+    if (key == MinimumKey) return MinimumLine;
     return -1;
 }
 
@@ -152,6 +169,7 @@ std::string_view KeyOf(int line)
     case VerdictLine: return VerdictKey;
     case CurrentLine: return CurrentKey;
     case SeparatorsLine: return SeparatorsKey;
+    case MinimumLine: return MinimumKey;
     default: return LineKeys[line - FirstLineSection];
     }
 }
@@ -165,6 +183,7 @@ constexpr std::size_t FieldCount(int line)
     case VerdictLine: return 2;
     case CurrentLine: return 1;
     case SeparatorsLine: return 2;
+    case MinimumLine: return 18;
     default: return 6;
     }
 }
@@ -296,6 +315,45 @@ PointRecordReading ReadPointRecord(std::string_view text)
             r.separators.decimal = std::move(f[0]);
             r.separators.group = std::move(f[1]);
             break;
+        case MinimumLine: {
+            auto refused = [&] { return refuse("неверное значение в строке \"" + std::string(MinimumKey) + "\""); };
+            std::array<double, 18> numbers{};
+            for (std::size_t i = 0; i < numbers.size(); ++i) {
+                if (i == 4 || i == 5 || i == 9)
+                    continue;
+                const auto value = ReadExact(f[i]);
+                if (!value) return refused();
+                numbers[i] = *value;
+            }
+            auto yesNo = [](const std::string& field) { return field == Yes || field == No; };
+            if (!yesNo(f[4]) || !yesNo(f[5]) || (f[9] != Adiabatic && f[9] != UteFactors))
+                return refused();
+            PointMinimumCurrent m;
+            m.current = numbers[0];
+            m.time = numbers[1];
+            m.tripCurrent = numbers[2];
+            m.margin = numbers[3];
+            m.trips = f[4] == Yes;
+            m.withstands = f[5] == Yes;
+            MinimumCurrentParameters& p = m.parameters;
+            p.cMin = numbers[6];
+            p.phaseVoltage = numbers[7];
+            p.networkPower = numbers[8];
+            p.heating = f[9] == Adiabatic ? ConductorHeating::Adiabatic : ConductorHeating::UteFactors;
+            p.uteFactor = numbers[10];
+            p.paperCableStart = numbers[11];
+            p.pvcCableStart = numbers[12];
+            p.overheadStart = numbers[13];
+            p.pvcCableLimit = numbers[14];
+            p.paperCableLimit = numbers[15];
+            p.bareAluminiumLimit = numbers[16];
+            p.bareCopperLimit = numbers[17];
+            if (!(m.current >= 0) || !(m.time > 0) || !(m.tripCurrent >= 0) || !(m.margin >= 0) ||
+                !CheckMinimumCurrentParameters(p).empty())
+                return refused();
+            r.minimum = m;
+            break;
+        }
         default: {
             LineSection& section = r.network.Lines[which - FirstLineSection];
             section = LineSection{std::move(f[0]), std::move(f[1]), std::move(f[2]), std::move(f[3]),
@@ -303,7 +361,7 @@ PointRecordReading ReadPointRecord(std::string_view text)
         }
         }
     }
-    for (int line = 0; line < RecordLineCount; ++line)
+    for (int line = 0; line < RequiredLineCount; ++line)
         if (!(seen & (1u << line)))
             return refuse("нет строки \"" + std::string(KeyOf(line)) + "\"");
 

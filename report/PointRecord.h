@@ -9,8 +9,21 @@
 #include <vector>
 
 #include "DeviceSettings.h"
+#include "MinimumCurrent.h"
 #include "Numbers.h"
 #include "ShortCircuit.h"
+
+// The minimum fault current of a point as the check "Проверка" gives it, with what it was found with.
+struct PointMinimumCurrent {
+    MinimumCurrentParameters parameters;  // as used: the session's, with the device's fixed factor
+    double time = 0;           // s: the device's normative time (0.4 s without a device)
+    double current = 0;        // Iк1 min, A, at the end of `time`
+    double tripCurrent = 0;    // Iср, A; 0: no device
+    double margin = 0;         // Iк1 min / Iср
+    bool trips = false;        // Iк1 min >= Iср
+    bool withstands = true;    // every core stays within its short-circuit limit
+    bool operator==(const PointMinimumCurrent&) const = default;
+};
 
 struct PointRecord {
     NetworkDescription network;        // the main window's 39 texts of the calculation
@@ -21,7 +34,8 @@ struct PointRecord {
     double iokz = 0;                   // the calculated current, A, unrounded
     NumberSeparators separators;       // the separators the row's figures were written with
 
-    // Room for later checks stored per point goes here, each with its own key in the text form.
+    // Checks stored per point, each with its own key in the text form (absent: not computed).
+    std::optional<PointMinimumCurrent> minimum;
 };
 
 bool operator==(const ProtectiveDeviceSettings& a, const ProtectiveDeviceSettings& b);

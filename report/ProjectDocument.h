@@ -13,10 +13,10 @@
 
 #include "ReportRow.h"
 
-// The first line's words; the version follows them: "Зорант проект 1.0".
+// The first line's words; the version follows them: "Зорант проект 1.1".
 constexpr std::string_view ProjectDocumentTitle = "Зорант проект ";
 constexpr int ProjectFormatMajor = 1;
-constexpr int ProjectFormatMinor = 0;
+constexpr int ProjectFormatMinor = 1;   // 1.1: the points' minimum fault current (ток_мин)
 
 // Documents larger than this are refused before they are read: 100,000 points with long texts
 // stay below it (a usual point takes about 700 bytes).

@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QTableWidget>
 
+#include "CheckUnit.h"
 #include "ContextHelp.h"
 #include "Dialogs.h"
 #include "MainUnit.h"
@@ -129,6 +130,7 @@ void TRecalcForm::Prepare(int selectedRow)
 UpstreamChange TRecalcForm::ChosenChange() const
 {
     UpstreamChange change;
+    change.minimumParameters = MinimumParameters(CheckDevice{});
     change.kind = TransformerRadioButton->isChecked() ? UpstreamChange::Kind::Transformer
                   : ArcRadioButton->isChecked()       ? UpstreamChange::Kind::ArcResistance
                                                       : UpstreamChange::Kind::LeadingLines;

@@ -5,6 +5,7 @@
 
 #include "CalculationNote.h"
 #include "NoteTestPoints.h"
+#include "PointRecalculation.h"
 #include "PointRecord.h"
 #include "ProjectDocument.h"
 #include "ReportTable.h"
@@ -131,17 +132,60 @@ TEST(CalculationNote, SummaryMarksFailingPoints)
     EXPECT_TRUE(PointFails(RowOnlyPoint("К", "Тср > 5 с")));
 }
 
-TEST(CalculationNote, SummaryShowsTheMinimumCurrentWhereChecked)
+// Points that keep their minimum current show it in the summary, in their section with its time
+// and verdict, and its parameters once in the method; the others show a dash.
+TEST(CalculationNote, MinimumCurrentInTheSummaryThePointAndTheMethod)
 {
     NotePoint checked = CalculatedPoint("К-1", CableNetwork(), 1000);
-    checked.iokzMin = 1289.6;
-    const CalculationNote note = Note({checked, RowOnlyPoint("К-2", "Тср < 0,4 с")});
+    checked.minimum = PointMinimumCurrent{};
+    checked.minimum->current = 1289.6;
+    checked.minimum->time = 0.4;
+    checked.minimum->tripCurrent = 1000;
+    checked.minimum->margin = 1.2896;
+    checked.minimum->trips = true;
+    NotePoint fuse = CalculatedPoint("К-2", CableNetwork(), 1000);
+    fuse.minimum = checked.minimum;
+    fuse.minimum->parameters.uteFactor = 1.5;   // the fuse's factor: still the same set of parameters
+    NotePoint failing = CalculatedPoint("К-3", CableNetwork(), 1000);
+    failing.minimum = PointMinimumCurrent{};
+    failing.minimum->current = 999.6;
+    failing.minimum->time = 5;
+    failing.minimum->tripCurrent = 1000;
+    failing.minimum->margin = 0.9996;
+    failing.minimum->withstands = false;
+    failing.minimum->parameters.heating = ConductorHeating::UteFactors;
+    failing.minimum->parameters.networkPower = 250;
+    failing.minimum->parameters.phaseVoltage = 220;
+    NotePoint noDevice = CalculatedPoint("К-4", CableNetwork(), 0);
+    noDevice.minimum = checked.minimum;
+    noDevice.minimum->tripCurrent = 0;
+    const CalculationNote note =
+        Note({checked, fuse, failing, noDevice, CalculatedPoint("К-5", CableNetwork(), 1000),
+              RowOnlyPoint("К-6", "Тср < 0,4 с")});
     const NoteTable* summary = TableWithCaption(note, "Результаты расчета по точкам короткого замыкания");
     ASSERT_NE(summary, nullptr);
     EXPECT_EQ(summary->header[3], "Iк1 min, А");
-    EXPECT_EQ(summary->rows[0][3], "1290");
-    EXPECT_EQ(summary->rows[1][3], "—");
-    EXPECT_TRUE(Has(AllText(note), "Iк1 min = 1290 А"));
+    const std::vector<std::string> column = {"1290", "1290", "1000", "1290", "—", "—"};
+    for (size_t r = 0; r < column.size(); ++r)
+        EXPECT_EQ(summary->rows[r][3], column[r]) << r;
+
+    const std::string all = AllText(note);
+    EXPECT_TRUE(Has(all, "Наименьший ток однофазного короткого замыкания за t = 0,4 с: Iк1 min = 1290 А; "
+                         "Iк1 min / Iср = 1,28 — срабатывание за нормативное время.\n"));
+    // Rounded down: 0,99 never reads as a trip.
+    EXPECT_TRUE(Has(all, "за t = 5 с: Iк1 min = 1000 А; Iк1 min / Iср = 0,99 — несрабатывание за нормативное время; "
+                         "жилы термически не стойки.\n"));
+    EXPECT_TRUE(Has(all, "Iк1 min = 1290 А; аппарат защиты не задан.\n"));
+    // The method names each set of parameters once.
+    EXPECT_TRUE(Has(all, "параметры: cmin·U0 = 0,95·230 = 218,5 В, нагрев жил током короткого замыкания от "
+                         "длительно допустимой температуры, без сопротивления питающей сети; cmin·U0 = 0,95·220 = "
+                         "209 В, сопротивление жил при 20 °C с коэффициентом 1,25 (автоматический выключатель) или "
+                         "1,5 (предохранитель), питающая сеть Sк = 250 МВ·А.\n"));
+
+    // Without any point that keeps it, neither the column nor the method's sentence.
+    const CalculationNote plain = Note({CalculatedPoint("К-1", CableNetwork(), 1000)});
+    EXPECT_EQ(TableWithCaption(plain, "Результаты расчета по точкам короткого замыкания")->header[3], "Аппарат защиты");
+    EXPECT_FALSE(Has(AllText(plain), "Iк1 min"));
 }
 
 // A point with its inputs: the chain with the sections in use only, the inputs as typed, every
@@ -287,7 +331,10 @@ TEST(CalculationNote, ProjectPointsTakeTheirInputsFromTheirRecords)
     breaker.deviceTexts = {true, "160", "10 (\"C\")", false, "1.1", "ППН", "100", "1.3", "Тср < 5 с"};
     breaker.verdict = "Срабатывание за нормативное время";
     breaker.tripTime = "Тср < 0,4 с";
+    breaker.minimum = CalculatePointMinimum(breaker, CalculateShortCircuit(breaker.network).result, {});
+    ASSERT_TRUE(breaker.minimum);
     PointRecord fuse = breaker;
+    fuse.minimum.reset();
     fuse.device.TypeDD = 2;
     fuse.device.TimePP = 1;
     fuse.deviceTexts.breaker = false;
@@ -317,6 +364,9 @@ TEST(CalculationNote, ProjectPointsTakeTheirInputsFromTheirRecords)
     EXPECT_EQ(points[1].inputs->device[1], (std::pair<std::string, std::string>{"Тип предохранителя", "ППН"}));
     for (size_t i : {2u, 3u, 4u})
         EXPECT_FALSE(points[i].inputs) << points[i].row[0];
+    EXPECT_EQ(points[0].minimum, breaker.minimum);
+    EXPECT_FALSE(points[1].minimum);
+    EXPECT_FALSE(points[2].minimum);
 
     const NoteProject fields = NoteProjectFields(project, "11.12.2026");
     EXPECT_EQ(fields.object, "Котельная");

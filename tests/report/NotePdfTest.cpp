@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "NoteRenderer.h"
+#include "PointRecalculation.h"
 #include "NoteTestPoints.h"
 
 namespace {
@@ -130,6 +131,11 @@ CalculationNote FewPoints(std::vector<NotePoint>& points)
     twoSections.RArc = "15";
     points = {CalculatedPoint("К-1", CableNetwork(), 1760), CalculatedPoint("ЩР-2", twoSections, 2500),
               CalculatedPoint("К-3", InitialNetworkDescription(), 550), RowOnlyPoint("К-4 из документа", "Тср > 0,4 с")};
+    PointRecord record;
+    record.network = CableNetwork();
+    record.device.TypeDD = 1;
+    record.device.TokSR = 1760;
+    points[0].minimum = CalculatePointMinimum(record, points[0].inputs->result, {});
     return BuildCalculationNote(points, {"Жилой дом", "Петров", "10.12.2026"}, {Russian});
 }
 
@@ -180,6 +186,12 @@ TEST_F(NotePdf, HoldsEveryFigureOfEveryPoint)
     }
     EXPECT_TRUE(text.contains(QStringLiteral("Несрабатывание за нормативное время")));
     EXPECT_TRUE(text.contains(QStringLiteral("* ЩР-2")));
+    // К-1 keeps its minimum current: in the summary's column and in its section.
+    const PointMinimumCurrent& minimum = points[0].minimum.value();
+    EXPECT_TRUE(text.contains(QStringLiteral("Iк1 min, А")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Iк1 min = ") + Q(FormatCurrent(minimum.current, Russian)) +
+                              QStringLiteral(" А; Iк1 min / Iср =")));
+    EXPECT_TRUE(text.contains(QStringLiteral("cmin·U0 = 0,95·230 = 218,5 В")));
     ExpectWordsInsideTheFrame(pdf);
 }
 

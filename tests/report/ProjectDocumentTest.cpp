@@ -75,6 +75,7 @@ MadePoint MakePoint(const std::string& name, const NetworkDescription& network, 
     r.tripTime = tripTime;
     r.iokz = outcome.result.Iokz;
     r.separators = separators;
+    r.minimum = CalculatePointMinimum(r, outcome.result, {});
     return point;
 }
 
@@ -146,7 +147,7 @@ TEST(ProjectDocument, StartsWithItsVersionLineAndKeepsTypedTextsVisible)
 {
     const Report report = SampleReport();
     const std::string document = WriteProjectDocument({}, report.rows, report.records);
-    EXPECT_TRUE(document.starts_with("Зорант проект 1.0\nобъект=\nавтор=\nточка=К-1|"));
+    EXPECT_TRUE(document.starts_with("Зорант проект 1.1\nобъект=\nавтор=\nточка=К-1|"));
     EXPECT_NE(document.find("\nлиния2=Кабель с ПВХ изоляцией|Медь|4|4|0.7e2|нет\n"), std::string::npos);
     EXPECT_NE(document.find("\nточка=К\\|3\\\\|"), std::string::npos);
     EXPECT_TRUE(document.ends_with("\nконец\n"));
@@ -196,7 +197,7 @@ TEST(ProjectDocument, LaterMinorVersionIsReadWithItsUnknownKeysSkipped)
 {
     const Report report = SampleReport();
     std::string document = WriteProjectDocument({}, report.rows, report.records);
-    document.replace(0, std::string("Зорант проект 1.0").size(), "Зорант проект 1.7");
+    document.replace(0, std::string("Зорант проект 1.1").size(), "Зорант проект 1.7");
     document.replace(document.find("\nток="), 1, "\nминимальный ток=ок|12\r\n");
     document.insert(document.find("\nточка="), "\nдата=2026");
     const ProjectReading reading = ReadProjectDocument(document);
@@ -239,9 +240,9 @@ const RefusalCase RefusalCases[] = {
     {"Empty", [](const std::string&) { return std::string(); }, "не проект Зорант"},
     {"OkzDocument",
      [](const std::string&) { return WriteOkzDocument(SampleReport().rows); }, "не является проектом Зорант"},
-    {"NewerVersion", [](const std::string& g) { return Replaced(g, "проект 1.0", "проект 2.0"); },
+    {"NewerVersion", [](const std::string& g) { return Replaced(g, "проект 1.1", "проект 2.0"); },
      "более новой версией программы (формат 2.0)"},
-    {"VersionNotANumber", [](const std::string& g) { return Replaced(g, "проект 1.0", "проект 1"); },
+    {"VersionNotANumber", [](const std::string& g) { return Replaced(g, "проект 1.1", "проект 1"); },
      "неверная строка версии"},
     {"LineWithoutEquals", [](const std::string& g) { return Replaced(g, "\nавтор=", "\nавтор\n"); }, "без знака"},
     {"PointOfElevenCells", [](const std::string& g) { return Replaced(g, "точка=К-1|", "точка=К-1"); }, "12 ячеек"},
@@ -254,6 +255,19 @@ const RefusalCase RefusalCases[] = {
     {"RecordBeforeItsPoint",
      [](const std::string& g) { return Replaced(g, "\nточка=К-1", "\nсеть=1|2|3\nточка=К-1"); }, "до ее строки"},
     {"TextAfterEnd", [](const std::string& g) { return g + "точка=|||||||||||\n"; }, "после строки \"конец\""},
+    {"MinimumOfTooFewFields",
+     [](const std::string& g) { return Replaced(g, "|адиабатический|1.25|", "|адиабатический|"); }, "ток_мин"},
+    {"MinimumHeatingUnknown",
+     [](const std::string& g) { return Replaced(g, "|адиабатический|", "|изотермический|"); }, "ток_мин"},
+    {"MinimumCMinOutOfRange", [](const std::string& g) { return Replaced(g, "|0.95|230|", "|1.5|230|"); }, "ток_мин"},
+    {"MinimumNotANumber", [](const std::string& g) { return Replaced(g, "\nток_мин=", "\nток_мин=x"); }, "ток_мин"},
+    {"MinimumRepeated",
+     [](const std::string& g) {
+         const std::size_t at = g.find("\nток_мин=");
+         const std::string line = g.substr(at, g.find('\n', at + 1) - at);
+         return Replaced(g, line, line + line);
+     },
+     "повторяется"},
     {"NotUtf8", [](const std::string& g) { return Replaced(g, "К-1", "\xCA-1"); }, "UTF-8"},
     {"RecordOfARepeatedName", [](const std::string& g) { return Replaced(g, "точка=К-2|", "точка=К-1|"); },
      "повторным названием"},
@@ -275,6 +289,46 @@ TEST_P(ProjectRefusal, IsRefusedWithTheReason)
 
 INSTANTIATE_TEST_SUITE_P(Damaged, ProjectRefusal, testing::ValuesIn(RefusalCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProjectDocument, MinimumCurrentReadsBackExactlyAndDocumentsWithoutItReadAsNotComputed)
+{
+    Report report = SampleReport();
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(ReadBack(report.records[i]).minimum) << i;
+    PointRecord odd = ReadBack(report.records[0]);
+    odd.minimum->current = 1.0 / 3.0;
+    odd.minimum->margin = 0.1 + 0.2;
+    odd.minimum->trips = false;
+    odd.minimum->withstands = false;
+    odd.minimum->time = 5;
+    odd.minimum->parameters.heating = ConductorHeating::UteFactors;
+    odd.minimum->parameters.uteFactor = 1.5;
+    odd.minimum->parameters.networkPower = 1e5 / 3;
+    odd.minimum->parameters.paperCableLimit = 250.125;
+    report.records[0] = WritePointRecord(odd);
+    const std::string document = WriteProjectDocument({}, report.rows, report.records);
+    EXPECT_NE(document.find("\nток_мин=0.3333333333333333|5|"), std::string::npos);
+    EXPECT_NE(document.find("|0.30000000000000004|нет|нет|0.95|230|33333.333333333336|коэффициенты|1.5|"),
+              std::string::npos);
+    const ProjectReading reading = ReadProjectDocument(document);
+    ASSERT_TRUE(reading.project) << reading.refusal;
+    EXPECT_EQ(ReadBack(reading.project->records[0]).minimum, odd.minimum);
+    EXPECT_TRUE(SameRecord(ReadBack(reading.project->records[1]), ReadBack(report.records[1])));
+
+    // A document of format 1.0: no minimum current anywhere, every point opens without one.
+    std::string older = Replaced(document, "проект 1.1", "проект 1.0");
+    for (std::size_t at; (at = older.find("\nток_мин=")) != std::string::npos;)
+        older.erase(at, older.find('\n', at + 1) - at);
+    const ProjectReading olderReading = ReadProjectDocument(older);
+    ASSERT_TRUE(olderReading.project) << olderReading.refusal;
+    for (int i = 0; i < 3; ++i) {
+        PointRecord expected = ReadBack(report.records[i]);
+        expected.minimum.reset();
+        const PointRecord read = ReadBack(olderReading.project->records[i]);
+        EXPECT_FALSE(read.minimum) << i;
+        EXPECT_TRUE(SameRecord(read, expected)) << i;
+    }
+}
 
 TEST(ProjectDocument, MorePointsThanAReportHoldsAreRefused)
 {
@@ -353,7 +407,94 @@ TEST(PointRecalculation, LongerFeederTurnsATripIntoNoTrip)
     EXPECT_EQ(point.calculation.record.network.Lines[2].Length, "0");
     EXPECT_EQ(point.calculation.record.network.TransPower, "630");
     EXPECT_EQ(point.calculation.record.network.RArc, "15");
+    // The minimum current follows the longer feeder too.
+    ASSERT_TRUE(near.record.minimum && point.calculation.record.minimum);
+    EXPECT_TRUE(near.record.minimum->trips);
+    EXPECT_FALSE(point.calculation.record.minimum->trips);
+    EXPECT_LT(point.calculation.record.minimum->current, point.calculation.record.iokz);
 }
+
+TEST(PointRecalculation, MinimumCurrentIsFoundAgainWithThePointsOwnParametersOrTheSessionsWhenItHasNone)
+{
+    MinimumCurrentParameters own;
+    own.cMin = 1.05;
+    own.networkPower = 200;
+    MadePoint kept = MakePoint("К-1", Network("250", "120", "35"), Breaker("16", "10 (\"C\")"), Comma);
+    kept.record.minimum = CalculatePointMinimum(kept.record, CalculateShortCircuit(kept.record.network).result, own);
+    MadePoint older = MakePoint("К-2", Network("630", "80.5", "12"), Breaker("25", "5 (\"B\")"), Point);
+    older.record.minimum.reset();   // a point of a 1.0 document
+    const ReportRows rows = {kept.row, older.row};
+    const std::vector<std::string> records = {WritePointRecord(kept.record), WritePointRecord(older.record)};
+
+    UpstreamChange change;
+    change.kind = UpstreamChange::Kind::Transformer;
+    change.source = Network("100", "0", "0");
+    change.minimumParameters.cMin = 0.9;
+    const Recalculation recalculation = RecalculatePoints(rows, records, {0, 1}, change);
+    ASSERT_EQ(recalculation.changes.size(), 2u);
+    for (const PointChange& point : recalculation.changes) {
+        SCOPED_TRACE(point.name);
+        ASSERT_TRUE(point.calculation.ok);
+        const PointRecord& r = point.calculation.record;
+        ASSERT_TRUE(r.minimum);
+        const double cMin = point.row == 0 ? 1.05 : 0.9;
+        EXPECT_EQ(r.minimum->parameters.cMin, cMin);
+        EXPECT_EQ(r.minimum->parameters.networkPower, point.row == 0 ? 200 : 0);
+        MinimumCurrentParameters expected = r.minimum->parameters;
+        const MinimumCurrentResult direct =
+            CalculateMinimumCurrent(r.network, point.calculation.result, expected, 0.4, r.device.TokSR);
+        ASSERT_TRUE(direct.ok) << direct.message;
+        EXPECT_EQ(r.minimum->current, direct.minimumCurrent);
+        EXPECT_EQ(r.minimum->margin, direct.margin);
+    }
+    EXPECT_LT(recalculation.changes[0].calculation.record.minimum->current, kept.record.minimum->current);
+}
+
+// The minimum current of a point is judged as the window "Проверка" judges it: the device's
+// normative time and fixed factor, whatever the session's parameters say of the factor.
+struct MinimumDeviceCase {
+    const char* name;
+    int typeDD, timePP;
+    double tokSR;
+    double time, uteFactor, tripCurrent;
+};
+const MinimumDeviceCase MinimumDeviceCases[] = {
+    {"Breaker", 1, 0, 160, 0.4, 1.25, 160},
+    {"FuseFor5s", 2, 1, 300, 5, 1.5, 300},
+    {"FuseFor04s", 2, 2, 300, 0.4, 1.5, 300},
+    {"NoDevice", 2, 1, 0, 0.4, 1.25, 0},
+};
+
+class PointMinimumDevice : public ::testing::TestWithParam<MinimumDeviceCase> {};
+
+TEST_P(PointMinimumDevice, TakesTheDevicesTimeFactorAndTripCurrent)
+{
+    const MinimumDeviceCase& c = GetParam();
+    PointRecord record;
+    record.network = Network("250", "120", "35");
+    record.device.TypeDD = c.typeDD;
+    record.device.TimePP = c.timePP;
+    record.device.TokSR = c.tokSR;
+    const CalculationOutcome outcome = CalculateShortCircuit(record.network);
+    MinimumCurrentParameters session;
+    session.heating = ConductorHeating::UteFactors;
+    session.uteFactor = 1.9;
+    const auto minimum = CalculatePointMinimum(record, outcome.result, session);
+    ASSERT_TRUE(minimum);
+    EXPECT_EQ(minimum->time, c.time);
+    EXPECT_EQ(minimum->parameters.uteFactor, c.uteFactor);
+    EXPECT_EQ(minimum->tripCurrent, c.tripCurrent);
+    EXPECT_EQ(minimum->trips, c.tripCurrent > 0 && minimum->current >= c.tripCurrent);
+    // Fixed factors on the 20 °C resistance: the current is c_min·U0 over the loop so raised.
+    EXPECT_LT(minimum->current, outcome.result.Iokz * 0.95 * 230 / 231);
+
+    PointRecord unknown = record;
+    unknown.network.Lines[0].Length = "121";   // not the network of the result
+    EXPECT_FALSE(CalculatePointMinimum(unknown, outcome.result, session));
+}
+
+INSTANTIATE_TEST_SUITE_P(Devices, PointMinimumDevice, ::testing::ValuesIn(MinimumDeviceCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PointRecalculation, RefusedInputsLeaveThePointAsItWas)
 {

@@ -22,13 +22,16 @@
 #include <memory>
 
 #include "AskNumberUnit.h"
+#include "CheckUnit.h"
 #include "DeleteAllReportUnit.h"
 #include "DeviceSettings.h"
 #include "FormsFixture.h"
 #include "MainUnit.h"
 #include "OkzDocument.h"
+#include "PointRecord.h"
 #include "ReportUnit.h"
 #include "ResultUnit.h"
+#include "SelectionUnit.h"
 
 namespace {
 
@@ -215,6 +218,42 @@ TEST_F(ReportWindowsTest, PointNameDialogAddsTheCurrentResult)
                                                 "53,08", "4352", "62,5", "Тср < 5 с"}));
     EXPECT_EQ(grid->model()->data(grid->model()->index(0, 11)).toString(), QStringLiteral("Тср < 5 с"));
     EXPECT_EQ(AskNumberForm->NumberEdit->text(), QStringLiteral("К-1"));  // kept for the next opening
+}
+
+// The point added keeps its minimum current as the window "Проверка" finds it now, with the
+// session's parameters of that window.
+TEST_F(ReportWindowsTest, PointAddedKeepsItsMinimumCurrentWithTheSessionsParameters)
+{
+    NetworkDescription network = InitialNetworkDescription();
+    network.Lines[0] = {"Кабель с ПВХ изоляцией", "Медь", "16", "16", "60", "нет"};
+    const CalculationOutcome outcome = CalculateShortCircuit(network);
+    ASSERT_EQ(outcome.status, CalculationStatus::Success) << outcome.message;
+    SelectionForm->CalculatedNetwork = network;
+    SharedResult = outcome.result;
+    DeviceSettings = ProtectiveDeviceSettings{};
+    DeviceSettings.TypeDD = 2;
+    DeviceSettings.TimePP = 1;
+    DeviceSettings.TokSR = 300;
+    CheckForm->Parameters.cMin = 1.0;
+    CheckForm->Parameters.networkPower = 150;
+
+    AskNumberForm->NumberEdit->setText(QStringLiteral("К-1"));
+    QTest::mouseClick(AskNumberForm->OKButton, Qt::LeftButton);
+    ASSERT_NE(ReportForm->RecordOf(0), nullptr);
+    const PointRecordReading reading = ReadPointRecord(*ReportForm->RecordOf(0));
+    ASSERT_TRUE(reading.record && reading.record->minimum);
+    const PointMinimumCurrent& kept = *reading.record->minimum;
+    const CheckDevice device = CheckDeviceFrom(DeviceSettings);
+    const CheckAnswers window = CheckMinimumCurrent(network, outcome.result, MinimumParameters(device), device);
+    ASSERT_TRUE(window.calculated && window.result.ok);
+    EXPECT_EQ(kept.current, window.result.minimumCurrent);
+    EXPECT_EQ(kept.time, 5);
+    EXPECT_EQ(kept.tripCurrent, 300);
+    EXPECT_EQ(kept.trips, window.result.trips);
+    EXPECT_EQ(kept.margin, window.result.margin);
+    EXPECT_EQ(kept.parameters.cMin, 1.0);
+    EXPECT_EQ(kept.parameters.networkPower, 150);
+    EXPECT_EQ(kept.parameters.uteFactor, 1.5);
 }
 
 TEST_F(ReportWindowsTest, RefusedNameKeepsTheDialogOpenWithItsText)
