@@ -205,6 +205,12 @@ void ProjectReader::TakeLine(std::string_view line)
         Damaged("текст не в кодировке UTF-8");
         return;
     }
+    // The writer escapes every CR of a value; a raw one could only come from another tool, and
+    // read as it stands it would not survive the next save.
+    if (line.find('\r') != std::string_view::npos) {
+        Damaged("знак возврата каретки внутри строки");
+        return;
+    }
     if (line.empty())
         return;
     if (ended_) {

@@ -269,6 +269,8 @@ const RefusalCase RefusalCases[] = {
      },
      "повторяется"},
     {"NotUtf8", [](const std::string& g) { return Replaced(g, "К-1", "\xCA-1"); }, "UTF-8"},
+    {"CarriageReturnInsideALine",
+     [](const std::string& g) { return Replaced(g, "\nсеть=250", "\nсеть=250\r\r"); }, "возврата каретки"},
     {"RecordOfARepeatedName", [](const std::string& g) { return Replaced(g, "точка=К-2|", "точка=К-1|"); },
      "повторным названием"},
     {"LineTooLong", [](const std::string& g) { return Replaced(g, "автор=", "автор=" + std::string(70000, 'a')); },
