@@ -1,6 +1,6 @@
 // Time to build and render the calculation note of a large report as a PDF.
-// With --sample=<file.pdf> it writes instead the note of a few example points (the README's
-// pictures are its first pages).
+// With --sample=<file.pdf> it writes instead the note of a few example points, with their minimum
+// current (the README's pictures are its first pages).
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -12,6 +12,7 @@
 
 #include "CalculationNote.h"
 #include "NoteRenderer.h"
+#include "PointRecalculation.h"
 #include "ReportTable.h"
 
 namespace {
@@ -57,6 +58,13 @@ std::vector<NotePoint> SamplePoints()
     chain.RArc = "15";
     std::vector<NotePoint> points = {Point("К-1", cable, 1100), Point("Щит освещения ЩО-2, 3-й этаж, секция Б", chain, 1100),
                                      Point("К-3", InitialNetworkDescription(), 1100)};
+    // The sample's points keep their minimum current, as points added in the program do.
+    for (NotePoint& point : points) {
+        PointRecord record;
+        record.network = point.inputs->network;
+        record.device = ProtectiveDeviceSettings{100, 10, 1.1, 0, 0, 0, 0, 1100, 1};
+        point.minimum = CalculatePointMinimum(record, point.inputs->result, MinimumCurrentParameters{});
+    }
     points.push_back({{"К-4 из документа", "10,75", "26,72", "95,40", "12,27", "40", "146,15", "38,99", "151,26",
                        "1527", "1000", "Тср < 0,4 с"},
                       std::nullopt,
