@@ -410,15 +410,15 @@ TEST_F(CalculationTest, PastedLineBreaksAndTheirBlanksAreDropped)
         QString pasted, kept;
     };
     const Case cases[] = {
-        {"length from a cell", [] -> QWidget* { return MainForm->LengthLineEdits[0]; }, "150\n", "150"},
-        {"length with CR LF and blanks", [] -> QWidget* { return MainForm->LengthLineEdits[0]; }, "150 \r\n", "150"},
-        {"length after an empty line", [] -> QWidget* { return MainForm->LengthLineEdits[0]; }, "\r\n  150\r\n", "150"},
-        {"Rпр", [] -> QWidget* { return MainForm->RArcEdit; }, "15\n", "15"},
-        {"phase section list", [] -> QWidget* { return MainForm->FfLineComboBoxes[0]; }, "95\r\n", "95"},
-        {"neutral section list", [] -> QWidget* { return MainForm->FnLineComboBoxes[0]; }, "50\n", "50"},
-        {"parallel count list", [] -> QWidget* { return MainForm->QuanParLineComboBoxes[0]; }, "2\n", "2"},
-        {"material list", [] -> QWidget* { return MainForm->StuffLineComboBoxes[0]; }, "Алюминий\n", "Алюминий"},
-        {"power list", [] -> QWidget* { return MainForm->TransPowerComboBox; }, "250\n", "250"},
+        {"length from a cell", []() -> QWidget* { return MainForm->LengthLineEdits[0]; }, "150\n", "150"},
+        {"length with CR LF and blanks", []() -> QWidget* { return MainForm->LengthLineEdits[0]; }, "150 \r\n", "150"},
+        {"length after an empty line", []() -> QWidget* { return MainForm->LengthLineEdits[0]; }, "\r\n  150\r\n", "150"},
+        {"Rпр", []() -> QWidget* { return MainForm->RArcEdit; }, "15\n", "15"},
+        {"phase section list", []() -> QWidget* { return MainForm->FfLineComboBoxes[0]; }, "95\r\n", "95"},
+        {"neutral section list", []() -> QWidget* { return MainForm->FnLineComboBoxes[0]; }, "50\n", "50"},
+        {"parallel count list", []() -> QWidget* { return MainForm->QuanParLineComboBoxes[0]; }, "2\n", "2"},
+        {"material list", []() -> QWidget* { return MainForm->StuffLineComboBoxes[0]; }, "Алюминий\n", "Алюминий"},
+        {"power list", []() -> QWidget* { return MainForm->TransPowerComboBox; }, "250\n", "250"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -498,21 +498,21 @@ TEST_F(CalculationTest, RefusedFieldTakesTheFocusWithItsTextSelected)
         QString typed, message;
     };
     const Case cases[] = {
-        {"length of line 3", [] -> QWidget* { return MainForm->LengthLineEdits[2]; }, "-1",
+        {"length of line 3", []() -> QWidget* { return MainForm->LengthLineEdits[2]; }, "-1",
          "Неверная длина линии 3"},
-        {"count of line 5", [] -> QWidget* { return MainForm->QuanParLineComboBoxes[4]; }, "два",
+        {"count of line 5", []() -> QWidget* { return MainForm->QuanParLineComboBoxes[4]; }, "два",
          "Неверное количество параллельных проводов линии 5"},
-        {"phase section of line 2", [] -> QWidget* { return MainForm->FfLineComboBoxes[1]; }, "abc",
+        {"phase section of line 2", []() -> QWidget* { return MainForm->FfLineComboBoxes[1]; }, "abc",
          "Неверное сечение жилы"},
-        {"neutral section of line 6", [] -> QWidget* { return MainForm->FnLineComboBoxes[5]; }, "45",
+        {"neutral section of line 6", []() -> QWidget* { return MainForm->FnLineComboBoxes[5]; }, "45",
          "Нестандартное сечение жилы. Выберите сечение из списка"},
-        {"material of line 4", [] -> QWidget* { return MainForm->StuffLineComboBoxes[3]; }, "Сталь",
+        {"material of line 4", []() -> QWidget* { return MainForm->StuffLineComboBoxes[3]; }, "Сталь",
          "Неизвестный материал жилы проводника"},
-        {"Rпр", [] -> QWidget* { return MainForm->RArcEdit; }, "41",
+        {"Rпр", []() -> QWidget* { return MainForm->RArcEdit; }, "41",
          "Неверное сопротивление электрической дуги. Введите величину в диапазоне 0..40 мОм"},
-        {"power", [] -> QWidget* { return MainForm->TransPowerComboBox; }, "250,0",
+        {"power", []() -> QWidget* { return MainForm->TransPowerComboBox; }, "250,0",
          "Неверная мощность трансформатора"},
-        {"scheme", [] -> QWidget* { return MainForm->WindKindComboBox; }, "t/y-0",
+        {"scheme", []() -> QWidget* { return MainForm->WindKindComboBox; }, "t/y-0",
          "Неправильная схема соединения обмоток трансформатора."},
     };
     for (const Case& c : cases) {

@@ -102,8 +102,9 @@ TEST(ShippedHelpTest, TopicsTheWindowsAskForAndEveryLinkExist)
 {
     const QStringList folders{QStringLiteral(ZORANT_HELP_SOURCE_DIR)};
     for (const F1Case& c : F1Cases) {
-        if (!c.file.isEmpty())
+        if (!c.file.isEmpty()) {
             EXPECT_TRUE(LoadHelpTopic(c.file, c.context, folders).found) << c.caseName;
+        }
     }
     EXPECT_TRUE(LoadHelpTopic(Help21, 1, folders).found);
 

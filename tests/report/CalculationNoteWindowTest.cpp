@@ -86,9 +86,11 @@ TEST_F(CalculationNoteWindowTest, ReportWindowHasTheNoteButtonInTheProjectRow)
     for (const QPushButton* b : {button, ReportForm->RecalculateButton, ReportForm->ProjectButton})
         EXPECT_LE(b->sizeHint().width(), b->width() + 12) << b->objectName().toStdString();
     EXPECT_TRUE(ReportForm->rect().contains(button->geometry()));
-    for (const QWidget* other : ReportForm->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (other != button && other->isVisibleTo(ReportForm))
+    for (const QWidget* other : ReportForm->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != button && other->isVisibleTo(ReportForm)) {
             EXPECT_FALSE(other->geometry().intersects(button->geometry())) << other->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(CalculationNoteWindowTest, ButtonOpensTheNoteWindow)
@@ -268,8 +270,9 @@ TEST_F(CalculationNoteWindowTest, NoTextIsClippedAndEveryControlIsNamed)
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     window->ensurePolished();
     for (const QWidget* child : window->findChildren<QWidget*>()) {
-        if (child->parentWidget() == window || child->parentWidget()->parentWidget() == window)
+        if (child->parentWidget() == window || child->parentWidget()->parentWidget() == window) {
             EXPECT_FALSE(child->objectName().isEmpty()) << child->metaObject()->className();
+        }
     }
     for (const QLabel* label : window->findChildren<QLabel*>()) {
         EXPECT_LE(label->fontMetrics().boundingRect(label->text()).width(), label->contentsRect().width())

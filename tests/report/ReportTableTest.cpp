@@ -221,7 +221,8 @@ TEST(ReportTable, MovesStayWithinTheLeadingNamedRows)
 TEST(ReportUndoHistory, KeepsTheNewestStepsWithinItsBounds)
 {
     auto state = [](std::size_t rows, const char* name) {
-        ReportState s{ReportRows(rows)};
+        ReportState s;
+        s.rows = ReportRows(rows);
         s.rows[0][0] = name;
         return s;
     };

@@ -53,14 +53,6 @@ SheetRow FilledSheetRow(int number)
             QStringLiteral("Тср < 0,4 с")};
 }
 
-SheetRow TextRow(const ReportRow& row)
-{
-    SheetRow texts;
-    for (const std::string& text : row)
-        texts.append(QString::fromStdString(text));
-    return texts;
-}
-
 ReportRows Report(std::initializer_list<ReportRow> rows, std::size_t minimum = ReportMinimumRows)
 {
     ReportRows report(rows);

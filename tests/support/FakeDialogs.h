@@ -74,10 +74,11 @@ public:
 private:
     static std::optional<QString> Next(std::deque<std::optional<QString>>& queue)
     {
-        if (queue.empty())
-            return std::nullopt;
-        auto name = queue.front();
-        queue.pop_front();
+        std::optional<QString> name;
+        if (!queue.empty()) {
+            name.swap(queue.front());
+            queue.pop_front();
+        }
         return name;
     }
 };
