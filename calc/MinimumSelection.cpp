@@ -53,47 +53,26 @@ void AnswerLength(const NetworkDescription& network, int line, const MinimumCurr
         (tripsAt(middle) ? low : high) = middle;
     }
     answer.greatestLength = low;
-    // Shown rounded down to its step and checked: that length trips, one step more does not.
-    // k tenths are formed as k / 10, the double a user gets by typing that decimal.
-    const bool tenths = low < LongLengthFrom;
-    const auto at = [tenths](double k) { return tenths ? k / 10 : k * 1000; };
-    double k = std::floor(tenths ? low * 10 : low / 1000);
-    for (int down = 0; k > 0 && !tripsAt(at(k)) && down < 8; ++down)
-        k -= 1;
-    for (int up = 0; up < 8 && tripsAt(at(k + 1)); ++up)
-        k += 1;
+    // Shown rounded down to its step and checked: that length trips, one step more does not
+    // (0 m trips, so there is always one).
+    const int exponent = low < LongLengthFrom ? -1 : 3;
     answer.lengthAnswer = SelectionAnswer::Value;
-    answer.shownLength = at(k);
-    answer.lengthStep = tenths ? 0.1 : 1000;
+    answer.shownLength = GreatestStep(low, exponent, tripsAt).value_or(0);
+    answer.lengthStep = exponent < 0 ? 0.1 : 1000;
 }
 
 void AnswerSection(NetworkDescription network, int line, const MinimumCurrentParameters& p, double time,
                    double tripCurrent, LineSelection& answer)
 {
     LineSection& s = network.Lines[line];
-    bool anyOffered = false, everyTrips = true;
-    std::string smallest;
-    for (const std::string& section : OfferedSections()) {
-        if (LookupLineImpedance(section, s.Stuff, s.KindPerform).status != LookupStatus::Ok)
-            continue;  // not made for this line type and material
-        anyOffered = true;
-        s.Ff = s.Fn = section;
-        const std::optional<double> current = MinimumCurrentOf(network, p, time);
-        if (current && *current >= tripCurrent) {
-            if (smallest.empty())
-                smallest = section;
-        } else {
-            everyTrips = false;
-        }
-    }
-    if (!anyOffered || smallest.empty())
-        answer.sectionAnswer = SelectionAnswer::None;
-    else if (everyTrips)
-        answer.sectionAnswer = SelectionAnswer::Any;
-    else {
-        answer.sectionAnswer = SelectionAnswer::Value;
-        answer.section = smallest;
-    }
+    AnswerSmallestSection(
+        s.Stuff, s.KindPerform,
+        [&](const std::string& section, const LineImpedance&) {
+            s.Ff = s.Fn = section;
+            const std::optional<double> current = MinimumCurrentOf(network, p, time);
+            return current && *current >= tripCurrent;
+        },
+        answer);
 }
 
 }  // namespace

@@ -35,22 +35,6 @@ double Decimal(double k, int exponent)
     return exponent < 0 ? k / power : k * power;
 }
 
-// The greatest k × 10^exponent >= 0 at which `trips` holds while (k + 1) × 10^exponent does not,
-// starting from `estimate`, which is exact only to rounding; nothing when not even 0 trips.
-template <typename TripsAt>
-std::optional<double> GreatestStep(double estimate, int exponent, TripsAt trips)
-{
-    constexpr int Steps = 8;
-    double k = std::floor(Decimal(estimate, -exponent));
-    for (int down = 0; k >= 0 && !trips(Decimal(k, exponent)) && down < Steps; ++down)
-        k -= 1;
-    if (k < 0 || !trips(Decimal(k, exponent)))
-        return std::nullopt;
-    for (int up = 0; up < Steps && trips(Decimal(k + 1, exponent)); ++up)
-        k += 1;
-    return Decimal(k, exponent);
-}
-
 void AnswerLength(const SelectionChain& chain, int line, double tripCurrent, LineSelection& answer)
 {
     const SelectionChain::Section& s = chain.sections[line];
@@ -87,17 +71,44 @@ void AnswerLength(const SelectionChain& chain, int line, double tripCurrent, Lin
 void AnswerSection(const SelectionChain& chain, int line, double tripCurrent, LineSelection& answer)
 {
     const SelectionChain::Section& s = chain.sections[line];
+    AnswerSmallestSection(
+        s.material, s.lineType,
+        [&](const std::string&, const LineImpedance& core) {
+            // Phase and neutral core of the same section, summed as the calculation sums them.
+            const double rLine = (core.r + core.r) * s.length / s.count;
+            const double xLine = (core.x + core.x) * s.length / s.count;
+            return Trips(ChainIokz(chain, line, rLine, xLine), tripCurrent);
+        },
+        answer);
+}
+
+}  // namespace
+
+std::optional<double> GreatestStep(double estimate, int exponent, const std::function<bool(double)>& tripsAt)
+{
+    constexpr int Steps = 8;
+    double k = std::floor(Decimal(estimate, -exponent));
+    for (int down = 0; k >= 0 && !tripsAt(Decimal(k, exponent)) && down < Steps; ++down)
+        k -= 1;
+    if (k < 0 || !tripsAt(Decimal(k, exponent)))
+        return std::nullopt;
+    for (int up = 0; up < Steps && tripsAt(Decimal(k + 1, exponent)); ++up)
+        k += 1;
+    return Decimal(k, exponent);
+}
+
+void AnswerSmallestSection(const std::string& material, const std::string& lineType,
+                           const std::function<bool(const std::string&, const LineImpedance&)>& tripsWith,
+                           LineSelection& answer)
+{
     bool anyOffered = false, everyTrips = true;
     std::string smallest;
     for (const std::string& section : OfferedSections()) {
-        const LineImpedance core = LookupLineImpedance(section, s.material, s.lineType);
+        const LineImpedance core = LookupLineImpedance(section, material, lineType);
         if (core.status != LookupStatus::Ok)
             continue;  // not made for this line type and material
         anyOffered = true;
-        // Phase and neutral core of the same section, summed as the calculation sums them.
-        const double rLine = (core.r + core.r) * s.length / s.count;
-        const double xLine = (core.x + core.x) * s.length / s.count;
-        if (Trips(ChainIokz(chain, line, rLine, xLine), tripCurrent)) {
+        if (tripsWith(section, core)) {
             if (smallest.empty())
                 smallest = section;
         } else {
@@ -113,8 +124,6 @@ void AnswerSection(const SelectionChain& chain, int line, double tripCurrent, Li
         answer.section = smallest;
     }
 }
-
-}  // namespace
 
 void AnswerRating(const SelectionDevice& device, double iokz, SelectionAnswers& answers)
 {

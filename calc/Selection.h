@@ -5,10 +5,12 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "LineUnit.h"
 #include "ShortCircuit.h"
 
 // The confirmed protective device as plain values.
@@ -102,6 +104,17 @@ const std::vector<std::string>& OfferedSections();
 
 // Trip current a listed rating (index into device.ratings) would have; 0 when it has none.
 double CandidateTripCurrent(const SelectionDevice& device, std::size_t rating);
+
+// The greatest k × 10^exponent >= 0 at which `tripsAt` holds while (k + 1) × 10^exponent does not,
+// starting from `estimate`, which is exact only to rounding; nothing when not even 0 trips.
+std::optional<double> GreatestStep(double estimate, int exponent, const std::function<bool(double)>& tripsAt);
+
+// The smallest offered section (the same for phase and neutral core) at which `tripsWith` says the
+// device trips, skipping sections not made for `material` and `lineType`: "нет" when none does,
+// "любое" when every one does, into `answer`.
+void AnswerSmallestSection(const std::string& material, const std::string& lineType,
+                           const std::function<bool(const std::string&, const LineImpedance&)>& tripsWith,
+                           LineSelection& answer);
 
 // The largest rating of `device` (or release current) that still trips at `current`, into `answers`.
 void AnswerRating(const SelectionDevice& device, double current, SelectionAnswers& answers);
