@@ -13,7 +13,7 @@
 #include "ContextHelp.h"
 #include "DeviceRules.h"
 #include "Dialogs.h"
-#include "MainUnit.h"
+#include "SharedResult.h"
 #include "RegionalSettings.h"
 #include "StatusHints.h"
 #include "WindowParts.h"

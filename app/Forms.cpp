@@ -34,6 +34,12 @@ void CreateForms()
     RecalcForm = new TRecalcForm;
     CalculationNoteForm = new TCalculationNoteForm;
 
+    const MainWindowLink mainWindow = MainForm->Link();
+    DeviceDefenceForm->MainWindow = mainWindow;
+    AskNumberForm->MainWindow = mainWindow;
+    ReportForm->MainWindow = mainWindow;
+    RecalcForm->MainWindow = mainWindow;
+
     for (QWidget* form : std::initializer_list<QWidget*>{MainForm, ResultForm, DeviceDefenceForm, AskNumberForm,
                                                          ReportForm, DeleteAllReportForm, AboutProgramForm,
                                                          SelectionForm, CheckForm, ProjectForm, RecalcForm,

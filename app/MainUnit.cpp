@@ -540,6 +540,18 @@ void TMainForm::ShowCalculationFailure(const CalculationOutcome& outcome)
     FocusFieldAtFault(field);
 }
 
+MainWindowLink TMainForm::Link()
+{
+    MainWindowLink link;
+    link.currentNetwork = [this] { return CurrentNetwork(); };
+    link.showNetwork = [this](const NetworkDescription& network) { ShowNetwork(network); };
+    link.calculate = [this] { StartButtonClick(); };
+    link.hasResult = [this] { return AddToReportButton->isEnabled(); };
+    link.deviceStatus = [this] { return StatusDDLabel->text(); };
+    link.showDeviceStatus = [this](const QString& text) { StatusDDLabel->setText(text); };
+    return link;
+}
+
 void TMainForm::PublishResult(const ShortCircuitResult& result)
 {
     SharedResult = result;

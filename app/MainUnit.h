@@ -4,6 +4,8 @@
 #include <QMainWindow>
 #include <array>
 
+#include "MainWindowLink.h"
+#include "SharedResult.h"
 #include "ShortCircuit.h"
 
 class QAction;
@@ -58,6 +60,9 @@ public:
     // Puts a network's texts into the inputs, exactly as they were typed.
     void ShowNetwork(const NetworkDescription& network);
 
+    // What the other windows may do with this window (see MainWindowLink.h).
+    MainWindowLink Link();
+
     // The input control of a field the calculation names (`line` 0..5 for a section's field).
     QWidget* NetworkFieldControl(NetworkField field, int line) const;
 
@@ -83,5 +88,4 @@ private:
 
 extern TMainForm* MainForm;
 
-// The last successful calculation; Iokz = 0 until one has succeeded.
-extern ShortCircuitResult SharedResult;
+

@@ -22,7 +22,7 @@
 #include "DeviceDefenceUnit.h"
 #include "DeviceRules.h"
 #include "FuseGate.h"
-#include "MainUnit.h"
+#include "SharedResult.h"
 #include "MinimumSelection.h"
 #include "RegionalSettings.h"
 #include "StatusHints.h"

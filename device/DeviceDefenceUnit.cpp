@@ -18,7 +18,7 @@
 #include "FuseGate.h"
 #include "Dialogs.h"
 #include "InputFields.h"
-#include "MainUnit.h"
+#include "SharedResult.h"
 #include "RegionalSettings.h"
 #include "ResultUnit.h"
 #include "StatusHints.h"
@@ -406,8 +406,8 @@ void TDeviceDefenceForm::BitBtn3Click()
         ResultForm->FuseWarningLabel->clear();
     }
     DeviceSettings.TokSR = -1;
-    if (MainForm != nullptr)
-        SetText(MainForm->StatusDDLabel, NotDeterminedText());
+    if (MainWindow.showDeviceStatus)
+        MainWindow.showDeviceStatus(NotDeterminedText());
     if (ResultForm != nullptr)
         SetText(ResultForm->StatusDDLabel, NotDeterminedText());
     done(NoResult);
@@ -416,8 +416,8 @@ void TDeviceDefenceForm::BitBtn3Click()
 void TDeviceDefenceForm::AlertDeviceDefence()
 {
     const DeviceVerdict verdict = JudgeDevice(SharedResult.Iokz, DeviceSettings);
-    if (MainForm != nullptr)
-        SetText(MainForm->StatusDDLabel, verdict.status);
+    if (MainWindow.showDeviceStatus)
+        MainWindow.showDeviceStatus(verdict.status);
     if (ResultForm != nullptr) {
         SetText(ResultForm->StatusDDLabel, verdict.status);
         SetText(ResultForm->TimeSRLabel, verdict.timeSR);

@@ -1,6 +1,8 @@
 // The protective device window "Аппарат защиты" and the trip verdict.
 #pragma once
 
+#include "MainWindowLink.h"
+
 #include <QDialog>
 #include <array>
 
@@ -17,6 +19,9 @@ class QStatusBar;
 class TDeviceDefenceForm : public QDialog {
     Q_OBJECT
 public:
+    // The main window, as it lets this window reach it (set when the windows are created).
+    MainWindowLink MainWindow;
+
     explicit TDeviceDefenceForm(QWidget* parent = nullptr);
 
     // The modal result of "Сброс", distinct from Accepted ("Да") and Rejected ("Отмена").

@@ -12,7 +12,7 @@
 #include "DeviceSettings.h"
 #include "Dialogs.h"
 #include "InputFields.h"
-#include "MainUnit.h"
+#include "SharedResult.h"
 #include "PointRecalculation.h"
 #include "RegionalSettings.h"
 #include "ReportTable.h"
@@ -92,7 +92,7 @@ PointRecord CurrentPointRecord()
     record.network = SelectionForm->CalculatedNetwork;
     record.device = DeviceSettings;
     record.deviceTexts = DeviceDefenceForm->ConfirmedTexts;
-    record.verdict = MainForm->StatusDDLabel->text().toStdString();
+    record.verdict = AskNumberForm->MainWindow.deviceStatus().toStdString();
     record.tripTime = ResultForm->TimeSRLabel->text().toStdString();
     record.iokz = SharedResult.Iokz;
     record.separators = RegionalSeparators();

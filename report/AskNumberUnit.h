@@ -1,6 +1,8 @@
 // The point-name dialog "Запрос номера точки ОКЗ": names the current result and adds it to the report.
 #pragma once
 
+#include "MainWindowLink.h"
+
 #include <QDialog>
 #include <string>
 
@@ -14,6 +16,9 @@ class QPushButton;
 class TAskNumberForm : public QDialog {
     Q_OBJECT
 public:
+    // The main window, as it lets this window reach it (set when the windows are created).
+    MainWindowLink MainWindow;
+
     explicit TAskNumberForm(QWidget* parent = nullptr);
 
     // Adds a point named by NumberEdit's text, or tells why the name is refused and stays open.

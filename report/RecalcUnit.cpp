@@ -13,7 +13,7 @@
 #include "CheckUnit.h"
 #include "ContextHelp.h"
 #include "Dialogs.h"
-#include "MainUnit.h"
+#include "SharedResult.h"
 #include "ReportTable.h"
 #include "ReportUnit.h"
 #include "StatusHints.h"
@@ -135,7 +135,7 @@ UpstreamChange TRecalcForm::ChosenChange() const
                   : ArcRadioButton->isChecked()       ? UpstreamChange::Kind::ArcResistance
                                                       : UpstreamChange::Kind::LeadingLines;
     change.lineCount = LineCountSpinBox->value();
-    change.source = MainForm->CurrentNetwork();
+    change.source = MainWindow.currentNetwork();
     return change;
 }
 

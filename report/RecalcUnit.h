@@ -3,6 +3,8 @@
 // user takes them.
 #pragma once
 
+#include "MainWindowLink.h"
+
 #include <QDialog>
 
 #include "PointRecalculation.h"
@@ -17,6 +19,9 @@ class QTableWidget;
 class TRecalcForm : public QDialog {
     Q_OBJECT
 public:
+    // The main window, as it lets this window reach it (set when the windows are created).
+    MainWindowLink MainWindow;
+
     explicit TRecalcForm(QWidget* parent = nullptr);
 
     // Starts afresh for the report's selected row: nothing calculated yet, "Применить" disabled.

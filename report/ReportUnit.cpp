@@ -19,22 +19,12 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "AskNumberUnit.h"
-#include "CalculationNoteUnit.h"
 #include "ContextHelp.h"
-#include "DeviceDefenceUnit.h"
-#include "MainUnit.h"
-#include "PointRecalculation.h"
-#include "PointRecord.h"
-#include "ProjectUnit.h"
-#include "RecalcUnit.h"
 #include "Dialogs.h"
 #include "DeleteAllReportUnit.h"
-#include "ReportFiles.h"
 #include "ReportTable.h"
 #include "ReportTableModel.h"
 #include "StatusHints.h"
-#include "ToExcelUnit.h"
 
 TReportForm* ReportForm = nullptr;
 int SelectedRow = 0;
@@ -434,37 +424,7 @@ void TReportForm::ReplaceRows(ReportRows rows)
     KeepForUndo(std::move(before));
 }
 
-void TReportForm::ShowProject(Project project)
-{
-    ReportState before = model_->Snapshot();
-    model_->ClearRecords();
-    for (std::size_t r = 0; r < project.rows.size(); ++r)
-        if (!project.records[r].empty())
-            model_->SetRecord(project.rows[r][0], std::move(project.records[r]));
-    model_->Change([&project](ReportRows& shown) { shown = ReportFromLines(std::move(project.rows)); });
-    Fields = std::move(project.fields);
-    modified_ = true;
-    KeepSelectionInside();
-    KeepForUndo(std::move(before));
-}
-
 bool TReportForm::HoldsUnsavedPoints() const { return modified_ && InsertionRow(Rows()) > 0; }
-
-bool TReportForm::MayClose()
-{
-    if (!HoldsUnsavedPoints())
-        return true;
-    switch (CurrentDialogs().YesNoCancel(
-        QStringLiteral("Отчет изменен после последнего сохранения. Сохранить его как проект?"))) {
-    case Dialogs::Answer::Yes:
-        return SaveProjectButtonClick();
-    case Dialogs::Answer::No:
-        return true;
-    case Dialogs::Answer::Cancel:
-        break;
-    }
-    return false;
-}
 
 void TReportForm::ReportStringGridSelectCell(int, int row) { SelectedRow = row; }
 
@@ -512,126 +472,6 @@ void TReportForm::DownSpeedButtonClick()
         MakeCurrentRow(*current);
     }
     KeepForUndo(std::move(before));
-}
-
-void TReportForm::WriteFileButtonClick()
-{
-    if (SaveReportDocument(this, Rows(), saveDialogName_))
-        modified_ = false;
-}
-
-void TReportForm::LoadFileButtonClick()
-{
-    if (auto rows = LoadReportDocument(this, openDialogName_))
-        ReplaceRows(std::move(*rows));
-}
-
-void TReportForm::ToExcelButtonClick() { ExportReportToExcel(); }
-
-void TReportForm::CalculationNoteButtonClick() { CalculationNoteForm->exec(); }
-
-void TReportForm::OpenProjectButtonClick()
-{
-    if (auto project = LoadProjectDocument(this, projectDialogName_)) {
-        ShowProject(std::move(*project));
-        modified_ = false;   // just as saved
-    }
-}
-
-bool TReportForm::SaveProjectButtonClick()
-{
-    if (!SaveProjectDocument(this, Fields, Rows(), RecordsOfRows(), projectDialogName_))
-        return false;
-    modified_ = false;
-    return true;
-}
-
-void TReportForm::ProjectButtonClick()
-{
-    ProjectForm->ShowFields(Fields);
-    if (ProjectForm->exec() == QDialog::Accepted && !(ProjectForm->EnteredFields() == Fields)) {
-        Fields = ProjectForm->EnteredFields();
-        modified_ = true;
-    }
-}
-
-void TReportForm::RecalculateButtonClick()
-{
-    RecalcForm->Prepare(SelectedRow);
-    if (RecalcForm->exec() != QDialog::Accepted)
-        return;
-    ReportRows rows = Rows();
-    std::vector<std::string> records = RecordsOfRows();
-    ReportState before = model_->Snapshot();
-    ApplyRecalculation(rows, records, RecalcForm->Outcome());
-    for (const PointChange& point : RecalcForm->Outcome().changes)
-        if (point.calculation.ok)
-            model_->SetRecord(rows[point.row][0], std::move(records[point.row]));
-    model_->Change([&rows](ReportRows& shown) { shown = std::move(rows); });
-    modified_ = true;
-    KeepForUndo(std::move(before));
-}
-
-std::optional<int> TReportForm::SelectedPointWithRecord()
-{
-    const int row = SelectedRow;
-    if (row < 0 || row >= static_cast<int>(Rows().size()) || !IsNamed(Rows()[row])) {
-        CurrentDialogs().Message(QStringLiteral("Укажите строку точки, которую необходимо открыть."));
-        return std::nullopt;
-    }
-    if (RecordOf(row) == nullptr) {
-        CurrentDialogs().Message(QStringLiteral("У точки \"%1\" нет исходных данных: она загружена из документа "
-                                                "отчета (.okz). Исходные данные хранят точки, добавленные в отчет "
-                                                "этой версией программы или открытые из проекта.")
-                                     .arg(QString::fromStdString(Rows()[row][0])));
-        return std::nullopt;
-    }
-    return row;
-}
-
-void TReportForm::ReopenPointActionClick()
-{
-    const std::optional<int> row = SelectedPointWithRecord();
-    if (!row)
-        return;
-    const PointRecordReading reading = ReadPointRecord(*RecordOf(*row));
-    if (!reading.record) {
-        CurrentDialogs().Error(QStringLiteral("Исходные данные точки повреждены: %1.")
-                                   .arg(QString::fromStdString(reading.refusal)));
-        return;
-    }
-    const PointRecord& record = *reading.record;
-    MainForm->ShowNetwork(record.network);
-    DeviceDefenceForm->ShowTexts(record.deviceTexts);
-    if (record.device.TokSR > 0) {
-        // Confirmed again as the user confirmed it, so that the result window shows the device too.
-        DeviceDefenceForm->OKDDBitBtnClick();
-    } else {
-        if (record.device.TypeDD != 0)
-            DeviceDefenceForm->BitBtn3Click();
-        DeviceSettings = record.device;
-        DeviceDefenceForm->ConfirmedTexts = record.deviceTexts;
-    }
-    MainForm->StartButtonClick();
-    accept();
-}
-
-void TReportForm::ReplacePointActionClick()
-{
-    const int row = SelectedRow;
-    if (row < 0 || row >= static_cast<int>(Rows().size()) || !IsNamed(Rows()[row])) {
-        CurrentDialogs().Message(QStringLiteral("Укажите строку точки, которую необходимо заменить."));
-        return;
-    }
-    if (!MainForm->AddToReportButton->isEnabled()) {
-        CurrentDialogs().Message(QStringLiteral("Нет результатов расчета. Выполните расчет в главном окне."));
-        return;
-    }
-    const std::string name = Rows()[row][0];
-    if (!CurrentDialogs().Question(QStringLiteral("Заменить точку \"%1\" результатами текущего расчета?")
-                                       .arg(QString::fromStdString(name))))
-        return;
-    ReplacePoint(row, CurrentPointRow(name), WritePointRecord(CurrentPointRecord()));
 }
 
 void TReportForm::UndoButtonClick()

@@ -1,6 +1,8 @@
 // The report window "Отчет": the table of named fault points, its documents and export.
 #pragma once
 
+#include "MainWindowLink.h"
+
 #include <QDialog>
 #include <QString>
 #include <array>
@@ -25,6 +27,9 @@ class ReportTableModel;
 class TReportForm : public QDialog {
     Q_OBJECT
 public:
+    // The main window, as it lets this window reach it (set when the windows are created).
+    MainWindowLink MainWindow;
+
     explicit TReportForm(QWidget* parent = nullptr);
 
     // The grid's rows, as the export and the point-name dialog read them.
