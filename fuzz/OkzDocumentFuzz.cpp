@@ -6,32 +6,18 @@
 // 384 bytes per byte read).
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <new>
 #include <string>
 #include <string_view>
 
-#include "AllocationCount.h"
-#include "FuzzCheck.h"
+#include "DocumentHarness.h"
 #include "OkzDocument.h"
 
 namespace {
 
-// The budget of one read: a fixed multiple of the document's size (cells decoded from code page
-// 1251 take up to twice their bytes, plus string and line overhead), plus the row table of the
-// largest report the reader takes, which a short document of many empty lines may fill. A reader
-// that made the rows of 120,000 bare line ends (46 MB) exceeds it.
-constexpr std::size_t BytesPerDocumentByte = 8;
+// Beyond the cells, the row table of the largest report the reader takes, which a short document
+// of many empty lines may fill. A reader that made the rows of 120,000 bare line ends (46 MB)
+// exceeds it.
 constexpr std::size_t RowTableAllowance = OkzDocumentLineLimit * sizeof(ReportRow) + (1u << 20);
-
-bool HoldsText(const ReportRow& row)
-{
-    for (const std::string& cell : row)
-        if (!cell.empty())
-            return true;
-    return false;
-}
 
 }  // namespace
 
@@ -39,17 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-    const std::size_t heldBefore = StartPeak();
-    const OkzDocumentContents read = ReadOkzDocument(bytes);
-    const std::size_t readCost = PeakBytes() - heldBefore;
-    if (readCost > BytesPerDocumentByte * size + RowTableAllowance)
-        std::fprintf(stderr, "reading %zu bytes held %zu bytes at the peak\n", size, readCost);
-    FUZZ_CHECK(readCost <= BytesPerDocumentByte * size + RowTableAllowance);
+    const OkzDocumentContents read =
+        ReadWithinBudget(bytes, RowTableAllowance, [](std::string_view b) { return ReadOkzDocument(b); });
 
     FUZZ_CHECK(!read.tooLong || read.lines.empty());
-    auto expectedEnd = read.lines.end();
-    while (expectedEnd != read.lines.begin() && !HoldsText(*(expectedEnd - 1)))
-        --expectedEnd;
+    const auto expectedEnd = read.lines.begin() + static_cast<std::ptrdiff_t>(RowsUpToLastText(read.lines));
 
     const std::string written = WriteOkzDocument(read.lines);
     const OkzDocumentContents reread = ReadOkzDocument(written);

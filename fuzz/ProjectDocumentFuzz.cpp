@@ -4,31 +4,17 @@
 // counted, and a read whose peak exceeds its budget is a finding (a reader that held the document
 // whole, or made rows beyond the point limit).
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <new>
 #include <string>
 #include <string_view>
 
-#include "AllocationCount.h"
-#include "FuzzCheck.h"
+#include "DocumentHarness.h"
 #include "ProjectDocument.h"
 
 namespace {
 
-// The budget of one read: a fixed multiple of the document's size (texts, their string and line
-// overhead), plus the row and record tables of the largest project the reader takes, grown by
+// Beyond the texts, the row and record tables of the largest project the reader takes, grown by
 // doubling, which a short document of bare point lines may fill.
-constexpr std::size_t BytesPerDocumentByte = 8;
 constexpr std::size_t TableAllowance = 2 * ProjectPointLimit * (sizeof(ReportRow) + sizeof(std::string)) + (1u << 20);
-
-bool HoldsText(const ReportRow& row)
-{
-    for (const std::string& cell : row)
-        if (!cell.empty())
-            return true;
-    return false;
-}
 
 }  // namespace
 
@@ -36,12 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-    const std::size_t heldBefore = StartPeak();
-    const ProjectReading read = ReadProjectDocument(bytes);
-    const std::size_t readCost = PeakBytes() - heldBefore;
-    if (readCost > BytesPerDocumentByte * size + TableAllowance)
-        std::fprintf(stderr, "reading %zu bytes held %zu bytes at the peak\n", size, readCost);
-    FUZZ_CHECK(readCost <= BytesPerDocumentByte * size + TableAllowance);
+    const ProjectReading read =
+        ReadWithinBudget(bytes, TableAllowance, [](std::string_view b) { return ReadProjectDocument(b); });
 
     FUZZ_CHECK(read.project.has_value() == read.refusal.empty());
     if (!read.project)
@@ -55,9 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(reread.project.has_value());
     FUZZ_CHECK(reread.project->fields == project.fields);
     // The writer stops at the last row holding text, as the ".okz" writer does.
-    std::size_t kept = project.rows.size();
-    while (kept > 0 && !HoldsText(project.rows[kept - 1]))
-        --kept;
+    const std::size_t kept = RowsUpToLastText(project.rows);
     FUZZ_CHECK(reread.project->rows.size() == kept);
     for (std::size_t r = 0; r < kept; ++r) {
         FUZZ_CHECK(reread.project->rows[r] == project.rows[r]);
