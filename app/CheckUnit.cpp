@@ -16,6 +16,7 @@
 #include "SharedResult.h"
 #include "RegionalSettings.h"
 #include "StatusHints.h"
+#include "WindowFrame.h"
 #include "WindowParts.h"
 
 TCheckForm* CheckForm = nullptr;
@@ -221,16 +222,10 @@ CheckFieldReading ReadCheckFields(const CheckFieldTexts& t, const MinimumCurrent
     return {p, QString(), QString()};
 }
 
-TCheckForm::TCheckForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+TCheckForm::TCheckForm(QWidget* parent) : QDialog(parent, FixedWindowFlags)
 {
-    setObjectName(QStringLiteral("CheckForm"));
-    setWindowTitle(QStringLiteral("Проверка по минимальному току КЗ"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(ClientWidth, ClientHeight);
-    SetHelpFile(this, HelpFileName);
-    SetHelpContext(this, HelpContext);
+    SetUpWindow(this, QStringLiteral("CheckForm"), QStringLiteral("Проверка по минимальному току КЗ"), HelpFileName, HelpContext,
+                QSize(ClientWidth, ClientHeight));
     const QFont serif = SerifFont();
     QFont bold = font();
     bold.setBold(true);

@@ -39,6 +39,7 @@ void CreateForms()
     AskNumberForm->MainWindow = mainWindow;
     ReportForm->MainWindow = mainWindow;
     RecalcForm->MainWindow = mainWindow;
+    DeleteAllReportForm->DeleteAll = [] { ReportForm->DeleteAllRows(); };
 
     for (QWidget* form : std::initializer_list<QWidget*>{MainForm, ResultForm, DeviceDefenceForm, AskNumberForm,
                                                          ReportForm, DeleteAllReportForm, AboutProgramForm,

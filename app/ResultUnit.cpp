@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QTabWidget>
 
+#include "WindowFrame.h"
 #include "ContextHelp.h"
 
 TResultForm* ResultForm = nullptr;
@@ -133,16 +134,10 @@ QWidget* TabSheet(QTabWidget* pages, const char* name, const QString& caption)
 
 }  // namespace
 
-TResultForm::TResultForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+TResultForm::TResultForm(QWidget* parent) : QDialog(parent, FixedWindowFlags)
 {
-    setObjectName(QStringLiteral("ResultForm"));
-    setWindowTitle(QStringLiteral("Результаты расчета"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(ClientWidth, ClientHeight);
-    SetHelpFile(this, HelpFileName);
-    SetHelpContext(this, HelpContext);
+    SetUpWindow(this, QStringLiteral("ResultForm"), QStringLiteral("Результаты расчета"), HelpFileName, HelpContext,
+                QSize(ClientWidth, ClientHeight));
 
     ResultPageControl = new QTabWidget(this);
     ResultPageControl->setObjectName(QStringLiteral("ResultPageControl"));

@@ -26,6 +26,7 @@
 #include "MinimumSelection.h"
 #include "RegionalSettings.h"
 #include "StatusHints.h"
+#include "WindowFrame.h"
 #include "WindowParts.h"
 
 TSelectionForm* SelectionForm = nullptr;
@@ -267,16 +268,10 @@ SelectionCurve ComposeSelectionCurve(const SelectionChain& chain, int line, cons
     return curve;
 }
 
-TSelectionForm::TSelectionForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+TSelectionForm::TSelectionForm(QWidget* parent) : QDialog(parent, FixedWindowFlags)
 {
-    setObjectName(QStringLiteral("SelectionForm"));
-    setWindowTitle(QStringLiteral("Подбор параметров"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(ClientWidth, ClientHeight);
-    SetHelpFile(this, HelpFileName);
-    SetHelpContext(this, HelpContext);
+    SetUpWindow(this, QStringLiteral("SelectionForm"), QStringLiteral("Подбор параметров"), HelpFileName, HelpContext,
+                QSize(ClientWidth, ClientHeight));
     const QFont serif = SerifFont();
     QFont bold = font();
     bold.setBold(true);

@@ -22,6 +22,7 @@
 #include "ReportTable.h"
 #include "ReportUnit.h"
 #include "StatusHints.h"
+#include "WindowFrame.h"
 #include "ToExcelUnit.h"
 
 TCalculationNoteForm* CalculationNoteForm = nullptr;
@@ -62,11 +63,7 @@ std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 TCalculationNoteForm::TCalculationNoteForm(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("CalculationNoteForm"));
-    setWindowTitle(QStringLiteral("Расчетная записка"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    SetHelpFile(this, QStringLiteral("help 2.1.hlp"));
-    SetHelpContext(this, HelpContext);
+    SetUpWindow(this, QStringLiteral("CalculationNoteForm"), QStringLiteral("Расчетная записка"), QStringLiteral("help 2.1.hlp"), HelpContext);
 
     PointsGroupBox = Place(new QGroupBox(QStringLiteral("Точки"), this), "PointsGroupBox", {}, QRect(8, 6, 344, 62));
     AllPointsRadioButton =

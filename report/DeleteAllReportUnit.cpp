@@ -4,8 +4,6 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "ReportUnit.h"
-
 TDeleteAllReportForm* DeleteAllReportForm = nullptr;
 
 TDeleteAllReportForm::TDeleteAllReportForm(QWidget* parent) : QDialog(parent)
@@ -45,6 +43,7 @@ void TDeleteAllReportForm::showEvent(QShowEvent* event)
 
 void TDeleteAllReportForm::OKBitBtnClick()
 {
-    ReportForm->DeleteAllRows();
+    if (DeleteAll)
+        DeleteAll();
     accept();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -11,8 +12,11 @@ class TDeleteAllReportForm : public QDialog {
 public:
     explicit TDeleteAllReportForm(QWidget* parent = nullptr);
 
-    // Clears the report and closes with the OK result.
+    // Clears the report (through DeleteAll) and closes with the OK result.
     void OKBitBtnClick();
+
+    // What "Да" does: the report window's clearing, handed over when the windows are created.
+    std::function<void()> DeleteAll;
 
     QLabel* Label1 = nullptr;
     QPushButton* OKBitBtn = nullptr;

@@ -7,16 +7,13 @@
 
 #include "ContextHelp.h"
 #include "StatusHints.h"
+#include "WindowFrame.h"
 
 TProjectForm* ProjectForm = nullptr;
 
 TProjectForm::TProjectForm(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("ProjectForm"));
-    setWindowTitle(QStringLiteral("Проект"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    SetHelpFile(this, QStringLiteral("help 2.1.hlp"));
-    SetHelpContext(this, 40);
+    SetUpWindow(this, QStringLiteral("ProjectForm"), QStringLiteral("Проект"), QStringLiteral("help 2.1.hlp"), 40);
 
     ObjectLabel = new QLabel(QStringLiteral("Объект:"), this);
     ObjectLabel->setObjectName(QStringLiteral("ObjectLabel"));

@@ -17,6 +17,7 @@
 #include "ReportTable.h"
 #include "ReportUnit.h"
 #include "StatusHints.h"
+#include "WindowFrame.h"
 
 TRecalcForm* RecalcForm = nullptr;
 
@@ -43,11 +44,7 @@ QTableWidgetItem* Cell(const std::string& text)
 
 TRecalcForm::TRecalcForm(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("RecalcForm"));
-    setWindowTitle(QStringLiteral("Пересчет точек"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    SetHelpFile(this, QStringLiteral("help 2.1.hlp"));
-    SetHelpContext(this, 40);
+    SetUpWindow(this, QStringLiteral("RecalcForm"), QStringLiteral("Пересчет точек"), QStringLiteral("help 2.1.hlp"), 40);
 
     auto* changeBox = new QGroupBox(QStringLiteral("Заменить в точках данными главного окна"), this);
     changeBox->setObjectName(QStringLiteral("ChangeGroupBox"));

@@ -33,14 +33,6 @@ namespace {
 
 class ProjectWindowsTest : public FormsTest {
 protected:
-    void TearDown() override
-    {
-        if (modalWatch)
-            modalWatch->stop();
-        modalWatch.reset();
-        FormsTest::TearDown();
-    }
-
     // Types a network into the main window, confirms a breaker in the device window, calculates
     // and adds the point through "Добавить в отчет...".
     void AddPointThroughTheWindows(const QString& name, const std::string& power, const std::string& length,
@@ -76,32 +68,7 @@ protected:
         SelectedCol = 0;
     }
 
-    // Acts once on the next modal window; one still open after the deadline is rejected and the
-    // test fails, so a broken test ends instead of hanging.
-    void WhenModalShows(std::function<void(QWidget*)> action)
-    {
-        modalWatch = std::make_unique<QTimer>();
-        modalWatch->setInterval(10);
-        auto deadline = std::make_shared<QDeadlineTimer>(3000);
-        auto acted = std::make_shared<bool>(false);
-        QObject::connect(modalWatch.get(), &QTimer::timeout, [this, action, deadline, acted] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal != nullptr && !*acted) {
-                *acted = true;
-                action(modal);
-            } else if (modal == nullptr && *acted) {
-                modalWatch->stop();
-            } else if (deadline->hasExpired()) {
-                modalWatch->stop();
-                ADD_FAILURE() << "the modal window did not come or did not close";
-                if (auto* dialog = qobject_cast<QDialog*>(modal))
-                    dialog->reject();
-            }
-        });
-        modalWatch->start();
-    }
 
-    std::unique_ptr<QTimer> modalWatch;
 };
 
 }  // namespace

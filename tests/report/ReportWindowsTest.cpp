@@ -102,14 +102,6 @@ protected:
         grid = ReportForm->ReportStringGrid;
     }
 
-    void TearDown() override
-    {
-        if (modalWatch)
-            modalWatch->stop();
-        modalWatch.reset();
-        FormsTest::TearDown();
-    }
-
     void ShowReport()
     {
         ReportForm->show();
@@ -130,30 +122,6 @@ protected:
 
     int CurrentRow() const { return grid->currentIndex().row(); }
 
-    // Acts once on the next modal window; a window still open after the deadline is closed and
-    // the test fails, so a broken test ends instead of hanging.
-    void WhenModalShows(std::function<void(QWidget*)> action)
-    {
-        modalWatch = std::make_unique<QTimer>();
-        modalWatch->setInterval(10);
-        auto deadline = std::make_shared<QDeadlineTimer>(3000);
-        auto acted = std::make_shared<bool>(false);
-        QObject::connect(modalWatch.get(), &QTimer::timeout, [this, action, deadline, acted] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal != nullptr && !*acted) {
-                *acted = true;
-                action(modal);
-            } else if (modal == nullptr && *acted) {
-                modalWatch->stop();
-            } else if (deadline->hasExpired()) {
-                modalWatch->stop();
-                ADD_FAILURE() << "the modal window did not come or did not close";
-                if (auto* dialog = qobject_cast<QDialog*>(modal))
-                    dialog->reject();
-            }
-        });
-        modalWatch->start();
-    }
 
     // In the modal window, Tab `tabs` times and then Enter, each key to the widget that has the
     // focus; `pressed` gets the text of the button that took the Enter.
@@ -188,7 +156,6 @@ protected:
     }
 
     QTableView* grid = nullptr;
-    std::unique_ptr<QTimer> modalWatch;
 };
 
 }  // namespace
