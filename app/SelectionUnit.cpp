@@ -181,7 +181,8 @@ SelectionTexts ComposeSelectionTexts(const SelectionAnswers& a, const NumberSepa
     for (int n = 0; n < LineSectionCount; ++n)
         t.length[n] = t.greatestLength[n] = t.section[n] = Dash;
     if (!a.calculated) {
-        t.note = QStringLiteral("Выполните расчет тока однофазного короткого замыкания");
+        t.note = a.refusal.empty() ? QStringLiteral("Выполните расчет тока однофазного короткого замыкания")
+                                   : QString::fromStdString(a.refusal);
         return t;
     }
     const QString name = minimum ? QStringLiteral("Iк1 min=") : QStringLiteral("Iокз=");
