@@ -491,8 +491,9 @@ void TSelectionForm::DrawChart()
     const QVariant data = ChartLineComboBox->currentData();
     if (!chain || !data.isValid()) {
         chart->legend()->hide();
-        chart->setTitle(answers.calculated ? QStringLiteral("Нет линий с заданным сечением")
-                                           : QStringLiteral("Нет расчета"));
+        chart->setTitle(answers.calculated        ? QStringLiteral("Нет линий с заданным сечением")
+                        : answers.refusal.empty() ? QStringLiteral("Нет расчета")
+                                                  : QStringLiteral("Iк1 min вне методики"));
         ShowChart(SelectionChartView, chart);
         return;
     }

@@ -346,6 +346,22 @@ TEST_F(CheckWindowTest, SelectionFollowsTheMinimumCurrentWhenChosen)
     EXPECT_EQ(SelectionForm->IokzLabel->text(), QStringLiteral("Iокз=246 А"));
     EXPECT_EQ(SelectionForm->GreatestLengthLabels[0]->text(), programLength);
     EXPECT_EQ(SelectionForm->SelectionChartView->chart()->series().value(0)->name(), QStringLiteral("Iокз"));
+
+    // A thin core of 2 m behind 2500 kV·A melts within 0.4 s: no answers at Iк1 min, the note says why.
+    basis->setCurrentIndex(1);
+    MainForm->TransPowerComboBox->setEditText(QStringLiteral("2500"));
+    MainForm->RArcEdit->setText(QStringLiteral("0"));
+    MainForm->FfLineComboBoxes[0]->setEditText(QStringLiteral("1.5"));
+    MainForm->FnLineComboBoxes[0]->setEditText(QStringLiteral("1.5"));
+    MainForm->LengthLineEdits[0]->setText(QStringLiteral("2"));
+    MainForm->StartButtonClick();
+    SelectionForm->Refresh();
+    EXPECT_EQ(SelectionForm->NoteLabel->text(), QStringLiteral("Жила линии 1 нагревается выше температуры плавления: "
+                                                               "наименьший ток КЗ вне области применения методики"));
+    EXPECT_LE(TextWidth(SelectionForm->NoteLabel), SelectionForm->NoteLabel->width());
+    EXPECT_EQ(SelectionForm->IokzLabel->text(), QStringLiteral("—"));
+    EXPECT_EQ(SelectionForm->SelectionChartView->chart()->title(), QStringLiteral("Iк1 min вне методики"));
+    SaveSnapshot(SelectionForm, QStringLiteral("selection-melted"));
 }
 
 TEST_F(CheckWindowTest, EveryControlIsNamedHintedAndHelpedAndNoTextIsClipped)
