@@ -145,27 +145,4 @@ TEST(MinimumSelectionTest, WithoutDeviceOrCalculationNothingIsAnswered)
               SelectionAnswer::None);
 }
 
-// A core beyond its melting point: no Iк1 min to answer with, and the refusal says why; a section
-// thin enough to melt is never the smallest one offered.
-TEST(MinimumSelectionTest, MeltingCoresGiveNoAnswersAndAreNeverOffered)
-{
-    NetworkDescription thin = WithLines({{"Кабель с ПВХ изоляцией", "Медь", "1.5", "1.5", "10", "нет"}}, "2500");
-    thin.RArc = "0";
-    const SelectionAnswers melted = SelectParametersAtMinimumCurrent(thin, Calculated(thin), BreakerC16(), {}, 5);
-    EXPECT_FALSE(melted.calculated);
-    EXPECT_EQ(melted.refusal, CalculateMinimumCurrent(thin, Calculated(thin), {}, 5, 0).message);
-    EXPECT_FALSE(melted.refusal.empty());
-
-    // At 40 m the chain holds; the smallest section found must hold too.
-    thin.Lines[0].Length = "40";
-    const SelectionAnswers held = SelectParametersAtMinimumCurrent(thin, Calculated(thin), BreakerC16(), {}, 5);
-    ASSERT_TRUE(held.calculated);
-    ASSERT_EQ(held.lines[0].sectionAnswer, SelectionAnswer::Value);
-    NetworkDescription smallest = thin;
-    smallest.Lines[0].Ff = smallest.Lines[0].Fn = held.lines[0].section;
-    const MinimumCurrentResult check = CalculateMinimumCurrent(smallest, Calculated(smallest), {}, 5, 176);
-    EXPECT_TRUE(check.ok) << check.message;
-    EXPECT_TRUE(check.trips);
-}
-
 }  // namespace
