@@ -276,7 +276,7 @@ TCheckForm::TCheckForm(QWidget* parent)
     };
     CMinEdit = edit(QStringLiteral("Коэффициент напряжения cmin:"), QStringLiteral("CMinEdit"),
                     QStringLiteral("Коэффициент напряжения для наименьшего тока КЗ (IEC 60909-0:2016): 0,95; 0,90 "
-                                   "для сетей с допуском +10 %. Стрелка вниз - список"));
+                                   "для сетей с допуском +10 %. Ctrl+стрелка вниз - список"));
     // The two values of the standard's table, offered on the arrow keys; any other may be typed.
     auto* cMinValues = new QCompleter(QStringList{QStringLiteral("0.95"), QStringLiteral("0.90")}, CMinEdit);
     cMinValues->setCompletionMode(QCompleter::UnfilteredPopupCompletion);

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
+#include <QAbstractItemView>
 #include <QDir>
 #include <QDeadlineTimer>
 #include <QLabel>
@@ -246,7 +248,7 @@ TEST_F(CheckWindowTest, TypedParametersApplyABadOneChangesNothingDefaultsComeBac
 }
 
 // Sк typed as next to nothing and Enter pressed: refused with its field and range named, the field
-// keeps the focus and the text, nothing else changes.
+// keeps the focus and the text, nothing else changes. The c_min field offers its list.
 TEST_F(CheckWindowTest, NetworkPowerBelowOneMegavoltAmpereIsRefusedOnEnter)
 {
     EnterFinalCircuit();
@@ -273,6 +275,13 @@ TEST_F(CheckWindowTest, NetworkPowerBelowOneMegavoltAmpereIsRefusedOnEnter)
         EXPECT_TRUE(CheckForm->Parameters == before);
         EXPECT_EQ(CheckForm->MinimumCurrentLabel->text(), current);
     }
+    // Ctrl+↓ in the c_min field lists the standard's two values.
+    CheckForm->CMinEdit->setFocus();
+    QTest::keyClick(CheckForm->CMinEdit, Qt::Key_Down, Qt::ControlModifier);
+    const QAbstractItemModel* offered = CheckForm->CMinEdit->completer()->completionModel();
+    EXPECT_TRUE(CheckForm->CMinEdit->completer()->popup()->isVisible());
+    EXPECT_EQ(offered->rowCount(), 2);
+    EXPECT_EQ(offered->index(1, 0).data().toString(), QStringLiteral("0.90"));
     CheckForm->hide();
 }
 
