@@ -1,6 +1,7 @@
 #include "CheckUnit.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +25,7 @@ TCheckForm* CheckForm = nullptr;
 namespace {
 
 constexpr int ClientWidth = 760;
-constexpr int ClientHeight = 496;
+constexpr int ClientHeight = 530;
 constexpr int StatusBarHeight = 19;
 constexpr int HelpContext = 39;
 const QString HelpFileName = QStringLiteral("help 2.1.hlp");
@@ -37,6 +38,8 @@ const QString Trips = QStringLiteral("Срабатывание");
 const QString FailsToTrip = QStringLiteral("Несрабатывание");
 const QString Overheated = QStringLiteral("термически не стойка");
 const QString Withstands = QStringLiteral("стойка");
+const QString Melted = QStringLiteral("выше температуры плавления — жила разрушится");
+const QString OutOfReach = QStringLiteral("вне методики");
 
 // The input fields write numbers as the user types them: a point, no grouping.
 const NumberSeparators InputSeparators{".", ""};
@@ -57,12 +60,19 @@ QString Margin(double margin, const NumberSeparators& separators)
     return QString::fromStdString(FormatGrouped(std::floor(margin * 100) / 100, 2, separators));
 }
 
-// A core at the ceiling has gone: its temperature is not a figure any more.
 QString Temperature(double value, const NumberSeparators& separators)
 {
-    if (value >= CoreTemperatureCeiling)
-        return QStringLiteral("> ") + QString::fromStdString(FormatGrouped(CoreTemperatureCeiling, 0, separators));
     return QString::fromStdString(FormatGrouped(value, 0, separators));
+}
+
+// The cores of a section that passed their melting point, named before the common text.
+QString MeltedText(const SectionHeating& s)
+{
+    if (s.phaseMelted && s.neutralMelted)
+        return QStringLiteral("фазная и нулевая: ") + Melted;
+    if (s.phaseMelted)
+        return QStringLiteral("фазная: ") + Melted;
+    return s.neutralMelted ? QStringLiteral("нулевая: ") + Melted : QString();
 }
 
 }  // namespace
@@ -108,9 +118,10 @@ CheckAnswers CheckMinimumCurrent(const NetworkDescription& network, const ShortC
     answers.result = SolveMinimumCurrent(chain.chain, parameters, device.time, device.tripCurrent);
     if (!device.present)
         answers.longer = SolveMinimumCurrent(chain.chain, parameters, LongerTime, 0);
-    if (!answers.result.ok)
+    // A melted core is an answer of its own (ComposeCheckTexts), not a refusal.
+    if (!answers.result.ok && !answers.result.melted)
         answers.failure = QString::fromStdString(answers.result.message);
-    else if (answers.longer && !answers.longer->ok)
+    else if (answers.longer && !answers.longer->ok && !answers.longer->melted)
         answers.failure = QString::fromStdString(answers.longer->message);
     return answers;
 }
@@ -146,18 +157,26 @@ CheckTexts ComposeCheckTexts(const CheckAnswers& a, const NumberSeparators& sepa
     const MinimumCurrentResult& r = a.result;
     t.minimumVoltage = General(r.voltage, separators) + QStringLiteral(" В");
     t.startCurrent = Current(r.startCurrent, separators);
-    t.minimumCurrent = QStringLiteral("Iк1 min=") + Current(r.minimumCurrent, separators);
+    // Once a core has melted, the method gives no current of this chain: no figure, no verdict on it.
+    t.minimumCurrent = r.melted ? QStringLiteral("Iк1 min ") + OutOfReach
+                                : QStringLiteral("Iк1 min=") + Current(r.minimumCurrent, separators);
     t.time = General(r.time, separators) + QStringLiteral(" с");
     if (a.longer) {
-        t.minimumCurrent += QStringLiteral(" / ") + Current(a.longer->minimumCurrent, separators);
+        if (!r.melted)
+            t.minimumCurrent += QStringLiteral(" / ") +
+                                (a.longer->melted ? OutOfReach : Current(a.longer->minimumCurrent, separators));
         t.time += QStringLiteral(" / ") + General(a.longer->time, separators) + QStringLiteral(" с");
         t.note = QStringLiteral("Аппарат защиты не определен: ток за 0,4 с и 5 с, нагрев за 5 с");
     }
     if (a.device.present) {
-        t.minimumVerdict = r.trips ? Trips : FailsToTrip;
-        t.minimumFails = !r.trips;
-        t.minimumMargin = Margin(r.margin, separators);
+        t.minimumVerdict = r.melted ? QStringLiteral("не определено") : r.trips ? Trips : FailsToTrip;
+        t.minimumFails = r.melted || !r.trips;
+        if (!r.melted)
+            t.minimumMargin = Margin(r.margin, separators);
     }
+    const MinimumCurrentResult* melted = r.melted ? &r : a.longer && a.longer->melted ? &*a.longer : nullptr;
+    if (melted)
+        t.note = QString::fromStdString(melted->message);
 
     const MinimumCurrentResult& heating = a.longer ? *a.longer : r;
     for (int n = 0; n < LineSectionCount; ++n) {
@@ -169,6 +188,7 @@ CheckTexts ComposeCheckTexts(const CheckAnswers& a, const NumberSeparators& sepa
         t.limit[n] = Temperature(s.phaseLimit, separators);
         t.overheated[n] = !s.phaseWithstands || !s.neutralWithstands;
         t.withstand[n] = t.overheated[n] ? Overheated : Withstands;
+        t.melted[n] = MeltedText(s);
     }
     return t;
 }
@@ -250,7 +270,12 @@ TCheckForm::TCheckForm(QWidget* parent) : QDialog(parent, FixedWindowFlags)
         top += rowHeight;
     };
     CMinEdit = edit(QStringLiteral("Коэффициент напряжения cmin:"), QStringLiteral("CMinEdit"),
-                    QStringLiteral("Коэффициент напряжения для наименьшего тока КЗ (IEC 60909-0: 0,95)"));
+                    QStringLiteral("Коэффициент напряжения для наименьшего тока КЗ (IEC 60909-0:2016): 0,95; 0,90 "
+                                   "для сетей с допуском +10 %. Ctrl+стрелка вниз - список"));
+    // The two values of the standard's table, offered on the arrow keys; any other may be typed.
+    auto* cMinValues = new QCompleter(QStringList{QStringLiteral("0.95"), QStringLiteral("0.90")}, CMinEdit);
+    cMinValues->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    CMinEdit->setCompleter(cMinValues);
     Caption(parameterPanel, QStringLiteral("Фазное напряжение U0, В:"), 10, top + 3, font());
     VoltageComboBox = new QComboBox(parameterPanel);
     VoltageComboBox->setObjectName(QStringLiteral("VoltageComboBox"));
@@ -272,13 +297,15 @@ TCheckForm::TCheckForm(QWidget* parent) : QDialog(parent, FixedWindowFlags)
                                                   "сопротивления (1,25 - выключатель, 1,5 - предохранитель)"));
     top += rowHeight;
     heading(QStringLiteral("Длительно допустимая температура θн, °C"));
-    const QString startHint = QStringLiteral("Температура жил в начале КЗ: длительно допустимая (ПУЭ, глава 1.3)");
+    const QString startHint = QStringLiteral("Температура жил в начале КЗ: длительно допустимая (ПУЭ, глава 1.3; "
+                                             "ПВХ - ГОСТ 31996-2012)");
     PaperStartEdit = edit(QStringLiteral("кабель с бумажной изоляцией:"), QStringLiteral("PaperStartEdit"), startHint);
     PvcStartEdit = edit(QStringLiteral("кабель с ПВХ изоляцией:"), QStringLiteral("PvcStartEdit"), startHint);
     OverheadStartEdit = edit(QStringLiteral("воздушная линия (голый провод):"), QStringLiteral("OverheadStartEdit"),
                              startHint);
     heading(QStringLiteral("Предельная температура жил при КЗ, °C"));
-    const QString limitHint = QStringLiteral("Наибольшая допустимая температура жил при КЗ (ПУЭ 1.4.16)");
+    const QString limitHint = QStringLiteral("Наибольшая допустимая температура жил при КЗ (ПУЭ 1.4.16; ГОСТ "
+                                             "31996-2012 допускает 160 °C для ПВХ до 300 мм²)");
     PvcLimitEdit = edit(QStringLiteral("кабель с ПВХ изоляцией:"), QStringLiteral("PvcLimitEdit"), limitHint);
     PaperLimitEdit = edit(QStringLiteral("кабель с бумажной изоляцией:"), QStringLiteral("PaperLimitEdit"), limitHint);
     BareAluminiumLimitEdit = edit(QStringLiteral("голый алюминиевый провод:"),
@@ -357,6 +384,14 @@ TCheckForm::TCheckForm(QWidget* parent) : QDialog(parent, FixedWindowFlags)
     // --- the cores' final temperatures ---
     Caption(this, QStringLiteral("Нагрев жил за время КЗ"), 324, 250, serif, Maroon);
     QFrame* heatPanel = ValuePanel(this, QRect(316, 272, 436, 178));
+    HeatNoteLabel = new QLabel(QStringLiteral("Стойкость - для КЗ в конце цепочки за все время КЗ; участок выше по "
+                                              "цепочке при КЗ в его собственном конце несет больший ток и здесь не "
+                                              "проверяется."),
+                               this);
+    HeatNoteLabel->setObjectName(QStringLiteral("HeatNoteLabel"));
+    HeatNoteLabel->setWordWrap(true);
+    HeatNoteLabel->setGeometry(316, 454, 436, 32);
+    SetStatusHint(HeatNoteLabel, QStringLiteral("Для чего проверена термическая стойкость"));
     const int columnLeft[] = {10, 66, 150, 240, 310};
     const int columnWidth[] = {56, 78, 84, 64, 118};
     const QString headings[][2] = {{QStringLiteral("Линия"), QString()},
@@ -391,6 +426,13 @@ TCheckForm::TCheckForm(QWidget* parent) : QDialog(parent, FixedWindowFlags)
                               QStringLiteral("Предельная температура жил линии при КЗ"));
         WithstandLabels[n] = cell(4, QStringLiteral("Withstand%1Label"),
                                   QStringLiteral("Термическая стойкость жил линии при КЗ"));
+        MeltedLabels[n] = Field(heatPanel, QStringLiteral("Melted%1Label").arg(digit),
+                                QRect(columnLeft[1], rowTop, columnLeft[4] + columnWidth[4] - columnLeft[1], 20),
+                                QStringLiteral("Жила нагревается выше температуры плавления: расчет дальше не "
+                                               "имеет смысла"),
+                                Qt::AlignRight);
+        SetTextColor(MeltedLabels[n], Qt::red);
+        MeltedLabels[n]->hide();
     }
 
     NoteLabel = new QLabel(this);
@@ -404,7 +446,7 @@ TCheckForm::TCheckForm(QWidget* parent) : QDialog(parent, FixedWindowFlags)
     CloseButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("Закрыть"), this);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
     CloseButton->setFont(QFont(QStringLiteral("Arial"), 9));
-    CloseButton->setGeometry((ClientWidth - 89) / 2, 458, 89, 25);
+    CloseButton->setGeometry((ClientWidth - 89) / 2, 492, 89, 25);
     CloseButton->setAutoDefault(false);
     SetStatusHint(CloseButton, QStringLiteral("Закрытие окна проверки"));
     // Enter in a parameter field recalculates.
@@ -517,5 +559,9 @@ void TCheckForm::Refresh()
         LimitLabels[n]->setText(t.limit[n]);
         WithstandLabels[n]->setText(t.withstand[n]);
         SetTextColor(WithstandLabels[n], t.overheated[n] ? Qt::red : Qt::black);
+        MeltedLabels[n]->setText(t.melted[n]);
+        MeltedLabels[n]->setVisible(!t.melted[n].isEmpty());
+        for (QLabel* figure : {PhaseLabels[n], NeutralLabels[n], LimitLabels[n], WithstandLabels[n]})
+            figure->setVisible(t.melted[n].isEmpty());
     }
 }

@@ -54,6 +54,9 @@ struct CheckTexts {
     bool programFails = false, minimumFails = false;  // "Несрабатывание": written in red
     std::array<QString, LineSectionCount> phaseTemperature, neutralTemperature, limit, withstand;
     std::array<bool, LineSectionCount> overheated{};  // "термически не стойка": written in red
+    // Not empty: a core of the section passed its melting point; this text, in red across the
+    // section's row, replaces its four figures.
+    std::array<QString, LineSectionCount> melted;
 };
 CheckTexts ComposeCheckTexts(const CheckAnswers& answers, const NumberSeparators& separators);
 
@@ -122,6 +125,9 @@ public:
     std::array<QLabel*, LineSectionCount> NeutralLabels{};
     std::array<QLabel*, LineSectionCount> LimitLabels{};
     std::array<QLabel*, LineSectionCount> WithstandLabels{};
+    // Across the row of a section whose core melted, in place of its four figures.
+    std::array<QLabel*, LineSectionCount> MeltedLabels{};
+    QLabel* HeatNoteLabel = nullptr;  // what the thermal withstand is judged for
     QPushButton* CloseButton = nullptr;
     QStatusBar* StatusBar1 = nullptr;
 

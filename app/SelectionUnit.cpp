@@ -182,7 +182,8 @@ SelectionTexts ComposeSelectionTexts(const SelectionAnswers& a, const NumberSepa
     for (int n = 0; n < LineSectionCount; ++n)
         t.length[n] = t.greatestLength[n] = t.section[n] = Dash;
     if (!a.calculated) {
-        t.note = QStringLiteral("Выполните расчет тока однофазного короткого замыкания");
+        t.note = a.refusal.empty() ? QStringLiteral("Выполните расчет тока однофазного короткого замыкания")
+                                   : QString::fromStdString(a.refusal);
         return t;
     }
     const QString name = minimum ? QStringLiteral("Iк1 min=") : QStringLiteral("Iокз=");
@@ -485,8 +486,9 @@ void TSelectionForm::DrawChart()
     const QVariant data = ChartLineComboBox->currentData();
     if (!chain || !data.isValid()) {
         chart->legend()->hide();
-        chart->setTitle(answers.calculated ? QStringLiteral("Нет линий с заданным сечением")
-                                           : QStringLiteral("Нет расчета"));
+        chart->setTitle(answers.calculated        ? QStringLiteral("Нет линий с заданным сечением")
+                        : answers.refusal.empty() ? QStringLiteral("Нет расчета")
+                                                  : QStringLiteral("Iк1 min вне методики"));
         ShowChart(SelectionChartView, chart);
         return;
     }

@@ -11,6 +11,7 @@ namespace {
 
 constexpr double TemperatureCoefficient = 0.004;  // 1/°C, of the 20 °C resistance (IEC 60909-0)
 constexpr double NetworkVoltage = 400;            // V, the transformer's low side the network is referred to
+constexpr double NetworkFactor = 1.1;             // c of the 6–10 kV side the network term stands for
 constexpr double LogStep = 0.05;                  // largest growth of ln(θ + β) per integration step
 
 // Nominal sections of the line table's rows 1..16 (row 16 is "0").
@@ -19,10 +20,10 @@ constexpr std::array<double, SectionRowCount> RowSection{1.5, 2.5, 4,  6,   10, 
 
 // K (A·s^0.5/mm²) and β (°C) of the adiabatic equation (IEC 60949, IEC 60364-5-54).
 struct MaterialHeat {
-    double k, beta;
+    double k, beta, melting;
 };
-constexpr MaterialHeat Copper{226, 234.5};
-constexpr MaterialHeat Aluminium{148, 228};
+constexpr MaterialHeat Copper{226, 234.5, CopperMeltingPoint};
+constexpr MaterialHeat Aluminium{148, 228, AluminiumMeltingPoint};
 
 bool InRange(double value, double low, double high) { return value >= low && value <= high; }
 
@@ -47,9 +48,9 @@ std::string CheckMinimumCurrentParameters(const MinimumCurrentParameters& p)
         return "Неверный коэффициент напряжения cmin. Введите величину в диапазоне 0.8..1.1";
     if (!InRange(p.phaseVoltage, 100, 1000))
         return "Неверное фазное напряжение сети. Введите величину в диапазоне 100..1000 В";
-    if (!InRange(p.networkPower, 0, 100000))
+    if (!(p.networkPower == 0 || InRange(p.networkPower, MinimumNetworkPower, 100000)))
         return "Неверная мощность короткого замыкания питающей сети. Введите величину в диапазоне "
-               "0..100000 МВ·А (0 - сеть не учитывается)";
+               "1..100000 МВ·А (0 или пусто - сеть не учитывается)";
     if (!InRange(p.uteFactor, 1, 2))
         return "Неверный коэффициент сопротивления жил. Введите величину в диапазоне 1..2";
     for (double start : {p.paperCableStart, p.pvcCableStart, p.overheadStart}) {
@@ -78,8 +79,8 @@ MinimumCurrentChainOutcome ReadMinimumCurrentChain(const NetworkDescription& net
     chain.rFixed = result.Rt / 3 + result.Rother;
     chain.xFixed = result.Xt / 3;
     if (p.networkPower > 0) {
-        // V² / (MV·A) gives µOhm; / 1000 for mOhm (168 / Sк at 400 V).
-        const double zs = 1.05 * NetworkVoltage * NetworkVoltage / p.networkPower / 1000;
+        // V² / (MV·A) gives µOhm; / 1000 for mOhm (176 / Sк at 400 V).
+        const double zs = NetworkFactor * NetworkVoltage * NetworkVoltage / p.networkPower / 1000;
         const double xs = 0.995 * zs;
         const double rs = 0.1 * xs;
         chain.rFixed += 2 * rs / 3;
@@ -117,6 +118,7 @@ MinimumCurrentChainOutcome ReadMinimumCurrentChain(const NetworkDescription& net
             c.x = core.x * length / count;
             c.start = start;
             c.limit = limit;
+            c.melting = heat.melting;
             const double perConductor = count * heat.k * section;
             c.heatRate = 1 / (perConductor * perConductor);
             c.beta = heat.beta;
@@ -236,15 +238,20 @@ MinimumCurrentResult SolveMinimumCurrent(const MinimumCurrentChain& chain, const
         }
     }
 
+    int meltedLine = -1;
     for (std::size_t i = 0; i < count; ++i) {
         const MinimumCurrentChain::Core& c = chain.cores[i];
         SectionHeating& s = result.sections[c.line];
         s.active = true;
         const bool withstands = !(final[i] > c.limit);
+        const bool melted = final[i] > c.melting;
         (c.neutral ? s.neutralTemperature : s.phaseTemperature) = final[i];
         (c.neutral ? s.neutralLimit : s.phaseLimit) = c.limit;
         (c.neutral ? s.neutralWithstands : s.phaseWithstands) = withstands;
+        (c.neutral ? s.neutralMelted : s.phaseMelted) = melted;
         result.withstands = result.withstands && withstands;
+        if (melted && meltedLine < 0)
+            meltedLine = c.line;
     }
     if (tripCurrent > 0) {
         result.tripCurrent = tripCurrent;
@@ -254,6 +261,17 @@ MinimumCurrentResult SolveMinimumCurrent(const MinimumCurrentChain& chain, const
     result.ok = std::isfinite(result.minimumCurrent) && result.minimumCurrent > 0;
     if (!result.ok)
         result.message = "Floating point overflow";
+    if (meltedLine >= 0) {
+        // The current after the core has gone is a figure of a chain that no longer exists.
+        result.ok = false;
+        result.melted = true;
+        result.withstands = false;
+        result.trips = false;
+        result.margin = 0;
+        result.message = "Жила линии " + std::string(1, static_cast<char>('1' + meltedLine)) +
+                         " нагревается выше температуры плавления: наименьший ток КЗ вне области применения "
+                         "методики";
+    }
     return result;
 }
 

@@ -18,6 +18,7 @@ std::optional<double> MinimumCurrentOf(const NetworkDescription& network, const 
     const CalculationOutcome calculated = CalculateShortCircuit(network);
     if (calculated.status != CalculationStatus::Success)
         return std::nullopt;
+    // A melted core (not ok) gives no current to trip at: such a length or section is not offered.
     const MinimumCurrentResult r = CalculateMinimumCurrent(network, calculated.result, p, time, 0);
     if (!r.ok)
         return std::nullopt;
@@ -91,8 +92,11 @@ SelectionAnswers SelectParametersAtMinimumCurrent(const NetworkDescription& netw
     SelectionAnswers answers;
     const std::optional<SelectionChain> chain = ReadSelectionChain(network, result);
     const MinimumCurrentResult minimum = CalculateMinimumCurrent(network, result, parameters, time, 0);
-    if (!chain || !minimum.ok)
+    if (!chain || !minimum.ok) {
+        if (chain && minimum.melted)
+            answers.refusal = minimum.message;
         return answers;
+    }
     answers.calculated = true;
     answers.iokz = minimum.minimumCurrent;
     for (int n = 0; n < LineSectionCount; ++n) {

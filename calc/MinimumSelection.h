@@ -14,7 +14,9 @@ std::optional<double> MinimumCurrentAtLength(NetworkDescription network, int lin
                                              const MinimumCurrentParameters& parameters, double time);
 
 // The answers of SelectParameters with the current taken as Iк1 min of `parameters` after `time`
-// seconds; `iokz` and `margin` of the answers then carry Iк1 min and Iк1 min / Iср.
+// seconds; `iokz` and `margin` of the answers then carry Iк1 min and Iк1 min / Iср. A core of the
+// chain beyond its melting point leaves no Iк1 min: no answers, the refusal says why; a length or a
+// section at which a core would melt is not taken as one at which the device trips.
 SelectionAnswers SelectParametersAtMinimumCurrent(const NetworkDescription& network, const ShortCircuitResult& result,
                                                   const SelectionDevice& device,
                                                   const MinimumCurrentParameters& parameters, double time);

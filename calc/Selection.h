@@ -54,6 +54,7 @@ struct LineSelection {
 
 struct SelectionAnswers {
     bool calculated = false;  // a successful calculation of this network is at hand
+    std::string refusal;      // not calculated though it is: why the answers cannot be given
     bool device = false;      // a device is confirmed (Iср > 0)
     double iokz = 0, tripCurrent = 0;
     double margin = 0;        // Iокз / Iср

@@ -26,7 +26,7 @@ PointCalculation CalculatePoint(const std::string& name, PointRecord record,
 // The point's minimum fault current as the window "Проверка" finds it for the same device:
 // CalculateMinimumCurrent with `parameters`, the fixed factor of the device (1.5 for a fuse, else
 // 1.25) and its normative time (5 s for a fuse set to 5 s, else 0.4 s). `result` is the calculation
-// of record.network. Nothing when the chain is refused.
+// of record.network. Nothing when the chain is refused or a core melts (no current of the chain then).
 std::optional<PointMinimumCurrent> CalculatePointMinimum(const PointRecord& record, const ShortCircuitResult& result,
                                                          MinimumCurrentParameters parameters);
 

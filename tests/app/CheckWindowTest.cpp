@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
+#include <QAbstractItemView>
 #include <QDir>
 #include <QDeadlineTimer>
 #include <QLabel>
@@ -142,7 +144,7 @@ TEST_F(CheckWindowTest, FinalCircuitWithBreakerShowsBothCurrentsSideBySide)
         EXPECT_EQ(CheckForm->MinimumMarginLabel->text(), Decimal("1.06"));
         EXPECT_EQ(CheckForm->PhaseLabels[0]->text(), QStringLiteral("84"));
         EXPECT_EQ(CheckForm->NeutralLabels[0]->text(), QStringLiteral("84"));
-        EXPECT_EQ(CheckForm->LimitLabels[0]->text(), QStringLiteral("160"));
+        EXPECT_EQ(CheckForm->LimitLabels[0]->text(), QStringLiteral("150"));
         EXPECT_EQ(CheckForm->WithstandLabels[0]->text(), QStringLiteral("стойка"));
         EXPECT_EQ(CheckForm->PhaseLabels[1]->text(), QStringLiteral("—"));
         SaveSnapshot(CheckForm, QStringLiteral("check-breaker"));
@@ -207,7 +209,7 @@ TEST_F(CheckWindowTest, TypedParametersApplyABadOneChangesNothingDefaultsComeBac
          QStringLiteral("Неверный коэффициент напряжения cmin. Введите величину в диапазоне 0.8..1.1")},
         {CheckForm->NetworkPowerEdit, "-5",
          QStringLiteral("Неверная мощность короткого замыкания питающей сети. Введите величину в диапазоне "
-                        "0..100000 МВ·А (0 - сеть не учитывается)")},
+                        "1..100000 МВ·А (0 или пусто - сеть не учитывается)")},
         {CheckForm->PvcStartEdit, "1e400",
          QStringLiteral("Неверная длительно допустимая температура жил. Введите величину в диапазоне 0..250 °C")},
         {CheckForm->BareCopperLimitEdit, "2000",
@@ -242,6 +244,44 @@ TEST_F(CheckWindowTest, TypedParametersApplyABadOneChangesNothingDefaultsComeBac
     EXPECT_EQ(CheckForm->CMinEdit->text(), QStringLiteral("0.95"));
     EXPECT_EQ(CheckForm->VoltageComboBox->currentText(), QStringLiteral("230"));
     EXPECT_EQ(CheckForm->MinimumCurrentLabel->text(), QStringLiteral("Iк1 min=187 А"));
+    CheckForm->hide();
+}
+
+// Sк typed as next to nothing and Enter pressed: refused with its field and range named, the field
+// keeps the focus and the text, nothing else changes. The c_min field offers its list.
+TEST_F(CheckWindowTest, NetworkPowerBelowOneMegavoltAmpereIsRefusedOnEnter)
+{
+    EnterFinalCircuit();
+    MainForm->StartButtonClick();
+    DeviceDefenceForm->OKDDBitBtnClick();
+    CheckForm->show();
+    QApplication::setActiveWindow(CheckForm);
+    const MinimumCurrentParameters before = CheckForm->Parameters;
+    const QString current = CheckForm->MinimumCurrentLabel->text();
+    QLineEdit* field = CheckForm->NetworkPowerEdit;
+    for (const char* typed : {"1e-300", "0.5"}) {
+        SCOPED_TRACE(typed);
+        dialogs.messages.clear();
+        QTest::mouseClick(field, Qt::LeftButton);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, QString::fromLatin1(typed));
+        QTest::keyClick(field, Qt::Key_Return);
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_EQ(dialogs.messages[0], QStringLiteral("Неверная мощность короткого замыкания питающей сети. Введите "
+                                                      "величину в диапазоне 1..100000 МВ·А (0 или пусто - сеть не "
+                                                      "учитывается)"));
+        EXPECT_TRUE(field->hasFocus());
+        EXPECT_EQ(field->text(), QString::fromLatin1(typed));
+        EXPECT_TRUE(CheckForm->Parameters == before);
+        EXPECT_EQ(CheckForm->MinimumCurrentLabel->text(), current);
+    }
+    // Ctrl+↓ in the c_min field lists the standard's two values.
+    CheckForm->CMinEdit->setFocus();
+    QTest::keyClick(CheckForm->CMinEdit, Qt::Key_Down, Qt::ControlModifier);
+    const QAbstractItemModel* offered = CheckForm->CMinEdit->completer()->completionModel();
+    EXPECT_TRUE(CheckForm->CMinEdit->completer()->popup()->isVisible());
+    EXPECT_EQ(offered->rowCount(), 2);
+    EXPECT_EQ(offered->index(1, 0).data().toString(), QStringLiteral("0.90"));
     CheckForm->hide();
 }
 
@@ -308,6 +348,20 @@ TEST_F(CheckWindowTest, SelectionFollowsTheMinimumCurrentWhenChosen)
     EXPECT_EQ(SelectionForm->IokzLabel->text(), QStringLiteral("Iокз=246 А"));
     EXPECT_EQ(SelectionForm->GreatestLengthLabels[0]->text(), programLength);
     EXPECT_EQ(SelectionForm->SelectionChartView->chart()->series().value(0)->name(), QStringLiteral("Iокз"));
+
+    // A thin core of 2 m behind 2500 kV·A melts within 0.4 s: no answers at Iк1 min, the note says why.
+    basis->setCurrentIndex(1);
+    MainForm->TransPowerComboBox->setEditText(QStringLiteral("2500"));
+    MainForm->RArcEdit->setText(QStringLiteral("0"));
+    MainForm->FfLineComboBoxes[0]->setEditText(QStringLiteral("1.5"));
+    MainForm->FnLineComboBoxes[0]->setEditText(QStringLiteral("1.5"));
+    MainForm->LengthLineEdits[0]->setText(QStringLiteral("2"));
+    MainForm->StartButtonClick();
+    SelectionForm->Refresh();
+    EXPECT_EQ(SelectionForm->NoteLabel->text(), QStringLiteral("Жила линии 1 нагревается выше температуры плавления: "
+                                                               "наименьший ток КЗ вне области применения методики"));
+    EXPECT_LE(TextWidth(SelectionForm->NoteLabel), SelectionForm->NoteLabel->width());
+    EXPECT_EQ(SelectionForm->SelectionChartView->chart()->title(), QStringLiteral("Iк1 min вне методики"));
 }
 
 TEST_F(CheckWindowTest, EveryControlIsNamedHintedAndHelpedAndNoTextIsClipped)
@@ -331,7 +385,9 @@ TEST_F(CheckWindowTest, EveryControlIsNamedHintedAndHelpedAndNoTextIsClipped)
     ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
     CheckForm->Refresh();
     SaveSnapshot(CheckForm, QStringLiteral("check-wide"));
-    EXPECT_EQ(CheckForm->WithstandLabels[5]->text(), QStringLiteral("термически не стойка"));
+    EXPECT_FALSE(CheckForm->WithstandLabels[5]->isVisibleTo(CheckForm));
+    EXPECT_EQ(CheckForm->MeltedLabels[5]->text(),
+              QStringLiteral("фазная и нулевая: выше температуры плавления — жила разрушится"));
 
     for (QWidget* control : CheckForm->findChildren<QWidget*>()) {
         const QString name = control->objectName();
@@ -388,6 +444,8 @@ TEST(CheckFieldsTest, EachRefusedFieldIsNamedWithItsMessageAndGoodFieldsReadBack
         {&CheckFieldTexts::networkPower, "", ""},
         {&CheckFieldTexts::networkPower, "0", ""},
         {&CheckFieldTexts::networkPower, "x", "NetworkPowerEdit"},
+        {&CheckFieldTexts::networkPower, "1e-300", "NetworkPowerEdit"},
+        {&CheckFieldTexts::networkPower, "1", ""},
         {&CheckFieldTexts::paperStart, "251", "PaperStartEdit"},
         {&CheckFieldTexts::pvcStart, "-1", "PvcStartEdit"},
         {&CheckFieldTexts::overheadStart, "nan", "OverheadStartEdit"},
@@ -442,20 +500,36 @@ TEST(CheckFieldsTest, TextsMarkOverheatedSectionsAndCoresThatHaveGone)
     answers.result.voltage = 218.5;
     answers.result.startCurrent = answers.result.minimumCurrent = 999.5;
     answers.result.margin = 0.9995;
-    SectionHeating& gone = answers.result.sections[2];
-    gone = {true, CoreTemperatureCeiling, 159.6, 160, 160, false, true};
+    SectionHeating& hot = answers.result.sections[2];
+    hot = {true, 160.4, 159.6, 160, 160, false, true};
     const CheckTexts t = ComposeCheckTexts(answers, {",", " "});
     EXPECT_EQ(t.programVerdict, QStringLiteral("Срабатывание"));  // 1000 >= 1000
     EXPECT_EQ(t.programMargin, QStringLiteral("1,00"));
     EXPECT_EQ(t.minimumVerdict, QStringLiteral("Несрабатывание"));
     EXPECT_TRUE(t.minimumFails);
     EXPECT_EQ(t.minimumMargin, QStringLiteral("0,99"));  // rounded down, never up to 1,00
-    EXPECT_EQ(t.phaseTemperature[2], QStringLiteral("> 1 000 000"));
+    EXPECT_EQ(t.phaseTemperature[2], QStringLiteral("160"));
     EXPECT_EQ(t.neutralTemperature[2], QStringLiteral("160"));
     EXPECT_EQ(t.withstand[2], QStringLiteral("термически не стойка"));
     EXPECT_TRUE(t.overheated[2]);
     EXPECT_EQ(t.withstand[1], QStringLiteral("—"));
     EXPECT_FALSE(t.overheated[1]);
+
+    // A melted neutral core: no current, no verdict on it, no margin.
+    answers.result.ok = false;
+    answers.result.melted = true;
+    hot.neutralMelted = true;
+    const CheckTexts melted = ComposeCheckTexts(answers, {",", " "});
+    EXPECT_EQ(melted.melted[2], QStringLiteral("нулевая: выше температуры плавления — жила разрушится"));
+    EXPECT_EQ(melted.minimumCurrent, QStringLiteral("Iк1 min вне методики"));
+    EXPECT_EQ(melted.minimumVerdict, QStringLiteral("не определено"));
+    EXPECT_EQ(melted.minimumMargin, QStringLiteral("—"));
+    // Without a device, only the 5 s current may be beyond the method.
+    answers.device = CheckDevice{};
+    answers.longer = answers.result;
+    answers.result.ok = true;
+    answers.result.melted = false;
+    EXPECT_EQ(ComposeCheckTexts(answers, {",", " "}).minimumCurrent, QStringLiteral("Iк1 min=1000 А / вне методики"));
 }
 
 // The topic is reached from both contents and names the window in its heading.
@@ -480,12 +554,36 @@ TEST(CheckHelpTest, TopicIsInBothContentsAndCarriesTheWorkedExample)
     const auto shown = [&](double value, int decimals) {
         return QString::fromStdString(FormatGrouped(value, decimals, russian));
     };
+    // Four-digit figures of the help's running text carry no group separator.
+    const auto plain = [](double value) { return QString::fromStdString(FormatGrouped(value, 0, {",", ""})); };
+    MinimumCurrentParameters network10;
+    network10.networkPower = 10;
+    const MinimumCurrentResult withNetwork = CalculateMinimumCurrent(network, result, network10, 0.4, 176);
+    // The core that melts though not of almost no length.
+    NetworkDescription thin = InitialNetworkDescription();
+    thin.TransPower = "2500";
+    thin.RArc = "0";
+    thin.Lines[0] = {"Кабель с ПВХ изоляцией", "Медь", "1.5", "1.5", "10", "нет"};
+    const MinimumCurrentResult melted = CalculateMinimumCurrent(thin, CalculateShortCircuit(thin).result, {}, 5, 0);
+    EXPECT_TRUE(melted.melted);
     const QString html = LoadHelpTopic(QStringLiteral("help 2.1.hlp"), 39, folders).html;
     for (const QString& figure :
          {shown(result.Iokz, 2), shown(breaker.startCurrent, 2), shown(breaker.minimumCurrent, 2),
           shown(breaker.sections[0].phaseTemperature, 1), shown(std::floor(breaker.margin * 100) / 100, 2),
-          shown(fiveSeconds.minimumCurrent, 1), shown(fiveSeconds.sections[0].phaseTemperature, 1)})
+          shown(fiveSeconds.minimumCurrent, 1), shown(fiveSeconds.sections[0].phaseTemperature, 1),
+          shown(withNetwork.minimumCurrent, 2) + QStringLiteral(" А"),
+          QStringLiteral("до ") + plain(melted.sections[0].phaseTemperature) + QStringLiteral(" °C")})
         EXPECT_TRUE(html.contains(figure)) << figure.toStdString();
+    // The assumptions' topic quotes the window for its 1527 A example (paper-insulated Al 95/50 mm², 100 m).
+    NetworkDescription paper = InitialNetworkDescription();
+    paper.Lines[0] = {"Кабель с бумажной изоляцией", "Алюминий", "95", "50", "100", "нет"};
+    const ShortCircuitResult paperResult = CalculateShortCircuit(paper).result;
+    const MinimumCurrentResult paperMinimum = CalculateMinimumCurrent(paper, paperResult, {}, 0.4, 0);
+    const QString assumptions = LoadHelpTopic(QStringLiteral("help 2.1.hlp"), 38, folders).html;
+    for (const QString& figure :
+         {plain(paperResult.Iokz) + QStringLiteral(" А"), plain(paperMinimum.minimumCurrent) + QStringLiteral(" А"),
+          plain(std::round((1 - paperMinimum.minimumCurrent / paperResult.Iokz) * 100)) + QStringLiteral(" %")})
+        EXPECT_TRUE(assumptions.contains(figure)) << figure.toStdString();
     viewer.resize(820, 700);
     SaveSnapshot(&viewer, QStringLiteral("check-help"));
 }

@@ -140,11 +140,11 @@ TEST(MinimumCurrentTest, FinalCircuitBehindTheInitialTransformer)
     EXPECT_NEAR(breaker.margin, 1.063, 0.001);
     EXPECT_TRUE(breaker.withstands);
 
-    // Over 5 s the falling current still takes the PVC cores past their 160 °C.
+    // Over 5 s the falling current still takes the PVC cores past their 150 °C.
     const MinimumCurrentResult fiveSeconds = CalculateMinimumCurrent(network, result, {}, 5, 176);
     EXPECT_NEAR(fiveSeconds.minimumCurrent, 132.86, 0.01);
     EXPECT_NEAR(fiveSeconds.sections[0].phaseTemperature, 218.56, 0.01);
-    EXPECT_EQ(fiveSeconds.sections[0].phaseLimit, 160);
+    EXPECT_EQ(fiveSeconds.sections[0].phaseLimit, 150);
     EXPECT_FALSE(fiveSeconds.sections[0].phaseWithstands);
     EXPECT_FALSE(fiveSeconds.sections[0].neutralWithstands);
     EXPECT_FALSE(fiveSeconds.withstands);
@@ -188,6 +188,7 @@ TEST(MinimumCurrentTest, SingleCoreAtConstantCurrentFollowsTheClosedForm)
         core.r20 = 1e-9;
         core.start = c.start;
         core.limit = 1000;
+        core.melting = CoreTemperatureCeiling;  // no metal: the integration alone is judged
         core.beta = c.beta;
         const MinimumCurrentParameters parameters;
         const double current = parameters.cMin * parameters.phaseVoltage * 1000 / chain.rFixed;
@@ -231,7 +232,7 @@ TEST(MinimumCurrentTest, CurrentAndTemperaturesAgreeWithAFineIntegration)
         SCOPED_TRACE(c.name);
         const MinimumCurrentChain chain = ChainOf(c.network);
         const MinimumCurrentResult r = SolveMinimumCurrent(chain, parameters, c.time, 0);
-        ASSERT_TRUE(r.ok);
+        ASSERT_TRUE(r.ok || r.melted) << r.message;  // a melted core's figures are still integrated
         const Reference reference = FineIntegration(chain, parameters.cMin * parameters.phaseVoltage * 1000, c.time);
         EXPECT_NEAR(r.minimumCurrent, reference.current, 1e-4 * reference.current);
         EXPECT_LT(r.minimumCurrent, r.startCurrent);
@@ -302,7 +303,7 @@ TEST(MinimumCurrentTest, CoresTakeMaterialStartAndLimitOfTheirLineType)
 }
 
 // A section of no length is no part of the loop; a core heating with almost nothing of its own to
-// limit the current stops at the ceiling instead of running the integration away.
+// limit the current stops at the ceiling instead of running the integration away, and has melted.
 TEST(MinimumCurrentTest, ZeroLengthSectionsAreLeftOutAndRunawayCoresStopAtTheCeiling)
 {
     const NetworkDescription withEmpty =
@@ -321,10 +322,50 @@ TEST(MinimumCurrentTest, ZeroLengthSectionsAreLeftOutAndRunawayCoresStopAtTheCei
             MinimumCurrentParameters p;
             p.heating = heating;
             const MinimumCurrentResult hot = CalculateMinimumCurrent(stub, Calculated(stub), p, 5, 0);
-            ASSERT_TRUE(hot.ok) << hot.message;
+            EXPECT_TRUE(hot.melted);
             EXPECT_EQ(hot.sections[0].phaseTemperature, CoreTemperatureCeiling);
             EXPECT_FALSE(hot.withstands);
-            EXPECT_GT(hot.minimumCurrent, 0);
+            EXPECT_GT(hot.startCurrent, 0);
+        }
+    }
+}
+
+// Against the independent integration: a core is melted exactly when its temperature there passes
+// its metal's melting point; the result then gives no minimum current, only why.
+TEST(MinimumCurrentTest, CoresBeyondTheirMeltingPointLeaveNoMinimumCurrent)
+{
+    struct Case {
+        const char* name;
+        NetworkDescription network;
+        double time;
+        bool melted;
+    };
+    const Case cases[] = {
+        {"Cu 1.5 mm², 10 m, 5 s", Network({{Pvc, Copper, "1.5", "1.5", "10", "нет"}}, "2500", "T/Y-0", "0"), 5, true},
+        {"the same, 0.4 s", Network({{Pvc, Copper, "1.5", "1.5", "10", "нет"}}, "2500", "T/Y-0", "0"), 0.4, false},
+        {"Al 16 mm² overhead, 5 s", Network({{Overhead, Aluminium, "16", "16", "20", "нет"}}, "2500", "T/Y-0", "0"),
+         5, true},
+        {"Cu neutral thinner", Network({{Pvc, Copper, "4", "1.5", "15", "нет"}}, "1000", "T/Y-0", "0"), 5, true},
+        {"final circuit, 5 s", FinalCircuit(), 5, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const MinimumCurrentChain chain = ChainOf(c.network);
+        const Reference reference = FineIntegration(chain, 0.95 * 230 * 1000, c.time);
+        const MinimumCurrentResult r = SolveMinimumCurrent(chain, MinimumCurrentParameters{}, c.time, 176);
+        for (std::size_t i = 0; i < chain.cores.size(); ++i) {
+            const MinimumCurrentChain::Core& core = chain.cores[i];
+            const bool copper = c.network.Lines[core.line].Stuff == Copper;
+            const bool melted = reference.temperatures[i] > (copper ? 1083 : 660);
+            const SectionHeating& s = r.sections[core.line];
+            EXPECT_EQ(core.neutral ? s.neutralMelted : s.phaseMelted, melted) << i;
+        }
+        EXPECT_EQ(r.melted, c.melted);
+        EXPECT_EQ(r.ok, !c.melted);
+        if (c.melted) {
+            EXPECT_FALSE(r.trips);
+            EXPECT_EQ(r.message, "Жила линии 1 нагревается выше температуры плавления: наименьший ток КЗ вне "
+                                 "области применения методики");
         }
     }
 }
@@ -336,10 +377,10 @@ TEST(MinimumCurrentTest, SupplyNetworkAddsTwoThirdsOfItsImpedance)
     const NetworkDescription network = Network({{Paper, Aluminium, "240", "120", "20", "нет"}}, "1000", "T/Y-0", "0");
     const ShortCircuitResult result = Calculated(network);
     struct Case {
-        double power, r, x;  // MV·A; added to the loop, mOhm, by hand: Zс = 168 / Sк
+        double power, r, x;  // MV·A; added to the loop, mOhm, by hand: Zс = 1.1·400² / Sк = 176 / Sк
     };
-    const Case cases[] = {{0, 0, 0}, {100, 2.0 / 3 * 0.1 * 0.995 * 1.68, 2.0 / 3 * 0.995 * 1.68},
-                          {16.8, 2.0 / 3 * 0.0995 * 10, 2.0 / 3 * 9.95}};
+    const Case cases[] = {{0, 0, 0}, {100, 2.0 / 3 * 0.1 * 0.995 * 1.76, 2.0 / 3 * 0.995 * 1.76},
+                          {17.6, 2.0 / 3 * 0.0995 * 10, 2.0 / 3 * 9.95}, {1, 2.0 / 3 * 0.0995 * 176, 2.0 / 3 * 0.995 * 176}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.power);
         MinimumCurrentParameters p;
@@ -434,6 +475,8 @@ TEST(MinimumCurrentTest, RefusesParametersOutOfRangeAndAnotherNetwork)
         {"CMinNan", [](MinimumCurrentParameters& p) { p.cMin = NAN; }, "Неверный коэффициент напряжения cmin"},
         {"Voltage", [](MinimumCurrentParameters& p) { p.phaseVoltage = 0; }, "Неверное фазное напряжение"},
         {"NetworkNegative", [](MinimumCurrentParameters& p) { p.networkPower = -1; }, "Неверная мощность"},
+        {"NetworkTiny", [](MinimumCurrentParameters& p) { p.networkPower = 1e-300; }, "Неверная мощность"},
+        {"NetworkBelowOne", [](MinimumCurrentParameters& p) { p.networkPower = 0.999; }, "Неверная мощность"},
         {"StartHot", [](MinimumCurrentParameters& p) { p.pvcCableStart = 251; }, "Неверная длительно"},
         {"LimitInfinite", [](MinimumCurrentParameters& p) { p.bareCopperLimit = INFINITY; }, "Неверная предельная"},
         {"UteFactor", [](MinimumCurrentParameters& p) { p.uteFactor = 3; }, "Неверный коэффициент сопротивления"},
