@@ -1,0 +1,235 @@
+// The maximum fault current and the breaking capacity: hand-checked chains, the capacity verdict
+// at its boundaries, and the whole method against an independent model over random chains.
+#include "MaximumCurrent.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <complex>
+#include <random>
+
+#include "LineUnit.h"
+#include "TransformerRatings.h"
+
+namespace {
+
+NetworkDescription Network(const char* power, const char* scheme,
+                           std::initializer_list<std::array<const char*, 6>> lines)
+{
+    NetworkDescription network = InitialNetworkDescription();
+    network.TransPower = power;
+    network.WindKind = scheme;
+    int n = 0;
+    for (const auto& l : lines)
+        network.Lines[n++] = {l[0], l[1], l[2], l[3], l[4], l[5]};
+    return network;
+}
+
+// The ratings give back the program's own cells of the schemes whose zero sequence equals the positive.
+TEST(MaximumCurrentTest, RatingsGiveTheTableCellsOfDeltaAndZigzagSchemes)
+{
+    for (const PowerRowEntry& power : PowerRow) {
+        for (int column : {2, 3}) {
+            const PositiveSequence z = LookupPositiveSequence(power.power, SchemeColumn[column - 1].scheme);
+            const double rt = TransformerRTable[power.row - 1][column - 1];
+            EXPECT_EQ(z.ok, rt != 0) << power.power;
+            if (z.ok) {
+                EXPECT_NEAR(3 * z.r1, rt, 0.006) << power.power;
+                EXPECT_NEAR(3 * z.x1, TransformerXTable[power.row - 1][column - 1], 0.006) << power.power;
+            }
+        }
+    }
+}
+
+TEST(MaximumCurrentTest, HandCheckedChains)
+{
+    const std::array<const char*, 6> cable2x185 = {"Кабель с ПВХ изоляцией", "Медь", "185", "185", "20", "2"};
+    const std::array<const char*, 6> paper95 = {"Кабель с бумажной изоляцией", "Алюминий", "95", "50", "100", "нет"};
+    const std::array<const char*, 6> pvc16 = {"Кабель с ПВХ изоляцией", "Медь", "16", "16", "30", "нет"};
+    const std::array<const char*, 6> pvc25 = {"Кабель с ПВХ изоляцией", "Медь", "2.5", "2.5", "20", "нет"};
+    struct Case {
+        const char* name;
+        NetworkDescription network;
+        MaximumCurrentParameters parameters;
+        double gost3, iec3, gost1, iec1, iecPeak;  // A, worked out by hand from the formulas
+    };
+    const Case cases[] = {
+        {"250 kVA busbar", Network("250", "T/Y-0", {}), {1, 1.05, 0}, 8018.8, 8652.2, 8021.0, 8419.8, 16066},
+        {"with a 10 MV·A network", Network("250", "T/Y-0", {}), {1, 1.05, 10}, 5242.7, 5365.5, 5938.4, 6032.1, 10943},
+        {"two parallel 185 mm² behind 1000 kVA", Network("1000", "T/Y-0", {cable2x185}), {2, 1.05, 0},
+         23528.8, 25469.8, 21225.0, 22280.5, 50331},
+        {"the same, c 1.10 and 200 MV·A", Network("1000", "T/Y-0", {cable2x185}), {2, 1.10, 200},
+         21826.1, 23549.6, 20295.3, 22187.3, 47391},
+        {"Y/Y-0 busbar", Network("400", "Y/Y-0", {paper95, pvc16, pvc25}), {1, 1.05, 0},
+         12830.0, 13852.5, 3554.2, 3730.9, 27313},
+        {"start of line 2", Network("400", "Y/Y-0", {paper95, pvc16, pvc25}), {2, 1.05, 0},
+         5150.0, 5452.7, 1653.9, 1736.2, 7913.5},
+        {"start of line 3", Network("400", "Y/Y-0", {paper95, pvc16, pvc25}), {3, 1.05, 0},
+         2972.8, 3133.6, 1129.7, 1185.9, 4521.0},
+        {"start of line 6, lines 4 and 5 empty", Network("400", "Y/Y-0", {paper95, pvc16, pvc25}), {6, 1.05, 0},
+         1035.6, 1088.4, 469.6, 493.0, 1570.1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const MaximumCurrentResult r =
+            CalculateMaximumCurrent(c.network, CalculateShortCircuit(c.network).result, c.parameters);
+        ASSERT_TRUE(r.ok) << r.message;
+        EXPECT_NEAR(r.gost.threePhase, c.gost3, 0.1);
+        EXPECT_NEAR(r.iec.threePhase, c.iec3, 0.1);
+        EXPECT_NEAR(r.gost.singlePhase, c.gost1, 0.1);
+        EXPECT_NEAR(r.iec.singlePhase, c.iec1, 0.1);
+        EXPECT_NEAR(r.iec.peak, c.iecPeak, 0.5);
+        EXPECT_NEAR(r.greatest, std::max({c.gost3, c.iec3, c.gost1, c.iec1}), 0.1);
+    }
+}
+
+TEST(MaximumCurrentTest, DefaultPlaceAndRefusals)
+{
+    const std::array<const char*, 6> pvc = {"Кабель с ПВХ изоляцией", "Медь", "16", "16", "30", "нет"};
+    const std::array<const char*, 6> empty = {"Кабель с ПВХ изоляцией", "Медь", "16", "16", "0", "нет"};
+    struct Case {
+        NetworkDescription network;
+        int place;
+    };
+    for (const Case& c : {Case{Network("250", "T/Y-0", {}), 1}, Case{Network("250", "T/Y-0", {pvc, pvc, empty}), 2},
+                          Case{Network("250", "T/Y-0", {pvc, empty, pvc}), 3}}) {
+        const MaximumCurrentChainOutcome read = ReadMaximumCurrentChain(c.network, CalculateShortCircuit(c.network).result);
+        ASSERT_TRUE(read.ok) << read.message;
+        EXPECT_EQ(DefaultDevicePlace(read.chain), c.place);
+    }
+    // A network edited after its calculation is not the chain of that result.
+    NetworkDescription edited = Network("250", "T/Y-0", {pvc});
+    const ShortCircuitResult result = CalculateShortCircuit(edited).result;
+    edited.Lines[0].Length = "31";
+    EXPECT_EQ(CalculateMaximumCurrent(edited, result, {}).message, "Выполните расчет тока однофазного короткого замыкания");
+    edited.Lines[0].Length = "30";
+    for (const MaximumCurrentParameters& refused : {MaximumCurrentParameters{0, 1.05, 0}, MaximumCurrentParameters{7, 1.05, 0},
+                                                   MaximumCurrentParameters{1, 1.2, 0}, MaximumCurrentParameters{1, 1.05, -1},
+                                                   MaximumCurrentParameters{1, NAN, 0}}) {
+        const MaximumCurrentResult r = CalculateMaximumCurrent(edited, result, refused);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.message, CheckMaximumCurrentParameters(refused));
+        EXPECT_FALSE(r.message.empty());
+    }
+}
+
+TEST(MaximumCurrentTest, CapacityVerdictAtItsBoundariesAndMakingFactorSteps)
+{
+    MaximumCurrentResult r;
+    r.greatest = 6000;
+    r.peak = 9000;
+    struct Case {
+        double capacity;  // kA
+        bool breaker;
+        bool sufficient;
+        double factor;
+        bool makingSufficient;
+    };
+    const Case cases[] = {
+        {6, true, true, 1.5, true},             // 6 kA against 6 kA: enough; 9 kA peak = 1.5·6
+        {5.999, true, false, 1.5, false},
+        {6.001, true, true, 1.7, true},         // above 6 kA the next step
+        {10, true, true, 1.7, true},   {10.5, true, true, 2.0, true}, {20, true, true, 2.0, true},
+        {20.5, true, true, 2.1, true}, {50, true, true, 2.1, true},   {50.5, true, true, 2.2, true},
+        {4.5, false, false, 0, true},           // a fuse: no making capacity
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.capacity);
+        const BreakingVerdict v = JudgeBreakingCapacity(r, c.capacity, c.breaker);
+        EXPECT_EQ(v.sufficient, c.sufficient);
+        EXPECT_DOUBLE_EQ(v.margin, c.capacity * 1000 / 6000);
+        EXPECT_EQ(v.makingChecked, c.breaker);
+        EXPECT_EQ(v.factor, c.factor);
+        EXPECT_EQ(v.makingSufficient, c.makingSufficient);
+        if (c.breaker) {
+            EXPECT_DOUBLE_EQ(v.making, c.factor * c.capacity * 1000);
+        }
+    }
+}
+
+// An independent model of the method in ohms and volts, complex arithmetic written out.
+struct Model {
+    double gost3, gost1, iec3, iec1, gostKappa, iecKappa;
+};
+Model Independent(const NetworkDescription& network, const ShortCircuitResult& calculated, int place, double c,
+                  double sk)
+{
+    using Z = std::complex<double>;
+    const double u = 400, s = std::stod(network.TransPower) * 1000;
+    int row = 0, column = 0;
+    for (const PowerRowEntry& e : PowerRow) row = e.power * 1000 == s ? e.row : row;
+    for (const SchemeColumnEntry& e : SchemeColumn) column = e.scheme == network.WindKind ? e.column : column;
+    const TransformerRating rating = TransformerRatingTable[row - 1][column - 1];
+    const double rt = rating.losses * u * u / (s * s);
+    const Z zt(rt, std::sqrt(std::pow(rating.impedanceVoltage / 100 * u * u / s, 2) - rt * rt));
+    Z phase, loop(calculated.Rt / 3000, calculated.Xt / 3000);
+    for (int n = 0; n + 1 < place; ++n) {
+        const LineSection& l = network.Lines[n];
+        const LineImpedance p = LookupLineImpedance(l.Ff, l.Stuff, l.KindPerform);
+        const LineImpedance q = LookupLineImpedance(l.Fn, l.Stuff, l.KindPerform);
+        double length = 0;
+        std::from_chars(l.Length.data(), l.Length.data() + l.Length.size(), length);
+        const double k = length / 1000 / (l.QuanPar == "нет" ? 1 : std::stoi(l.QuanPar));
+        phase += Z(p.r, p.x) * k;
+        loop += Z(p.r + q.r, p.x + q.x) * k;
+    }
+    const Z zs = sk > 0 ? Z(0, u * u / (sk * 1e6)) : Z(0);
+    const double zqAbs = sk > 0 ? 1.1 * u * u / (sk * 1e6) : 0;
+    const Z zq(0.0995 * zqAbs, 0.995 * zqAbs);
+    const double kt = 0.95 * c / (1 + 0.6 * zt.imag() * s / (u * u));
+    const Z gost = zt + phase + zs, iec = zq + kt * zt + phase;
+    const auto kappa = [](Z z) { return 1.02 + 0.98 * std::exp(-3 * z.real() / z.imag()); };
+    return {u / std::sqrt(3) / std::abs(gost), 231 / std::abs(loop + 2.0 / 3 * zs),
+            c * u / std::sqrt(3) / std::abs(iec), c * u / std::sqrt(3) / std::abs(loop + 2.0 / 3 * zq),
+            kappa(gost), kappa(iec)};
+}
+
+TEST(MaximumCurrentTest, AgreesWithAnIndependentModelOverRandomChains)
+{
+    std::mt19937 random(26);
+    const auto pick = [&](std::initializer_list<const char*> from) {
+        return *(from.begin() + std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random));
+    };
+    int checked = 0;
+    for (int attempt = 0; checked < 3000 && attempt < 30000; ++attempt) {
+        NetworkDescription network = InitialNetworkDescription();
+        network.TransPower = pick({"25", "40", "63", "100", "160", "250", "400", "630", "800", "1000", "1250", "1600",
+                                   "2500"});
+        network.WindKind = pick({"Y/Y-0", "T/Y-0", "Y/Z-0"});
+        for (LineSection& l : network.Lines) {
+            l.KindPerform = pick({"Кабель с бумажной изоляцией", "Кабель с ПВХ изоляцией", "Воздушная"});
+            l.Stuff = pick({"Алюминий", "Медь"});
+            l.Ff = pick({"0", "2.5", "4", "16", "35", "50", "95", "120", "185", "240"});
+            l.Fn = l.Ff == std::string("0") ? "0" : pick({"2.5", "16", "35", "95", "240"});
+            char text[32];
+            l.Length = std::string(text, std::to_chars(text, text + 32,
+                                   std::uniform_real_distribution<double>(0, 400)(random)).ptr);
+            l.QuanPar = pick({"нет", "1", "2", "3"});
+        }
+        const CalculationOutcome outcome = CalculateShortCircuit(network);
+        if (outcome.status != CalculationStatus::Success)
+            continue;
+        ++checked;
+        const MaximumCurrentParameters p{std::uniform_int_distribution<int>(1, 6)(random),
+                                         random() % 2 ? 1.05 : 1.10,
+                                         random() % 3 ? std::uniform_real_distribution<double>(5, 2000)(random) : 0};
+        const MaximumCurrentResult r = CalculateMaximumCurrent(network, outcome.result, p);
+        ASSERT_TRUE(r.ok) << r.message;
+        const Model m = Independent(network, outcome.result, p.place, p.cMax, p.networkPower);
+        const auto near = [](double value, double expected) { return std::abs(value / expected - 1) < 1e-3; };
+        SCOPED_TRACE(network.TransPower + " " + network.WindKind + " place " + std::to_string(p.place));
+        EXPECT_PRED2(near, r.gost.threePhase, m.gost3);
+        EXPECT_PRED2(near, r.gost.singlePhase, m.gost1);
+        EXPECT_PRED2(near, r.gost.twoPhase, m.gost3 * std::sqrt(3) / 2);
+        EXPECT_PRED2(near, r.gost.peak, m.gostKappa * std::sqrt(2) * m.gost3);
+        EXPECT_PRED2(near, r.iec.threePhase, m.iec3);
+        EXPECT_PRED2(near, r.iec.singlePhase, m.iec1);
+        EXPECT_PRED2(near, r.iec.twoPhase, m.iec3 * std::sqrt(3) / 2);
+        EXPECT_PRED2(near, r.iec.peak, m.iecKappa * std::sqrt(2) * m.iec3);
+        EXPECT_PRED2(near, r.greatest, std::max({m.gost3, m.gost1, m.iec3, m.iec1}));
+    }
+    EXPECT_EQ(checked, 3000);
+}
+
+}  // namespace
