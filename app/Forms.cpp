@@ -8,6 +8,7 @@
 #include "DeviceDefenceUnit.h"
 #include "InputFields.h"
 #include "MainUnit.h"
+#include "MaximumCheckUnit.h"
 #include "ProjectUnit.h"
 #include "RecalcUnit.h"
 #include "ReportUnit.h"
@@ -30,13 +31,14 @@ void CreateForms()
     AboutProgramForm = new TAboutProgramForm;
     SelectionForm = new TSelectionForm;
     CheckForm = new TCheckForm;
+    MaximumCheckForm = new TMaximumCheckForm;
     ProjectForm = new TProjectForm;
     RecalcForm = new TRecalcForm;
     CalculationNoteForm = new TCalculationNoteForm;
 
     for (QWidget* form : std::initializer_list<QWidget*>{MainForm, ResultForm, DeviceDefenceForm, AskNumberForm,
                                                          ReportForm, DeleteAllReportForm, AboutProgramForm,
-                                                         SelectionForm, CheckForm, ProjectForm, RecalcForm,
+                                                         SelectionForm, CheckForm, MaximumCheckForm, ProjectForm, RecalcForm,
                                                          CalculationNoteForm})
         KeepFieldsSingleLine(form);
 }
@@ -53,6 +55,7 @@ void DestroyForms()
     Release(RecalcForm);
     Release(ProjectForm);
     Release(CalculationNoteForm);
+    Release(MaximumCheckForm);
     Release(CheckForm);
     Release(SelectionForm);
     Release(AboutProgramForm);

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -133,7 +134,7 @@ TEST_F(MainWindowTest, StartsWithInitialTextsAndResultCommandsDisabled)
         EXPECT_TRUE(always->isEnabled()) << always->objectName().toStdString();
 }
 
-TEST_F(MainWindowTest, MenuBarHoldsSixCommandsWithoutSubmenus)
+TEST_F(MainWindowTest, MenuBarHoldsSixCommandsAndTheChecksSubmenu)
 {
     auto* menuBar = MainForm->findChild<QMenuBar*>(QStringLiteral("MainMenu"));
     ASSERT_NE(menuBar, nullptr);
@@ -146,8 +147,12 @@ TEST_F(MainWindowTest, MenuBarHoldsSixCommandsWithoutSubmenus)
     for (int i = 0; i < actions.size(); ++i) {
         EXPECT_EQ(actions[i]->objectName(), names[i]);
         EXPECT_EQ(actions[i]->text(), captions[i]);
-        EXPECT_EQ(actions[i]->menu(), nullptr);
+        EXPECT_EQ(actions[i]->menu() != nullptr, names[i] == QLatin1String("CheckMenu"));
     }
+    const QList<QAction*> checks = MainForm->CheckMenu->menu()->actions();
+    ASSERT_EQ(checks.size(), 2);
+    EXPECT_EQ(checks[0]->text(), QStringLiteral("По минимальному току КЗ"));
+    EXPECT_EQ(checks[1]->text(), QStringLiteral("По максимальному току КЗ"));
 }
 
 TEST_F(MainWindowTest, CommandsCarryTheirCaptions)
