@@ -84,6 +84,10 @@ MaximumCheckAnswers CheckMaximumCurrent(const NetworkDescription& network, const
         answers.failure = QString::fromStdString(answers.result.message);
         return answers;
     }
+    std::vector<double> offered;
+    for (const QString& text : OfferedCapacities(fuse))
+        offered.push_back(ParseDecimal(text.toStdString()).value);
+    answers.smallest = SmallestSufficientCapacity(answers.result, offered, !fuse);
     answers.capacity = fuse ? s.fuseCapacity : s.breakerCapacity;
     if (answers.capacity > 0)
         answers.verdict = JudgeBreakingCapacity(answers.result, answers.capacity, !fuse);
@@ -93,7 +97,8 @@ MaximumCheckAnswers CheckMaximumCurrent(const NetworkDescription& network, const
 MaximumCheckTexts ComposeMaximumCheckTexts(const MaximumCheckAnswers& a, const NumberSeparators& separators)
 {
     MaximumCheckTexts t;
-    for (QString* text : {&t.place, &t.greatest, &t.peak, &t.verdict, &t.margin, &t.making, &t.makingVerdict})
+    for (QString* text : {&t.place, &t.greatest, &t.peak, &t.verdict, &t.margin, &t.making, &t.makingVerdict,
+                          &t.smallest})
         *text = Dash;
     for (MethodTexts* m : {&t.gost, &t.iec})
         m->threePhase = m->singlePhase = m->twoPhase = m->peak = m->kappa = Dash;
@@ -115,6 +120,8 @@ MaximumCheckTexts ComposeMaximumCheckTexts(const MaximumCheckAnswers& a, const N
     method(r.iec, t.iec);
     t.greatest = QStringLiteral("Iк max=") + Kiloamperes(r.greatest, separators);
     t.peak = QStringLiteral("ip=") + Kiloamperes(r.peak, separators);
+    t.smallest = a.smallest > 0 ? General(a.smallest, separators) + QStringLiteral(" кА")
+                                : QStringLiteral("нет в списке");
     if (!(a.capacity > 0)) {
         t.note = QStringLiteral("Задайте отключающую способность аппарата защиты");
         return t;

@@ -49,6 +49,7 @@ struct MaximumCheckAnswers {
     MaximumCurrentResult result;
     double capacity = 0;  // kA; 0: not given
     BreakingVerdict verdict;
+    double smallest = 0;  // the smallest offered capacity that suffices, kA; 0: none of them
 };
 MaximumCheckAnswers CheckMaximumCurrent(const NetworkDescription& network, const ShortCircuitResult& shortCircuit,
                                         const MaximumCheckSettings& settings, bool fuse);
@@ -59,7 +60,7 @@ struct MethodTexts {
 struct MaximumCheckTexts {
     QString note, place, greatest, peak;
     MethodTexts gost, iec;
-    QString verdict, margin, making, makingVerdict;
+    QString verdict, margin, making, makingVerdict, smallest;
     bool short_ = false, makingShort = false;  // written in red
 };
 MaximumCheckTexts ComposeMaximumCheckTexts(const MaximumCheckAnswers& answers, const NumberSeparators& separators);

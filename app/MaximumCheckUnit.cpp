@@ -162,6 +162,10 @@ TMaximumCheckForm::TMaximumCheckForm(QWidget* parent)
                            QStringLiteral("Отключающая способность аппарата против наибольшего тока КЗ (ПУЭ 3.1.3)"));
     MarginLabel = verdict(2, 132, 200, QStringLiteral("MarginLabel"),
                           QStringLiteral("Отношение отключающей способности к наибольшему току КЗ"));
+    Caption(verdictPanel, QStringLiteral("Наименьшая достаточная:"), 360, 6 + RowHeight * 2 + 3, font());
+    SmallestLabel = verdict(2, 520, 200, QStringLiteral("SmallestLabel"),
+                            QStringLiteral("Наименьшая отключающая способность из предложенного списка, при которой "
+                                           "отключение и включение достаточны"));
     MakingLabel = verdict(3, 132, 600, QStringLiteral("MakingLabel"),
                           QStringLiteral("Включающая способность выключателя Icm = n·Icu (ГОСТ IEC 60947-2, табл. 2)"));
     MakingVerdictLabel = verdict(4, 132, 600, QStringLiteral("MakingVerdictLabel"),
@@ -279,6 +283,7 @@ void TMaximumCheckForm::Refresh()
     PeakLabel->setText(t.peak);
     VerdictLabel->setText(t.verdict);
     MarginLabel->setText(t.margin);
+    SmallestLabel->setText(t.smallest);
     MakingLabel->setText(t.making);
     MakingVerdictLabel->setText(t.makingVerdict);
     SetTextColor(VerdictLabel, t.short_ ? Qt::red : Qt::black);

@@ -46,6 +46,7 @@ public:
     QLabel* PeakLabel = nullptr;
     QLabel* VerdictLabel = nullptr;
     QLabel* MarginLabel = nullptr;
+    QLabel* SmallestLabel = nullptr;
     QLabel* MakingLabel = nullptr;
     QLabel* MakingVerdictLabel = nullptr;
     QLabel* NoteLabel = nullptr;

@@ -167,3 +167,14 @@ BreakingVerdict JudgeBreakingCapacity(const MaximumCurrentResult& result, double
     }
     return verdict;
 }
+
+double SmallestSufficientCapacity(const MaximumCurrentResult& result, const std::vector<double>& offered, bool breaker)
+{
+    double smallest = 0;
+    for (double capacity : offered) {
+        const BreakingVerdict verdict = JudgeBreakingCapacity(result, capacity, breaker);
+        if (verdict.sufficient && verdict.makingSufficient && (smallest == 0 || capacity < smallest))
+            smallest = capacity;
+    }
+    return smallest;
+}

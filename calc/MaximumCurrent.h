@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "ShortCircuit.h"
 
@@ -88,3 +89,7 @@ struct BreakingVerdict {
     bool makingSufficient = true; // ip <= Icm
 };
 BreakingVerdict JudgeBreakingCapacity(const MaximumCurrentResult& result, double capacityKiloamperes, bool breaker);
+
+// The smallest of the `offered` capacities, kA, whose verdict is sufficient in breaking and, for a
+// breaker, in making too; 0 when none is.
+double SmallestSufficientCapacity(const MaximumCurrentResult& result, const std::vector<double>& offered, bool breaker);

@@ -32,12 +32,9 @@ TEST(MaximumCurrentTest, RatingsGiveTheTableCellsOfDeltaAndZigzagSchemes)
     for (const PowerRowEntry& power : PowerRow) {
         for (int column : {2, 3}) {
             const PositiveSequence z = LookupPositiveSequence(power.power, SchemeColumn[column - 1].scheme);
-            const double rt = TransformerRTable[power.row - 1][column - 1];
-            EXPECT_EQ(z.ok, rt != 0) << power.power;
-            if (z.ok) {
-                EXPECT_NEAR(3 * z.r1, rt, 0.006) << power.power;
-                EXPECT_NEAR(3 * z.x1, TransformerXTable[power.row - 1][column - 1], 0.006) << power.power;
-            }
+            // A transformer the table has no data for has none here either (0 ≈ 3·0).
+            EXPECT_NEAR(3 * z.r1, TransformerRTable[power.row - 1][column - 1], 0.006) << power.power;
+            EXPECT_NEAR(3 * z.x1, TransformerXTable[power.row - 1][column - 1], 0.006) << power.power;
         }
     }
 }
@@ -87,50 +84,50 @@ TEST(MaximumCurrentTest, HandCheckedChains)
     }
 }
 
-TEST(MaximumCurrentTest, RefusesAnEditedNetworkAndParametersOutOfRange)
+TEST(MaximumCurrentTest, RefusesParametersOutOfRange)
 {
-    NetworkDescription network = Network("250", "T/Y-0", {{"Кабель с ПВХ изоляцией", "Медь", "16", "16", "30", "нет"}});
-    const ShortCircuitResult result = CalculateShortCircuit(network).result;
+    const NetworkDescription network = InitialNetworkDescription();
     for (const MaximumCurrentParameters& refused : std::initializer_list<MaximumCurrentParameters>{
              {0, 1.05, 0}, {7, 1.05, 0}, {1, 1.2, 0}, {1, 1.05, -1}, {1, NAN, 0}}) {
-        const MaximumCurrentResult r = CalculateMaximumCurrent(network, result, refused);
+        const MaximumCurrentResult r = CalculateMaximumCurrent(network, CalculateShortCircuit(network).result, refused);
         EXPECT_TRUE(!r.ok && !r.message.empty() && r.message == CheckMaximumCurrentParameters(refused));
     }
-    network.Lines[0].Length = "31";  // edited after its calculation: not the chain of that result
-    EXPECT_EQ(CalculateMaximumCurrent(network, result, {}).message, "Выполните расчет тока однофазного короткого замыкания");
 }
 
+// Against 6 kA of current and a 9 kA peak (1.5·6): the boundary of each step of n, and a fuse.
 TEST(MaximumCurrentTest, CapacityVerdictAtItsBoundariesAndMakingFactorSteps)
 {
     MaximumCurrentResult r;
     r.greatest = 6000;
     r.peak = 9000;
     struct Case {
-        double capacity;  // kA
-        bool breaker, sufficient;
-        double factor;
-        bool makingSufficient;
+        double capacity, factor;  // kA; 0: no making check
+        bool sufficient, makingSufficient;
     };
-    // 6 kA against 6 kA is enough, and a 9 kA peak is 1.5·6; above each step the next n.
-    for (const Case& c : std::initializer_list<Case>{{6, true, true, 1.5, true}, {5.999, true, false, 1.5, false}, {6.001, true, true, 1.7, true},
-                          {10, true, true, 1.7, true}, {10.5, true, true, 2.0, true}, {20, true, true, 2.0, true},
-                          {20.5, true, true, 2.1, true}, {50, true, true, 2.1, true}, {50.5, true, true, 2.2, true},
-                          {4.5, false, false, 0, true}}) {  // a fuse has no making capacity
+    for (const Case& c : std::initializer_list<Case>{{6, 1.5, true, true}, {5.999, 1.5, false, false},
+                                                     {6.001, 1.7, true, true}, {10, 1.7, true, true},
+                                                     {10.5, 2.0, true, true}, {20, 2.0, true, true},
+                                                     {20.5, 2.1, true, true}, {50, 2.1, true, true},
+                                                     {50.5, 2.2, true, true}, {4.5, 0, false, true}}) {
         SCOPED_TRACE(c.capacity);
-        const BreakingVerdict v = JudgeBreakingCapacity(r, c.capacity, c.breaker);
+        const BreakingVerdict v = JudgeBreakingCapacity(r, c.capacity, c.factor > 0);
         EXPECT_EQ(v.sufficient, c.sufficient);
         EXPECT_DOUBLE_EQ(v.margin, c.capacity * 1000 / 6000);
-        EXPECT_EQ(v.makingChecked, c.breaker);
-        EXPECT_EQ(v.factor, c.factor);
+        EXPECT_EQ(v.makingChecked, c.factor > 0);
         EXPECT_DOUBLE_EQ(v.making, c.factor * c.capacity * 1000);
         EXPECT_EQ(v.makingSufficient, c.makingSufficient);
     }
+    EXPECT_EQ(SmallestSufficientCapacity(r, {10, 4.5, 6}, true), 6);
+    r.peak = 9001;  // 1.5·6 kA falls short: the next one
+    EXPECT_EQ(SmallestSufficientCapacity(r, {10, 4.5, 6}, true), 10);
+    EXPECT_EQ(SmallestSufficientCapacity(r, {10, 4.5, 6}, false), 6);
+    EXPECT_EQ(SmallestSufficientCapacity(r, {4.5, 5}, true), 0);
 }
 
 // An independent model of the method in ohms and volts, complex arithmetic written out.
 // Iк3, Iк1 max, Iк2, ip by ГОСТ, then by IEC, then the greatest of the four.
-std::array<double, 9> Independent(const NetworkDescription& network, const ShortCircuitResult& calculated, int place, double c,
-                  double sk)
+std::array<double, 9> Independent(const NetworkDescription& network, const ShortCircuitResult& calculated, int place,
+                                  double c, double sk)
 {
     using Z = std::complex<double>;
     const double u = 400, s = std::stod(network.TransPower) * 1000;
