@@ -38,8 +38,8 @@ void CreateForms()
 
     for (QWidget* form : std::initializer_list<QWidget*>{MainForm, ResultForm, DeviceDefenceForm, AskNumberForm,
                                                          ReportForm, DeleteAllReportForm, AboutProgramForm,
-                                                         SelectionForm, CheckForm, MaximumCheckForm, ProjectForm, RecalcForm,
-                                                         CalculationNoteForm})
+                                                         SelectionForm, CheckForm, MaximumCheckForm, ProjectForm,
+                                                         RecalcForm, CalculationNoteForm})
         KeepFieldsSingleLine(form);
 }
 

@@ -40,7 +40,8 @@ struct MaximumCheckFieldReading {
     QString message;
     QString field;
 };
-MaximumCheckFieldReading ReadMaximumCheckFields(const MaximumCheckFieldTexts& texts, const MaximumCheckSettings& current,
+MaximumCheckFieldReading ReadMaximumCheckFields(const MaximumCheckFieldTexts& texts,
+                                                const MaximumCheckSettings& current,
                                                 bool fuse);
 
 struct MaximumCheckAnswers {

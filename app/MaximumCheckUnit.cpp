@@ -137,10 +137,12 @@ TMaximumCheckForm::TMaximumCheckForm(QWidget* parent)
         Caption(currentPanel, QString::fromUtf8(rows[r].caption), 10, rowTop + 3, font());
         const QString name = QString::fromLatin1(rows[r].name);
         const QString hint = QString::fromUtf8(rows[r].hint);
-        GostLabels[r] = Field(currentPanel, name.arg(QStringLiteral("Gost")), QRect(columnLeft[0], rowTop, columnWidth, 20),
-                              hint + QStringLiteral(" по ГОСТ 28249-93"), Qt::AlignRight);
-        IecLabels[r] = Field(currentPanel, name.arg(QStringLiteral("Iec")), QRect(columnLeft[1], rowTop, columnWidth, 20),
-                             hint + QStringLiteral(" по IEC 60909-0"), Qt::AlignRight);
+        GostLabels[r] = Field(currentPanel, name.arg(QStringLiteral("Gost")),
+                              QRect(columnLeft[0], rowTop, columnWidth, 20), hint + QStringLiteral(" по ГОСТ 28249-93"),
+                              Qt::AlignRight);
+        IecLabels[r] = Field(currentPanel, name.arg(QStringLiteral("Iec")),
+                             QRect(columnLeft[1], rowTop, columnWidth, 20), hint + QStringLiteral(" по IEC 60909-0"),
+                             Qt::AlignRight);
     }
 
     // --- the verdicts ---
