@@ -107,7 +107,7 @@ MaximumCurrentResult SolveMaximumCurrent(const MaximumCurrentChain& chain, const
     Complete(gost);
 
     // IEC 60909-0: Z_Q = c·U²/Sк with c = 1.1 at the high-voltage side, X_Q = 0.995·Z_Q,
-    // R_Q = 0.1·X_Q (3.2); the transformer corrected by K_T (6.3.3).
+    // R_Q = 0.1·X_Q (6.2); the transformer corrected by K_T (6.3.3).
     const double zq = network ? 1.1 * SquaredVoltage / p.networkPower : 0;
     const double xq = 0.995 * zq;
     const double rq = 0.1 * xq;
