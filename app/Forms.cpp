@@ -8,6 +8,7 @@
 #include "DeviceDefenceUnit.h"
 #include "InputFields.h"
 #include "MainUnit.h"
+#include "MaximumCheckUnit.h"
 #include "ProjectUnit.h"
 #include "RecalcUnit.h"
 #include "ReportUnit.h"
@@ -30,6 +31,7 @@ void CreateForms()
     AboutProgramForm = new TAboutProgramForm;
     SelectionForm = new TSelectionForm;
     CheckForm = new TCheckForm;
+    MaximumCheckForm = new TMaximumCheckForm;
     ProjectForm = new TProjectForm;
     RecalcForm = new TRecalcForm;
     CalculationNoteForm = new TCalculationNoteForm;
@@ -43,8 +45,8 @@ void CreateForms()
 
     for (QWidget* form : std::initializer_list<QWidget*>{MainForm, ResultForm, DeviceDefenceForm, AskNumberForm,
                                                          ReportForm, DeleteAllReportForm, AboutProgramForm,
-                                                         SelectionForm, CheckForm, ProjectForm, RecalcForm,
-                                                         CalculationNoteForm})
+                                                         SelectionForm, CheckForm, MaximumCheckForm, ProjectForm,
+                                                         RecalcForm, CalculationNoteForm})
         KeepFieldsSingleLine(form);
 }
 
@@ -60,6 +62,7 @@ void DestroyForms()
     Release(RecalcForm);
     Release(ProjectForm);
     Release(CalculationNoteForm);
+    Release(MaximumCheckForm);
     Release(CheckForm);
     Release(SelectionForm);
     Release(AboutProgramForm);

@@ -2,7 +2,7 @@
 #pragma once
 
 // Creates MainForm, ResultForm, DeviceDefenceForm, AskNumberForm, ReportForm,
-// DeleteAllReportForm, AboutProgramForm, SelectionForm, CheckForm, ProjectForm, RecalcForm and
+// DeleteAllReportForm, AboutProgramForm, SelectionForm, CheckForm, MaximumCheckForm, ProjectForm, RecalcForm and
 // CalculationNoteForm, and resets the shared records to their start values.
 void CreateForms();
 // Destroys the windows in reverse order and clears the global instances.

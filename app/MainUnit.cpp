@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -28,6 +29,7 @@
 #include "ReportUnit.h"
 #include "ResultUnit.h"
 #include "CheckUnit.h"
+#include "MaximumCheckUnit.h"
 #include "SelectionUnit.h"
 #include "StatusHints.h"
 
@@ -204,7 +206,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     SetHelpFile(this, QStringLiteral("help 2.1.hlp"));
     SetHelpContext(this, 1);
 
-    // Menu bar: four commands, no submenus.
+    // Menu bar: commands, and "Проверка" with its two checks.
     MainMenu = new QMenuBar(this);
     MainMenu->setObjectName(QStringLiteral("MainMenu"));
     ResultMenu = MainMenu->addAction(QStringLiteral("Результаты"));
@@ -213,8 +215,14 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     ReportMenu->setObjectName(QStringLiteral("ReportMenu"));
     SelectionMenu = MainMenu->addAction(QStringLiteral("Подбор"));
     SelectionMenu->setObjectName(QStringLiteral("SelectionMenu"));
-    CheckMenu = MainMenu->addAction(QStringLiteral("Проверка"));
+    QMenu* checks = MainMenu->addMenu(QStringLiteral("Проверка"));
+    checks->setObjectName(QStringLiteral("CheckSubmenu"));
+    CheckMenu = checks->menuAction();
     CheckMenu->setObjectName(QStringLiteral("CheckMenu"));
+    MinimumCheckMenu = checks->addAction(QStringLiteral("По минимальному току КЗ"));
+    MinimumCheckMenu->setObjectName(QStringLiteral("MinimumCheckMenu"));
+    MaximumCheckMenu = checks->addAction(QStringLiteral("По максимальному току КЗ"));
+    MaximumCheckMenu->setObjectName(QStringLiteral("MaximumCheckMenu"));
     HelpMenu = MainMenu->addAction(QStringLiteral("Помощь"));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
     AboutMenu = MainMenu->addAction(QStringLiteral("О программе"));
@@ -394,7 +402,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     connect(AddToReportButton, &QPushButton::clicked, this, &TMainForm::AddToReportButtonClick);
     connect(ReportMenu, &QAction::triggered, this, &TMainForm::ReportMenuClick);
     connect(SelectionMenu, &QAction::triggered, this, &TMainForm::SelectionMenuClick);
-    connect(CheckMenu, &QAction::triggered, this, &TMainForm::CheckMenuClick);
+    connect(MinimumCheckMenu, &QAction::triggered, this, &TMainForm::CheckMenuClick);
+    connect(MaximumCheckMenu, &QAction::triggered, this, &TMainForm::MaximumCheckMenuClick);
     connect(AboutMenu, &QAction::triggered, this, &TMainForm::AboutMenuClick);
     connect(HelpMenu, &QAction::triggered, this, &TMainForm::HelpMenuClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
@@ -490,6 +499,7 @@ void TMainForm::StartButtonClick()
     if (outcome.status == CalculationStatus::Success) {
         SelectionForm->CalculatedNetwork = network;
         CheckForm->CalculatedNetwork = network;
+        MaximumCheckForm->CalculatedNetwork = network;
         PublishResult(outcome.result);
     } else
         ShowCalculationFailure(outcome);
@@ -506,6 +516,8 @@ void TMainForm::ReportMenuClick() { ReportForm->exec(); }
 void TMainForm::SelectionMenuClick() { SelectionForm->exec(); }
 
 void TMainForm::CheckMenuClick() { CheckForm->exec(); }
+
+void TMainForm::MaximumCheckMenuClick() { MaximumCheckForm->exec(); }
 
 void TMainForm::AboutMenuClick() { AboutProgramForm->exec(); }
 

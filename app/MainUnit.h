@@ -51,7 +51,9 @@ public:
     QAction* ResultMenu = nullptr;
     QAction* ReportMenu = nullptr;
     QAction* SelectionMenu = nullptr;   // enabled and disabled with ResultMenu
-    QAction* CheckMenu = nullptr;       // enabled and disabled with ResultMenu
+    QAction* CheckMenu = nullptr;       // enabled and disabled with ResultMenu; opens its two checks
+    QAction* MinimumCheckMenu = nullptr;
+    QAction* MaximumCheckMenu = nullptr;
     QAction* HelpMenu = nullptr;
     QAction* AboutMenu = nullptr;
 
@@ -73,6 +75,7 @@ public:
     void ReportMenuClick();
     void SelectionMenuClick();
     void CheckMenuClick();
+    void MaximumCheckMenuClick();
     void AboutMenuClick();
     void HelpMenuClick();
 

@@ -2,6 +2,7 @@
 // windows use.
 #include <benchmark/benchmark.h>
 
+#include "MaximumCurrent.h"
 #include "MinimumCurrent.h"
 #include "MinimumSelection.h"
 #include "Numbers.h"
@@ -90,6 +91,21 @@ void SelectionAtMinimumCurrent(benchmark::State& state, const NetworkDescription
     }
 }
 BENCHMARK_CAPTURE(SelectionAtMinimumCurrent, FinalCircuit, FinalCircuit())->Unit(benchmark::kMillisecond);
+
+// One full answer of the maximum-current check: the chain read (the calculation repeated to check
+// it), both methods at the default place and the capacity verdict.
+void MaximumCurrent(benchmark::State& state, const NetworkDescription& network, double networkPower) {
+    const ShortCircuitResult result = CalculateShortCircuit(network).result;
+    const MaximumCurrentChain chain = ReadMaximumCurrentChain(network, result).chain;
+    const MaximumCurrentParameters parameters{DefaultDevicePlace(chain), 1.05, networkPower};
+    for (auto _ : state) {
+        const MaximumCurrentResult answer = CalculateMaximumCurrent(network, result, parameters);
+        BreakingVerdict verdict = JudgeBreakingCapacity(answer, 4.5, true);
+        benchmark::DoNotOptimize(verdict);
+    }
+}
+BENCHMARK_CAPTURE(MaximumCurrent, FinalCircuit, FinalCircuit(), 0.0);
+BENCHMARK_CAPTURE(MaximumCurrent, SixLinesWithNetwork, SixLines(), 200.0);
 
 void ParseDecimalText(benchmark::State& state, const char* text) {
     for (auto _ : state) benchmark::DoNotOptimize(ParseDecimal(text));

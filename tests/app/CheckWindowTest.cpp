@@ -84,7 +84,7 @@ void WithWindowFromTheMenu(const std::function<void()>& act)
         }
     });
     watch.start();
-    MainForm->CheckMenu->trigger();
+    MainForm->MinimumCheckMenu->trigger();
     watch.stop();
     EXPECT_TRUE(acted);
 }

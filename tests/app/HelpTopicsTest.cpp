@@ -19,6 +19,7 @@
 #include "FormsFixture.h"
 #include "HelpViewer.h"
 #include "MainUnit.h"
+#include "MaximumCheckUnit.h"
 #include "ProjectUnit.h"
 #include "RecalcUnit.h"
 #include "QStringPrinter.h"
@@ -53,6 +54,7 @@ const F1Case F1Cases[] = {
     {"SelectionWindowButton", [] { return static_cast<QWidget*>(SelectionForm); }, "CloseButton", Help20, 37},
     {"CheckWindowField", [] { return static_cast<QWidget*>(CheckForm); }, "PvcLimitEdit", Help21, 39},
     {"CheckWindowButton", [] { return static_cast<QWidget*>(CheckForm); }, "DefaultsButton", Help21, 39},
+    {"MaximumCheckWindow", [] { return static_cast<QWidget*>(MaximumCheckForm); }, "CapacityComboBox", Help21, 41},
     {"DeviceWindowList", [] { return static_cast<QWidget*>(DeviceDefenceForm); }, "TokPPComboBox", Help20, 34},
     {"DeviceWindowButton", [] { return static_cast<QWidget*>(DeviceDefenceForm); }, "OKDDBitBtn", Help20, 34},
     {"ReportWindow", [] { return static_cast<QWidget*>(ReportForm); }, "DeleteReportButton", Help20, 35},

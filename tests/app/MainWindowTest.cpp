@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -133,7 +134,7 @@ TEST_F(MainWindowTest, StartsWithInitialTextsAndResultCommandsDisabled)
         EXPECT_TRUE(always->isEnabled()) << always->objectName().toStdString();
 }
 
-TEST_F(MainWindowTest, MenuBarHoldsSixCommandsWithoutSubmenus)
+TEST_F(MainWindowTest, MenuBarHoldsSixCommandsAndTheChecksSubmenu)
 {
     auto* menuBar = MainForm->findChild<QMenuBar*>(QStringLiteral("MainMenu"));
     ASSERT_NE(menuBar, nullptr);
@@ -146,8 +147,10 @@ TEST_F(MainWindowTest, MenuBarHoldsSixCommandsWithoutSubmenus)
     for (int i = 0; i < actions.size(); ++i) {
         EXPECT_EQ(actions[i]->objectName(), names[i]);
         EXPECT_EQ(actions[i]->text(), captions[i]);
-        EXPECT_EQ(actions[i]->menu(), nullptr);
+        EXPECT_EQ(actions[i]->menu() != nullptr, names[i] == QLatin1String("CheckMenu"));
     }
+    EXPECT_EQ(MainForm->CheckMenu->menu()->actions(),
+              (QList<QAction*>{MainForm->MinimumCheckMenu, MainForm->MaximumCheckMenu}));
 }
 
 TEST_F(MainWindowTest, CommandsCarryTheirCaptions)

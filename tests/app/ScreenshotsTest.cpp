@@ -16,6 +16,7 @@
 #include "DeviceDefenceUnit.h"
 #include "FormsFixture.h"
 #include "MainUnit.h"
+#include "MaximumCheckUnit.h"
 #include "QStringPrinter.h"
 #include "RegionalSettings.h"
 #include "ReportUnit.h"
@@ -118,6 +119,12 @@ TEST_F(ScreenshotsTest, EveryWindowRendersToAPicture)
     ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
     CheckForm->Refresh();
     Save(CheckForm, QStringLiteral("check"));
+
+    // The same final circuit: the device at its start, a 6 kA modular breaker.
+    MaximumCheckForm->Settings.breakerCapacity = 6;
+    MaximumCheckForm->show();  // shows the fields as they stand
+    Save(MaximumCheckForm, QStringLiteral("maximum-check"));
+    MaximumCheckForm->hide();
 }
 
 }  // namespace
