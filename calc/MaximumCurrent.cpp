@@ -35,9 +35,10 @@ std::string CheckMaximumCurrentParameters(const MaximumCurrentParameters& p)
         return "Неверное место установки аппарата защиты. Выберите начало линии 1..6";
     if (!InRange(p.cMax, 1, 1.1))
         return "Неверный коэффициент напряжения cmax. Введите величину в диапазоне 1..1.1";
-    if (!InRange(p.networkPower, 0, 100000))
+    // The same bound as the minimum check's, which shares Sк with this one.
+    if (!(p.networkPower == 0 || InRange(p.networkPower, MinimumNetworkPower, 100000)))
         return "Неверная мощность короткого замыкания питающей сети. Введите величину в диапазоне "
-               "0..100000 МВ·А (0 - сеть не учитывается)";
+               "1..100000 МВ·А (0 или пусто - сеть не учитывается)";
     return {};
 }
 
