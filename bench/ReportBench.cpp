@@ -1,6 +1,7 @@
 // Benchmarks of the report: reading and writing ".okz" documents, and loading a report into the
 // window's grid, at 1,000 and 100,000 lines; one edit of a large report in the window; saving and
-// opening a project of 100,000 points through its files; recalculating 10,000 points.
+// opening a project of 100,000 points through its files; recalculating 10,000 points, whole and
+// as the recalculation window previews and applies it.
 // The window benchmarks report the process's peak resident memory so far (peak_rss_MiB): run one
 // alone (--benchmark_filter) for the figure of that load.
 #include <benchmark/benchmark.h>
@@ -191,11 +192,68 @@ void BM_RecalculatePoints(benchmark::State& state)
         benchmark::DoNotOptimize(RecalculatePoints(project.rows, project.records, chosen, change));
 }
 
+// What the window "Пересчет точек" does with them: a preview ("Рассчитать") with the records it
+// keeps from the previous one, the first preview (every record read from its text), and
+// "Применить" of a preview (the minimum currents found, rows and records written).
+UpstreamChange TransformerChange()
+{
+    UpstreamChange change;
+    change.kind = UpstreamChange::Kind::Transformer;
+    change.source = InitialNetworkDescription();
+    change.source.TransPower = "400";
+    return change;
+}
+
+std::vector<int> EveryRow(const SampleProject& project)
+{
+    std::vector<int> chosen(project.rows.size());
+    for (std::size_t r = 0; r < chosen.size(); ++r)
+        chosen[r] = static_cast<int>(r);
+    return chosen;
+}
+
+void BM_PreviewRecalculation(benchmark::State& state)
+{
+    const SampleProject project = MakeSampleProject(static_cast<int>(state.range(0)));
+    const std::vector<int> chosen = EveryRow(project);
+    PointRecordCache cache;
+    PreviewRecalculation(project.rows, project.records, chosen, TransformerChange(), cache);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PreviewRecalculation(project.rows, project.records, chosen, TransformerChange(), cache));
+}
+
+void BM_FirstPreviewRecalculation(benchmark::State& state)
+{
+    const SampleProject project = MakeSampleProject(static_cast<int>(state.range(0)));
+    const std::vector<int> chosen = EveryRow(project);
+    for (auto _ : state) {
+        PointRecordCache cache;
+        benchmark::DoNotOptimize(PreviewRecalculation(project.rows, project.records, chosen, TransformerChange(), cache));
+    }
+}
+
+void BM_ApplyRecalculation(benchmark::State& state)
+{
+    const SampleProject project = MakeSampleProject(static_cast<int>(state.range(0)));
+    PointRecordCache cache;
+    const Recalculation preview =
+        PreviewRecalculation(project.rows, project.records, EveryRow(project), TransformerChange(), cache);
+    for (auto _ : state) {
+        ReportRows rows = project.rows;
+        std::vector<std::string> records = project.records;
+        ApplyRecalculation(rows, records, preview);
+        benchmark::DoNotOptimize(rows);
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_SaveProject)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenProject)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecalculatePoints)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewRecalculation)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstPreviewRecalculation)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ApplyRecalculation)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadOkzDocument)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteOkzDocument)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadIntoReportWindow)->Arg(1000)->Arg(OkzDocumentLineLimit)->Unit(benchmark::kMillisecond);

@@ -1,11 +1,9 @@
 #include "LineUnit.h"
 
-#include <cmath>
-
 #include "Numbers.h"
 
 const std::array<SectionRowEntry, SectionRowCount> SectionRow{{
-    {1, 1}, {2, 2}, {4, 3}, {6, 4}, {10, 5}, {16, 6}, {25, 7}, {35, 8},
+    {1.5, 1}, {2.5, 2}, {4, 3}, {6, 4}, {10, 5}, {16, 6}, {25, 7}, {35, 8},
     {50, 9}, {70, 10}, {95, 11}, {120, 12}, {150, 13}, {185, 14}, {240, 15}, {0, 16},
 }};
 
@@ -73,7 +71,40 @@ int FindColumn(const auto& columns, std::string_view text) {
     return 0;
 }
 
+// The row of `section`, read from `text`.
+int RowOf(std::string_view text, double section) {
+    // A section too small for a double ("1e-400") reads as 0, but it is no absent core.
+    const std::string_view mantissa = text.substr(0, text.find_first_of("eE"));
+    if (section == 0 && mantissa.find_first_of("123456789") != std::string_view::npos) return 0;
+    for (const SectionRowEntry& entry : SectionRow) {
+        if (section == entry.section) return entry.row;
+    }
+    return 0;
+}
+
 }  // namespace
+
+int FindSectionRow(std::string_view section) {
+    const DecimalValue parsed = ParseDecimal(section, DecimalSign::PointOrComma);
+    return parsed.status == DecimalStatus::Valid ? RowOf(section, parsed.value) : 0;
+}
+
+std::string OffSeriesSectionMessage(std::string_view core) {
+    std::string message = "Сечение жилы ";
+    if (!core.empty()) {
+        message += core;
+        message += ' ';
+    }
+    message += "не входит в ряд стандартных сечений: ";
+    // Written as Russian texts write decimals, whatever the regional settings.
+    const NumberSeparators russian{",", " "};
+    for (const SectionRowEntry& entry : SectionRow) {
+        if (entry.section == 0) continue;
+        if (entry.row > 1) message += "; ";
+        message += FormatGeneral(entry.section, russian);
+    }
+    return message + " мм²";
+}
 
 LineImpedance LookupLineImpedance(std::string_view section, std::string_view material,
                                   std::string_view lineType) {
@@ -88,14 +119,10 @@ LineImpedance LookupLineImpedance(std::string_view section, std::string_view mat
         result.message = "Неверное сечение жилы";
         return result;
     }
-    // Compared as doubles: a section of 1e300 has an integer part no int can hold.
-    const double integerPart = std::trunc(parsed.value);
-    int row = 0;
-    for (const SectionRowEntry& entry : SectionRow) {
-        if (integerPart == entry.integerPart) row = entry.row;
-    }
+    const int row = RowOf(section, parsed.value);
     if (row == 0) {
-        result.message = "Нестандартное сечение жилы. Выберите сечение из списка";
+        result.message = OffSeriesSectionMessage();
+        result.offSeries = true;
         return result;
     }
     const int materialColumn = FindColumn(MaterialColumn, material);

@@ -15,6 +15,7 @@ struct LineImpedance {
     double r = 0, x = 0;  // mOhm per metre
     std::string message;  // when Failed; when Overflow, the error's own text
     LineInput refused = LineInput::Section;  // when Failed or Overflow
+    bool offSeries = false;  // when Failed: the section is a number, but none of SectionRow's
 };
 
 // Checks in this order: the section text (typed: a point or a comma), its row, the material,
@@ -28,12 +29,23 @@ constexpr int SectionRowCount = 16;
 constexpr int MaterialColumnCount = 2;
 constexpr int LineTypeColumnCount = 3;
 
-// The integer part of a core section (mm², truncated toward zero) and its table row, numbered from 1.
+// The core sections (mm²) the table holds, each with its row, numbered from 1: the offered ones
+// and 0, the absent core. A section is taken only at exactly one of these values: a cable of
+// 0.75 or 1 mm² read as a neighbouring row, or as none, would overstate the fault current.
 struct SectionRowEntry {
-    int integerPart;
+    double section;
     int row;
 };
 extern const std::array<SectionRowEntry, SectionRowCount> SectionRow;
+constexpr int NoCoreRow = 16;  // the row of section 0
+
+// The row of a core section typed as text (a point or a comma), or 0 when the text is not one
+// of SectionRow's sections. The one rule of every reader of section texts.
+int FindSectionRow(std::string_view section);
+
+// The refusal of a section off the series; `core` names the core and its line section
+// ("фазного провода (1-й участок)"), or is empty.
+std::string OffSeriesSectionMessage(std::string_view core = {});
 
 // Material and line type texts (exact, case-sensitive) and their table columns, numbered from 1.
 struct TextColumnEntry {

@@ -14,10 +14,6 @@ constexpr double NetworkVoltage = 400;            // V, the transformer's low si
 constexpr double NetworkFactor = 1.1;             // c of the 6–10 kV side the network term stands for
 constexpr double LogStep = 0.05;                  // largest growth of ln(θ + β) per integration step
 
-// Nominal sections of the line table's rows 1..16 (row 16 is "0").
-constexpr std::array<double, SectionRowCount> RowSection{1.5, 2.5, 4,  6,   10,  16,  25,  35,
-                                                         50,  70,  95, 120, 150, 185, 240, 0};
-
 // K (A·s^0.5/mm²) and β (°C) of the adiabatic equation (IEC 60949, IEC 60364-5-54).
 struct MaterialHeat {
     double k, beta, melting;
@@ -31,15 +27,8 @@ bool InRange(double value, double low, double high) { return value >= low && val
 
 double NominalSection(const std::string& text)
 {
-    const DecimalValue parsed = ParseDecimal(text, DecimalSign::PointOrComma);
-    if (parsed.status != DecimalStatus::Valid)
-        return 0;
-    const double integerPart = std::trunc(parsed.value);
-    for (const SectionRowEntry& entry : SectionRow) {
-        if (integerPart == entry.integerPart)
-            return RowSection[entry.row - 1];
-    }
-    return 0;
+    const int row = FindSectionRow(text);
+    return row > 0 ? SectionRow[row - 1].section : 0;
 }
 
 std::string CheckMinimumCurrentParameters(const MinimumCurrentParameters& p)

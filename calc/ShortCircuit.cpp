@@ -54,6 +54,10 @@ CalculationOutcome CoreFailure(const LineImpedance& core, NetworkField sectionFi
     if (core.refused == LineInput::Material) field = NetworkField::Stuff;
     if (core.refused == LineInput::LineType) field = NetworkField::KindPerform;
     if (core.status == LookupStatus::Overflow) return OverflowStop(field, line);
+    if (core.offSeries) {
+        const std::string which = sectionField == NetworkField::Ff ? "фазного провода (" : "нулевого провода (";
+        return Failure(OffSeriesSectionMessage(which + static_cast<char>('1' + line) + "-й участок)"), field, line);
+    }
     return Failure(core.message, field, line);
 }
 

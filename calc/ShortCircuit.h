@@ -18,6 +18,7 @@ struct LineSection {
     std::string Fn;           // neutral core section, mm2
     std::string Length;       // metres
     std::string QuanPar;      // parallel conductors, "нет" or a whole number
+    bool operator==(const LineSection&) const = default;
 };
 
 // The texts of the main window's inputs, exactly as the user left them.
@@ -26,6 +27,7 @@ struct NetworkDescription {
     std::string WindKind;
     std::array<LineSection, LineSectionCount> Lines;
     std::string RArc;
+    bool operator==(const NetworkDescription&) const = default;
 };
 
 // The main window's initial texts.

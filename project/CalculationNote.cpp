@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "LineUnit.h"
 #include "PointRecord.h"
 #include "ProjectDocument.h"
 #include "ReportTable.h"
@@ -302,8 +303,7 @@ bool SectionInUse(const LineSection& section, double zLine)
     if (zLine != 0)
         return true;
     for (const std::string* core : {&section.Ff, &section.Fn}) {
-        const DecimalValue value = ParseDecimal(*core);
-        if (value.status != DecimalStatus::Valid || value.value != 0)
+        if (FindSectionRow(*core) != NoCoreRow)
             return true;
     }
     return false;

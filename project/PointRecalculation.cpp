@@ -13,8 +13,8 @@ constexpr int CurrentColumn = 9;
 namespace {
 
 // The calculation and the verdict, without the row: the figures of the row are written only for
-// the points the user takes.
-PointCalculation Calculate(PointRecord record, const MinimumCurrentParameters& parameters)
+// the points the user takes. The minimum current too, unless `withMinimum`.
+PointCalculation Calculate(PointRecord record, const MinimumCurrentParameters& parameters, bool withMinimum = true)
 {
     PointCalculation calculation;
     const CalculationOutcome outcome = CalculateShortCircuit(record.network);
@@ -29,12 +29,26 @@ PointCalculation Calculate(PointRecord record, const MinimumCurrentParameters& p
     if (verdict.timeSR)
         record.tripTime = verdict.timeSR->toStdString();
     record.iokz = outcome.result.Iokz;
-    record.minimum = CalculatePointMinimum(record, outcome.result,
-                                           record.minimum ? record.minimum->parameters : parameters);
+    const MinimumCurrentParameters minimumParameters = record.minimum ? record.minimum->parameters : parameters;
+    if (withMinimum) {
+        record.minimum = CalculatePointMinimum(record, outcome.result, minimumParameters);
+    } else {
+        record.minimum.reset();
+        calculation.pendingMinimum = minimumParameters;
+    }
     calculation.result = outcome.result;
     calculation.record = std::move(record);
     calculation.ok = true;
     return calculation;
+}
+
+// Finds the minimum current a preview left.
+void CompleteMinimum(PointCalculation& calculation)
+{
+    if (!calculation.ok || !calculation.pendingMinimum)
+        return;
+    calculation.record.minimum = CalculatePointMinimum(calculation.record, calculation.result, *calculation.pendingMinimum);
+    calculation.pendingMinimum.reset();
 }
 
 ReportRow RowOf(const std::string& name, const PointCalculation& calculation)
@@ -87,8 +101,25 @@ NetworkDescription ApplyUpstreamChange(NetworkDescription network, const Upstrea
     return network;
 }
 
-Recalculation RecalculatePoints(const ReportRows& rows, const std::vector<std::string>& records,
-                                const std::vector<int>& chosen, const UpstreamChange& change)
+const PointRecord* PointRecordCache::Read(const std::string& text)
+{
+    auto found = entries_.find(text);
+    if (found == entries_.end())
+        found = entries_.emplace(text, Entry{ReadPointRecord(text).record}).first;
+    found->second.used = true;
+    return found->second.record ? &*found->second.record : nullptr;
+}
+
+void PointRecordCache::ForgetUnused()
+{
+    std::erase_if(entries_, [](const auto& entry) { return !entry.second.used; });
+    for (auto& entry : entries_)
+        entry.second.used = false;
+}
+
+Recalculation PreviewRecalculation(const ReportRows& rows, const std::vector<std::string>& records,
+                                   const std::vector<int>& chosen, const UpstreamChange& change,
+                                   PointRecordCache& cache)
 {
     Recalculation recalculation;
     recalculation.changes.reserve(chosen.size());
@@ -96,10 +127,9 @@ Recalculation RecalculatePoints(const ReportRows& rows, const std::vector<std::s
         if (row < 0 || row >= static_cast<int>(rows.size()))
             continue;
         const std::size_t index = static_cast<std::size_t>(row);
-        PointRecordReading reading;
-        if (index < records.size() && !records[index].empty())
-            reading = ReadPointRecord(records[index]);
-        if (!reading.record) {
+        const PointRecord* record =
+            index < records.size() && !records[index].empty() ? cache.Read(records[index]) : nullptr;
+        if (record == nullptr) {
             ++recalculation.skipped;
             continue;
         }
@@ -107,15 +137,27 @@ Recalculation RecalculatePoints(const ReportRows& rows, const std::vector<std::s
         point.row = row;
         point.name = rows[index][0];
         point.oldCurrent = rows[index][CurrentColumn];
-        point.oldVerdict = reading.record->verdict;
-        reading.record->network = ApplyUpstreamChange(std::move(reading.record->network), change);
-        point.calculation = Calculate(std::move(*reading.record), change.minimumParameters);
+        point.oldVerdict = record->verdict;
+        PointRecord changed = *record;
+        changed.network = ApplyUpstreamChange(std::move(changed.network), change);
+        point.calculation = Calculate(std::move(changed), change.minimumParameters, false);
         if (point.calculation.ok) {
             point.newCurrent =
                 FormatCurrent(point.calculation.result.Iokz, DocumentSeparators(point.calculation.record.separators));
             point.newVerdict = point.calculation.record.verdict;
         }
     }
+    cache.ForgetUnused();
+    return recalculation;
+}
+
+Recalculation RecalculatePoints(const ReportRows& rows, const std::vector<std::string>& records,
+                                const std::vector<int>& chosen, const UpstreamChange& change)
+{
+    PointRecordCache cache;
+    Recalculation recalculation = PreviewRecalculation(rows, records, chosen, change, cache);
+    for (PointChange& point : recalculation.changes)
+        CompleteMinimum(point.calculation);
     return recalculation;
 }
 
@@ -126,7 +168,9 @@ void ApplyRecalculation(ReportRows& rows, std::vector<std::string>& records, con
     for (const PointChange& point : recalculation.changes) {
         if (!point.calculation.ok || point.row >= static_cast<int>(rows.size()))
             continue;
-        rows[point.row] = RowOf(point.name, point.calculation);
-        records[point.row] = WritePointRecord(point.calculation.record);
+        PointCalculation calculation = point.calculation;
+        CompleteMinimum(calculation);
+        rows[point.row] = RowOf(point.name, calculation);
+        records[point.row] = WritePointRecord(calculation.record);
     }
 }

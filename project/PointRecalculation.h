@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "PointRecord.h"
@@ -17,6 +18,9 @@ struct PointCalculation {
     ShortCircuitResult result;
     ReportRow row;                // left empty by RecalculatePoints: ApplyRecalculation writes it
     PointRecord record;
+    // Set by PreviewRecalculation, which leaves record.minimum empty: the parameters the minimum
+    // current is to be found with when the point is taken.
+    std::optional<MinimumCurrentParameters> pendingMinimum;
 };
 // The record's minimum current is found again with its own parameters, or with `parameters` when
 // it has none.
@@ -59,11 +63,33 @@ struct Recalculation {
     int skipped = 0;                    // chosen rows without a record (empty or from ".okz")
 };
 
+// The records read from their texts, kept so that a window showing one preview after another
+// reads each text once, not at every preview.
+class PointRecordCache {
+public:
+    // The record of `text`, or nothing when it cannot be read.
+    const PointRecord* Read(const std::string& text);
+    // Forgets every record not read since the last call.
+    void ForgetUnused();
+
+private:
+    struct Entry {
+        std::optional<PointRecord> record;
+        bool used = false;
+    };
+    std::unordered_map<std::string, Entry> entries_;
+};
+
 // Recalculates the chosen rows (indexes into `rows`; those outside are ignored). `records` holds
 // each row's record text (WritePointRecord) or an empty text; it may be shorter than `rows`.
 Recalculation RecalculatePoints(const ReportRows& rows, const std::vector<std::string>& records,
                                 const std::vector<int>& chosen, const UpstreamChange& change);
+// The same, for showing before the user takes it: the records come from `cache`, and the minimum
+// current, the slow part, is left to ApplyRecalculation (pendingMinimum).
+Recalculation PreviewRecalculation(const ReportRows& rows, const std::vector<std::string>& records,
+                                   const std::vector<int>& chosen, const UpstreamChange& change,
+                                   PointRecordCache& cache);
 
-// Puts every successful change in place: its row (written now) and its record text. Failed ones
-// stay as they were.
+// Puts every successful change in place: its row (written now) and its record text, with the
+// minimum current found now when the preview left it. Failed ones stay as they were.
 void ApplyRecalculation(ReportRows& rows, std::vector<std::string>& records, const Recalculation& recalculation);

@@ -148,7 +148,7 @@ void TRecalcForm::CalculateButtonClick()
             if (IsNamed(rows[r]))
                 chosen.push_back(r);
     }
-    outcome_ = RecalculatePoints(rows, ReportForm->RecordsOfRows(), chosen, ChosenChange());
+    outcome_ = PreviewRecalculation(rows, ReportForm->RecordsOfRows(), chosen, ChosenChange(), records_);
 
     ChangesGrid->setRowCount(static_cast<int>(outcome_.changes.size()));
     int failed = 0;

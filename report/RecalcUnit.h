@@ -48,6 +48,7 @@ public:
 private:
     int selectedRow_ = 0;
     Recalculation outcome_;
+    PointRecordCache records_;
 };
 
 extern TRecalcForm* RecalcForm;

@@ -505,7 +505,8 @@ TEST_F(CalculationTest, RefusedFieldTakesTheFocusWithItsTextSelected)
         {"phase section of line 2", []() -> QWidget* { return MainForm->FfLineComboBoxes[1]; }, "abc",
          "Неверное сечение жилы"},
         {"neutral section of line 6", []() -> QWidget* { return MainForm->FnLineComboBoxes[5]; }, "45",
-         "Нестандартное сечение жилы. Выберите сечение из списка"},
+         "Сечение жилы нулевого провода (6-й участок) не входит в ряд стандартных сечений: "
+         "1,5; 2,5; 4; 6; 10; 16; 25; 35; 50; 70; 95; 120; 150; 185; 240 мм²"},
         {"material of line 4", []() -> QWidget* { return MainForm->StuffLineComboBoxes[3]; }, "Сталь",
          "Неизвестный материал жилы проводника"},
         {"Rпр", []() -> QWidget* { return MainForm->RArcEdit; }, "41",
@@ -536,4 +537,33 @@ TEST_F(CalculationTest, OverflowLeadsToItsField)
     EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Floating point overflow.")});
     EXPECT_EQ(QApplication::focusWidget(), MainForm->LengthLineEdits[3]);
     EXPECT_EQ(MainForm->LengthLineEdits[3]->selectedText(), QStringLiteral("1e309"));
+}
+
+// A section typed off the series (0.75 mm² over a 1.5 mm² neutral) is refused at its own field;
+// the earlier result and every other text stay as they were.
+TEST_F(CalculationTest, SectionOffTheSeriesIsRefusedAtItsField)
+{
+    LocaleScope locale(RussianLocale);
+    TypeKeys(MainForm->KindPerformLineComboBoxes[1], QStringLiteral("Кабель с ПВХ изоляцией"));
+    TypeKeys(MainForm->StuffLineComboBoxes[1], QStringLiteral("Медь"));
+    TypeKeys(MainForm->FfLineComboBoxes[1], QStringLiteral("1,5"));
+    TypeKeys(MainForm->FnLineComboBoxes[1], QStringLiteral("1,5"));
+    TypeKeys(MainForm->LengthLineEdits[1], QStringLiteral("45"));
+    PressStart();
+    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(' ').toStdString();
+    const double earlier = SharedResult.Iokz;
+    const QStringList resultTexts = ResultWindowTexts();
+
+    TypeKeys(MainForm->FfLineComboBoxes[1], QStringLiteral("0,75"));
+    const NetworkDescription typed = MainForm->CurrentNetwork();
+    PressStart();
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral(
+                                    "Сечение жилы фазного провода (2-й участок) не входит в ряд стандартных сечений: "
+                                    "1,5; 2,5; 4; 6; 10; 16; 25; 35; 50; 70; 95; 120; 150; 185; 240 мм²")});
+    EXPECT_EQ(QApplication::focusWidget(), MainForm->FfLineComboBoxes[1]);
+    EXPECT_EQ(EditOf(MainForm->FfLineComboBoxes[1])->selectedText(), QStringLiteral("0,75"));
+    EXPECT_EQ(MainForm->CurrentNetwork(), typed);
+    EXPECT_EQ(SharedResult.Iokz, earlier);
+    EXPECT_EQ(ResultWindowTexts(), resultTexts);
+    EXPECT_EQ(MainForm->IokzLabel->text(), Failure);
 }

@@ -297,7 +297,7 @@ TEST(MinimumCurrentTest, CoresTakeMaterialStartAndLimitOfTheirLineType)
         EXPECT_DOUBLE_EQ(chain.cores[0].heatRate, 1 / (c.k * c.section * c.k * c.section));
     }
     EXPECT_EQ(NominalSection("2.5"), 2.5);
-    EXPECT_EQ(NominalSection("1.9"), 1.5);
+    EXPECT_EQ(NominalSection("1.9"), 0);
     EXPECT_EQ(NominalSection("0"), 0);
     EXPECT_EQ(NominalSection("3"), 0);
 }

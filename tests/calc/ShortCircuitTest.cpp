@@ -27,6 +27,11 @@ std::string NoNeutral(int line) { return LineMessage("Выберите сече�
 std::string NoPhase(int line) { return LineMessage("Выберите сечение жилы фазного провода линии ", line); }
 std::string BadLength(int line) { return LineMessage("Неверная длина линии ", line); }
 std::string BadCount(int line) { return LineMessage("Неверное количество параллельных проводов линии ", line); }
+std::string OffSeries(const char* core, int line) {
+    return "Сечение жилы " + std::string(core) + " провода (" + std::to_string(line) +
+           "-й участок) не входит в ряд стандартных сечений: 1,5; 2,5; 4; 6; 10; 16; 25; 35; 50; 70; 95; 120; "
+           "150; 185; 240 мм²";
+}
 
 // The value rounds to the given digits: «146.1533» admits 146.15325 to 146.15335.
 ::testing::AssertionResult RoundsTo(double value, const std::string& digits) {
@@ -159,14 +164,62 @@ TEST(ShortCircuitTest, PhaseAndNeutralArePairedOnEveryLine) {
         const CalculationOutcome noPhase = CalculateShortCircuit(WithLine(base, line, Pvc, Copper, "0", "50", "10", "нет"));
         EXPECT_EQ(noPhase.status, CalculationStatus::Failed);
         EXPECT_EQ(noPhase.message, NoPhase(line));
-        // the pairing compares resistances: "0.5" is an absent core like "0"
+        // "0.5" is no absent core like "0": it is refused as it stands
         const CalculationOutcome halfMillimetre =
             CalculateShortCircuit(WithLine(base, line, Pvc, Copper, "95", "0.5", "10", "нет"));
-        EXPECT_EQ(halfMillimetre.message, NoNeutral(line));
+        EXPECT_EQ(halfMillimetre.message, OffSeries("нулевого", line));
         // both absent: nothing is added, whatever the length and count
         const CalculationOutcome absent = CalculateShortCircuit(WithLine(base, line, Overhead, Copper, "0", "0", "500", "3"));
         ASSERT_EQ(absent.status, CalculationStatus::Success);
         EXPECT_EQ(absent.result.Iokz, initial.result.Iokz);
+    }
+}
+
+// A core section is taken only at exactly one of the offered values or 0, written with a point
+// or a comma; any other number stops the calculation at that core, whatever the other one says.
+TEST(ShortCircuitTest, SectionsAreTakenOnlyFromTheSeries) {
+    const struct {
+        const char* phase;
+        const char* neutral;
+        int line;
+        NetworkField refused;            // None: taken, as the offered texts below
+        const char* offeredPhase = "";
+        const char* offeredNeutral = "";
+    } cases[] = {
+        {"2,5", "1,5", 1, NetworkField::None, "2.5", "1.5"},
+        {"2.50", "1.5e0", 2, NetworkField::None, "2.5", "1.5"},
+        {" 240", "120.000", 3, NetworkField::None, "240", "120"},
+        {"0.0", "-0", 6, NetworkField::None, "0", "0"},
+        {"0.75", "1.5", 1, NetworkField::Ff},
+        {"0,75", "0,75", 2, NetworkField::Ff},
+        {"1", "1", 3, NetworkField::Ff},
+        {"2", "2.5", 4, NetworkField::Ff},
+        {"1.9", "1.5", 5, NetworkField::Ff},
+        {"50.7", "50", 6, NetworkField::Ff},
+        {"-1.5", "1.5", 1, NetworkField::Ff},
+        {"240.99", "240", 2, NetworkField::Ff},
+        {"95", "0.5", 3, NetworkField::Fn},
+        {"95", "0,5", 4, NetworkField::Fn},
+        {"95", "50,7", 5, NetworkField::Fn},
+        {"0", "1e-400", 6, NetworkField::Fn},
+        {"0", "241", 1, NetworkField::Fn},
+    };
+    for (const auto& c : cases) {
+        const std::string trace = std::string(c.phase) + " / " + c.neutral + " on line " + std::to_string(c.line);
+        const NetworkDescription base = InitialNetworkDescription();
+        const CalculationOutcome outcome =
+            CalculateShortCircuit(WithLine(base, c.line, Pvc, Copper, c.phase, c.neutral, "45", "нет"));
+        if (c.refused == NetworkField::None) {
+            const CalculationOutcome offered = CalculateShortCircuit(
+                WithLine(base, c.line, Pvc, Copper, c.offeredPhase, c.offeredNeutral, "45", "нет"));
+            ASSERT_EQ(outcome.status, CalculationStatus::Success) << trace << ": " << outcome.message;
+            EXPECT_EQ(outcome.result.Iokz, offered.result.Iokz) << trace;
+            continue;
+        }
+        EXPECT_EQ(outcome.status, CalculationStatus::Failed) << trace;
+        EXPECT_EQ(outcome.message, OffSeries(c.refused == NetworkField::Ff ? "фазного" : "нулевого", c.line)) << trace;
+        EXPECT_EQ(outcome.field, c.refused) << trace;
+        EXPECT_EQ(outcome.line, c.line - 1) << trace;
     }
 }
 
@@ -208,8 +261,7 @@ TEST(ShortCircuitTest, EachInputIsChecked) {
         {"phase section text", [](auto& n) { n.Lines[3].Ff = "abc"; }, Failed, "Неверное сечение жилы"},
         {"neutral section text", [](auto& n) { n.Lines[3].Fn = "1,5,0"; }, Failed, "Неверное сечение жилы"},
         {"sections with a comma", [](auto& n) { n.Lines[3].Ff = "2,5"; n.Lines[3].Fn = "1,5"; }, Ok, ""},
-        {"section off the list", [](auto& n) { n.Lines[0].Ff = "3"; }, Failed,
-         "Нестандартное сечение жилы. Выберите сечение из списка"},
+        {"section off the list", [](auto& n) { n.Lines[0].Ff = "3"; }, Failed, OffSeries("фазного", 1)},
         {"material of an absent core", [](auto& n) { n.Lines[1].Stuff = "Сталь"; }, Failed,
          "Неизвестный материал жилы проводника"},
         {"line type of an absent core", [](auto& n) { n.Lines[1].KindPerform = "Кабель"; }, Failed,
@@ -317,8 +369,7 @@ TEST(ShortCircuitTest, OrderOfChecks) {
         {"phase core before neutral core",
          [](auto& n) { n.Lines[0].Ff = "abc"; n.Lines[0].Fn = "3"; }, Failed, "Неверное сечение жилы"},
         {"neutral core before pairing",
-         [](auto& n) { n.Lines[0].Ff = "95"; n.Lines[0].Fn = "3"; }, Failed,
-         "Нестандартное сечение жилы. Выберите сечение из списка"},
+         [](auto& n) { n.Lines[0].Ff = "95"; n.Lines[0].Fn = "3"; }, Failed, OffSeries("нулевого", 1)},
         {"line 1 pairing before line 2 section",
          [](auto& n) { n.Lines[0].Ff = "95"; n.Lines[1].Ff = "abc"; }, Failed, NoNeutral(1)},
         {"section before length of the same line",
@@ -354,7 +405,7 @@ TEST(ShortCircuitTest, OverflowStops) {
         {"bad length before later overflow",
          [](auto& n) { n.Lines[0].Length = "x"; n.Lines[1].Length = "1e309"; }, Failed, BadLength(1)},
         {"huge section is not on the list", [](auto& n) { n.Lines[0].Ff = "1e300"; }, Failed,
-         "Нестандартное сечение жилы. Выберите сечение из списка"},
+         OffSeries("фазного", 1)},
         {"huge count is refused", [](auto& n) { n.Lines[0].QuanPar = "99999999999"; }, Failed, BadCount(1)},
     });
 }

@@ -514,3 +514,25 @@ TEST(PointRecalculation, RefusedInputsLeaveThePointAsItWas)
     EXPECT_EQ(report.rows, before.rows);
     EXPECT_EQ(report.records, before.records);
 }
+
+// The window's preview leaves the minimum current to "Применить", and reads each record once;
+// what it finally writes is what the whole recalculation writes.
+TEST(PointRecalculation, PreviewThenApplyWritesWhatTheWholeRecalculationWrites)
+{
+    const Report report = SampleReport();
+    UpstreamChange change;
+    change.kind = UpstreamChange::Kind::LeadingLines;
+    change.source = Network("630", "40", "16");
+    const std::vector<int> chosen = {0, 1, 2, 3};
+    PointRecordCache cache;
+    PreviewRecalculation(report.rows, report.records, chosen, change, cache);
+    const Recalculation preview = PreviewRecalculation(report.rows, report.records, chosen, change, cache);
+    for (const PointChange& point : preview.changes)
+        EXPECT_TRUE(!point.calculation.record.minimum && point.calculation.pendingMinimum) << point.name;
+    Report whole = report, previewed = report;
+    ApplyRecalculation(whole.rows, whole.records, RecalculatePoints(report.rows, report.records, chosen, change));
+    ApplyRecalculation(previewed.rows, previewed.records, preview);
+    EXPECT_EQ(previewed.rows, whole.rows);
+    EXPECT_EQ(previewed.records, whole.records);
+    EXPECT_NE(whole.records, report.records);
+}
