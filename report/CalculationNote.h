@@ -11,6 +11,7 @@
 #include "Numbers.h"
 #include "PointRecord.h"
 #include "ReportRow.h"
+#include "Selection.h"
 #include "ShortCircuit.h"
 
 // What is known of a point beyond its report row: the main window's texts it was calculated
@@ -24,6 +25,7 @@ struct NotePointInputs {
     double tokSR = 0;      // trip current with the safety factor, A; <= 0: no device
     std::string tripTime;  // "Тср < 0,4 с", as the result window showed it
     std::string verdict;   // "Срабатывание за нормативное время", as the main window showed it
+    SelectionDevice selection{};  // the device as "Подбор" takes it; kind None: it cannot
 };
 
 // One fault point of the note.
@@ -38,6 +40,9 @@ struct NoteProject {
     std::string object;
     std::string author;
     std::string date;
+    std::string earthing = "TN-C-S";
+    // The title block's fields; empty ones stay blank in the block.
+    std::string designation{}, stage{}, organisation{}, checker{}, normController{}, approver{};
 };
 
 // A table with its number and caption. Bold rows: failing points in the summary (whose name
