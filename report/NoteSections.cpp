@@ -134,7 +134,9 @@ void AddClosingConclusion(NoteBuilder& b, const std::vector<NotePoint>& points,
                                     + (c.bindingCurrent > 0 ? b.Amps(c.bindingCurrent) : std::string("—"));
         const auto measures = PointMeasures(points[i], c);
         AddRow(table, {points[i].row[0], current, c.tripCurrent > 0 ? b.Amps(c.tripCurrent) : "—",
-                       measures ? MeasuresText(b, *measures) : "подбор невозможен: исходные данные точки не известны"});
+                       measures         ? MeasuresText(b, *measures)
+                       : points[i].inputs ? "подбор невозможен: параметры аппарата защиты не известны"
+                                          : "подбор невозможен: исходные данные точки не известны"});
     }
     b.Paragraph("Меры найдены подбором на определяющем токе: наибольший номинальный ток аппарата защиты, при котором "
                 "он срабатывает; для каждого участка линии — наименьшее сечение жил (фазной и нулевой) или "
