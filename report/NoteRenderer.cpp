@@ -309,8 +309,13 @@ private:
             y_ += more.height + Mm(1);
             DrawRow(header, widths);
         };
-        for (const LaidRow& row : rows) {
-            if (y_ + row.height > Bottom() && row.height <= Bottom() - Mm(BodyTop + 20))
+        for (size_t r = 0; r < rows.size(); ++r) {
+            const LaidRow& row = rows[r];
+            // The last row does not go on alone: the one before it moves to the next sheet too.
+            const bool lastTwo = r + 2 == rows.size() && r >= 2 && y_ + row.height <= Bottom()
+                                 && y_ + row.height + rows.back().height > Bottom()
+                                 && row.height + rows.back().height <= Bottom() - Mm(BodyTop + 20);
+            if (lastTwo || (y_ + row.height > Bottom() && row.height <= Bottom() - Mm(BodyTop + 20)))
                 nextSheet();
             if (y_ + row.height > Bottom())
                 DrawSplitRow(row, widths, nextSheet);

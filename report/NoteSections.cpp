@@ -75,7 +75,7 @@ void AddInitialData(NoteBuilder& b, const std::vector<NotePoint>& points, const 
     } else {
         NoteTable& table = b.Table("Питающие трансформаторы",
                                    {"Sном, кВ·А", "Схема соединения обмоток", "uк, %", "ΔPк, кВт", "Rт, мОм", "Xт, мОм"},
-                                   {3, 5, 2, 3, 3, 3}, {true, false, true, true, true, true});
+                                   {3, 7, 2, 3, 3, 3}, {true, false, true, true, true, true});
         bool anyAssumed = false;
         for (const auto& [power, scheme] : transformers) {
             const auto parsed = ParseInteger(power);
