@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "FuseGate.h"
 #include "NoteBuilder.h"
 #include "NoteConclusion.h"
 #include "NoteSections.h"
@@ -247,6 +248,29 @@ void AddChain(NoteBuilder& b, const NotePoint& point, const std::vector<int>& se
     const NetworkDescription& network = point.inputs->network;
     NoteFigure& figure = b.Figure("Расчетная схема точки " + Quoted(point.row[0]));
     figure.transformer = "Т: " + network.TransPower + " кВ·А, " + network.WindKind;
+    // The device's designation, rating and characteristic as the device window named them.
+    std::string kind, rating, release, fuseType;
+    for (const auto& [parameter, value] : point.inputs->device) {
+        if (parameter == "Аппарат защиты")
+            kind = value;
+        else if (parameter == "Номинальный ток расцепителя Iном, А" || parameter == "Номинальный ток плавкой вставки, А")
+            rating = NoteInput(value);
+        else if (parameter == "Кратность тока мгновенного расцепителя k")
+            release = value;
+        else if (parameter == "Тип предохранителя")
+            fuseType = value;
+    }
+    if (point.inputs->tokSR > 0 && !kind.empty()) {
+        figure.fuse = kind == "Плавкий предохранитель";
+        if (figure.fuse) {
+            figure.device = "FU " + fuseType + " " + rating + " А";
+        } else {
+            figure.device = "QF " + rating + " А";
+            const size_t open = release.find('"'), close = release.rfind('"');
+            if (open != std::string::npos && close > open)
+                figure.device += ", «" + release.substr(open + 1, close - open - 1) + "»";
+        }
+    }
     for (const int s : sections) {
         const LineSection& line = network.Lines[s];
         figure.links.push_back({"Участок " + std::to_string(s + 1),
@@ -327,6 +351,9 @@ void AddPointWithInputs(NoteBuilder& b, const NotePoint& point, const PointConcl
     for (const auto& [parameter, value] : in.device)
         AddRow(device, {parameter, NoteQuotes(NoteInput(value))});
     AddRow(device, {"Ток срабатывания с коэффициентом запаса Iср, А", b.RowFigure(point.row[10])});
+    if (!in.fuseWarning.empty())
+        b.Paragraph(in.fuseWarning + " Токи плавких вставок ППН, ПН2, НПН — время-токовые характеристики, принятые в "
+                                     "программе; пределы вставок gG — по [6], табл. 3.");
     b.Paragraph(PointConclusionText(b, point, conclusion));
 }
 
@@ -435,7 +462,8 @@ NotePoint NotePointFromRecord(const ReportRow& row, const PointRecord& record)
     point.inputs = NotePointInputs{record.network,       outcome.result,  DeviceParameters(record),
                                    record.device.TokSR, record.tripTime, record.verdict,
                                    SelectionDeviceOf(record.device, record.deviceTexts.releaseCurrentGiven,
-                                                     record.deviceTexts.fuseFactor)};
+                                                     record.deviceTexts.fuseFactor),
+                                   FuseGateWarning(record.device, NoteSeparators()).toStdString()};
     return point;
 }
 

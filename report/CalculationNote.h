@@ -26,6 +26,7 @@ struct NotePointInputs {
     std::string tripTime;  // "Тср < 0,4 с", as the result window showed it
     std::string verdict;   // "Срабатывание за нормативное время", as the main window showed it
     SelectionDevice selection{};  // the device as "Подбор" takes it; kind None: it cannot
+    std::string fuseWarning{};    // a fuse below its gG gate: the result window's warning, or empty
 };
 
 // One fault point of the note.
@@ -66,6 +67,8 @@ struct NoteFigure {
     int number = 0;
     std::string caption;         // without "Рисунок N —"
     std::string transformer;     // "ТМ 250 кВ·А, T/Y-0"
+    std::string device;          // the protective device at the line's start: "QF 100 А, «C»"; empty: none
+    bool fuse = false;           // the device is a fuse (else a circuit breaker)
     std::vector<ChainLink> links;
     std::string faultPoint;      // the point's name
 };

@@ -331,8 +331,10 @@ private:
     {
         const double left = Mm(TextLeft), width = Width();
         const double symbolWidth = Mm(26), pointWidth = Mm(28);
+        const double deviceWidth = figure.device.empty() ? 0 : Mm(20);
         const int count = std::max<int>(1, int(figure.links.size()));
-        const double stretch = (width - symbolWidth - pointWidth) / count;
+        const double stretch = (width - symbolWidth - deviceWidth - pointWidth) / count;
+        const double firstStretch = left + symbolWidth + deviceWidth;
 
         const Wrapped transformer = Wrap(Q(figure.transformer), figureText_, symbolWidth - Mm(1), Qt::AlignHCenter);
         // The drawing names the point in at most a few lines; the caption under it names it whole.
@@ -341,7 +343,8 @@ private:
                                                   (pointWidth - Mm(3)) * 4);
         const Wrapped point = Wrap(pointName, figureText_, pointWidth - Mm(2), Qt::AlignHCenter);
         std::vector<Wrapped> titles, details;
-        double titleHeight = 0, labelHeight = std::max(transformer.height, point.height);
+        const Wrapped device = Wrap(Q(figure.device), figureText_, deviceWidth - Mm(1), Qt::AlignHCenter);
+        double titleHeight = 0, labelHeight = std::max({transformer.height, point.height, device.height});
         for (const ChainLink& link : figure.links) {
             titles.push_back(Wrap(Q(link.title), figureBold_, stretch - Mm(2), Qt::AlignHCenter));
             QStringList lines;
@@ -373,13 +376,35 @@ private:
         Draw(transformer, left, labels);
         const double lineStart = centre + radius * 1.6;
         const double lineEnd = left + width - pointWidth / 2;
-        Line(lineStart, axis, lineEnd, axis, 0.5);
+        const double deviceCentre = left + symbolWidth + deviceWidth / 2;
+        if (figure.device.empty() || figure.fuse) {
+            Line(lineStart, axis, lineEnd, axis, 0.5);
+        } else {
+            // The line is open where the breaker's contact stands.
+            Line(lineStart, axis, deviceCentre - Mm(3), axis, 0.5);
+            Line(deviceCentre + Mm(3), axis, lineEnd, axis, 0.5);
+        }
+        if (!figure.device.empty() && painter_) {
+            painter_->setPen(QPen(Qt::black, Mm(0.35)));
+            painter_->setBrush(Qt::NoBrush);
+            if (figure.fuse) {
+                // ГОСТ 2.727: a rectangle with the line through it.
+                painter_->drawRect(QRectF(deviceCentre - Mm(3), axis - Mm(1.2), Mm(6), Mm(2.4)));
+            } else {
+                // ГОСТ 2.755: the moving contact, and the cross of the breaker's function at the fixed one.
+                painter_->drawLine(QPointF(deviceCentre - Mm(3), axis), QPointF(deviceCentre + Mm(2.6), axis - Mm(2.6)));
+                const QPointF fixed(deviceCentre + Mm(3), axis);
+                painter_->drawLine(fixed + QPointF(-Mm(0.8), -Mm(0.8)), fixed + QPointF(Mm(0.8), Mm(0.8)));
+                painter_->drawLine(fixed + QPointF(-Mm(0.8), Mm(0.8)), fixed + QPointF(Mm(0.8), -Mm(0.8)));
+            }
+        }
+        Draw(device, left + symbolWidth + Mm(0.5), labels);
         for (int i = 0; i <= count; ++i) {
-            const double x = left + symbolWidth + stretch * i;
+            const double x = firstStretch + stretch * i;
             Line(x, axis - Mm(1.5), x, axis + Mm(1.5), 0.35);
         }
         for (size_t i = 0; i < figure.links.size(); ++i) {
-            const double x = left + symbolWidth + stretch * double(i);
+            const double x = firstStretch + stretch * double(i);
             Draw(titles[i], x + Mm(1), top + titleHeight - titles[i].height);
             Draw(details[i], x + Mm(1), labels);
         }

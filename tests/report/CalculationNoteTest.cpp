@@ -203,6 +203,8 @@ TEST(CalculationNote, PointWithInputsShowsChainInputsImpedancesAndVerdict)
     ASSERT_EQ(figures.size(), 1u);
     const NoteFigure& chain = figures[0]->figure;
     EXPECT_EQ(chain.transformer, "Т: 250 кВ·А, T/Y-0");
+    EXPECT_EQ(chain.device, "QF 160 А, «C»");   // at the line's start, with its characteristic
+    EXPECT_FALSE(chain.fuse);
     EXPECT_EQ(chain.faultPoint, "ВРУ-1");
     ASSERT_EQ(chain.links.size(), 2u);
     EXPECT_EQ(chain.links[0].title, "Участок 1");
@@ -338,6 +340,8 @@ TEST(CalculationNote, ProjectPointsTakeTheirInputsFromTheirRecords)
     fuse.minimum.reset();
     fuse.device.TypeDD = 2;
     fuse.device.TimePP = 1;
+    fuse.device.TypePP = 1;   // ППН 20 А: its 5 s current lies below the gG gate
+    fuse.device.TokPP = 20;
     fuse.deviceTexts.breaker = false;
     PointRecord refused = breaker;
     refused.network.TransPower = "251";
@@ -375,6 +379,9 @@ TEST(CalculationNote, ProjectPointsTakeTheirInputsFromTheirRecords)
     EXPECT_EQ(fields.date, "11.12.2026");
     const std::string all = AllText(BuildCalculationNote(points, fields, {Russian}));
     EXPECT_TRUE(Has(all, "Номинальный ток плавкой вставки, А"));
+    // The result window's warning under the fuse's table, with the source of the gate.
+    EXPECT_TRUE(Has(all, "Внимание: ток 5 с по таблице (58 А) ниже ")) << all;
+    EXPECT_TRUE(Has(all, "пределы вставок gG — по [6], табл. 3."));
     EXPECT_TRUE(Has(all, "Исходные данные точки не известны"));
 }
 
