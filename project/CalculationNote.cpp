@@ -3,118 +3,19 @@
 #include <algorithm>
 #include <cmath>
 
+#include "FuseGate.h"
 #include "LineUnit.h"
+#include "NoteBuilder.h"
+#include "NoteConclusion.h"
+#include "NoteSections.h"
 #include "PointRecord.h"
 #include "ProjectDocument.h"
 #include "ReportTable.h"
+#include "SelectionDevice.h"
 
 const char* const FailingPointMark = "* ";
 
 namespace {
-
-using Rows = std::vector<std::vector<std::string>>;
-
-enum class Check { Passes, Fails, Unknown };
-
-bool StartsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-Check PointCheck(const NotePoint& point)
-{
-    if (point.inputs) {
-        if (StartsWith(point.inputs->verdict, "Несрабатывание"))
-            return Check::Fails;
-        if (StartsWith(point.inputs->verdict, "Срабатывание"))
-            return Check::Passes;
-    }
-    const std::string& time = point.row[11];
-    if (Contains(time, ">"))
-        return Check::Fails;
-    if (Contains(time, "<"))
-        return Check::Passes;
-    return Check::Unknown;
-}
-
-std::string CheckText(Check check)
-{
-    switch (check) {
-    case Check::Passes: return "обеспечено";
-    case Check::Fails: return "не обеспечено";
-    case Check::Unknown: break;
-    }
-    return "не определено";
-}
-
-// The normative time a trip time text refers to: a fuse checked for 5 s says so, every other
-// device is checked for 0.4 s.
-std::string NormativeTime(const std::string& tripTime) { return Contains(tripTime, "5 с") ? "5 с" : "0,4 с"; }
-
-// A report figure read back with the separators the row may have been written with.
-std::optional<double> RowNumber(const std::string& text, const NumberSeparators& separators)
-{
-    for (const NumberSeparators& form : {DocumentSeparators(separators), separators})
-        if (const auto number = ReadWrittenNumber(text, form))
-            return number->value;
-    return std::nullopt;
-}
-
-class NoteBuilder {
-public:
-    NoteBuilder(CalculationNote& note, const NoteFormat& format) : note_(note), sep_(format.separators) {}
-
-    void Heading(int level, const std::string& text) { Add(NoteBlock::Kind::Heading, text, level); }
-    void Paragraph(const std::string& text) { Add(NoteBlock::Kind::Paragraph, text); }
-    void Formula(const std::string& text) { Add(NoteBlock::Kind::Formula, text); }
-
-    NoteTable& Table(const std::string& caption, std::vector<std::string> header, std::vector<int> widths,
-                     std::vector<bool> numeric)
-    {
-        NoteBlock& block = Add(NoteBlock::Kind::Table, {});
-        block.table.number = ++tables_;
-        block.table.caption = caption;
-        block.table.header = std::move(header);
-        block.table.widths = std::move(widths);
-        block.table.numeric = std::move(numeric);
-        return block.table;
-    }
-
-    NoteFigure& Figure(const std::string& caption)
-    {
-        NoteBlock& block = Add(NoteBlock::Kind::Figure, {});
-        block.figure.number = ++figures_;
-        block.figure.caption = caption;
-        return block.figure;
-    }
-
-    std::string Ohms(double value) const { return FormatGrouped(value, 2, sep_); }
-    std::string WholeOhms(double value) const { return FormatGrouped(value, 0, sep_); }
-    std::string Amps(double value) const { return FormatCurrent(value, sep_); }
-    std::string General(double value) const { return FormatGeneral(value, sep_); }
-    const NumberSeparators& Separators() const { return sep_; }
-
-private:
-    NoteBlock& Add(NoteBlock::Kind kind, const std::string& text, int level = 1)
-    {
-        NoteBlock& block = note_.blocks.emplace_back();
-        block.kind = kind;
-        block.text = text;
-        block.level = level;
-        return block;
-    }
-
-    CalculationNote& note_;
-    NumberSeparators sep_;
-    int tables_ = 0;
-    int figures_ = 0;
-};
-
-void AddRow(NoteTable& table, std::vector<std::string> cells, bool bold = false)
-{
-    table.rows.push_back(std::move(cells));
-    table.bold.push_back(bold);
-}
-
-std::string Quoted(const std::string& name) { return "«" + name + "»"; }
 
 // The minimum current's parameters as one phrase: c_min·U0, the heating and the supply network.
 std::string MinimumParametersText(const NoteBuilder& b, const MinimumCurrentParameters& p)
@@ -141,7 +42,7 @@ MinimumCurrentParameters WithoutDeviceFactor(MinimumCurrentParameters p)
 
 void AddMethod(NoteBuilder& b, const std::vector<NotePoint>& points)
 {
-    b.Heading(1, "1 Методика расчета");
+    b.Heading(1, "2 Методика расчета");
     b.Paragraph("Ток однофазного короткого замыкания Iокз в каждой точке определен по полному сопротивлению "
                 "петли «фаза-нуль» методом симметричных составляющих [1], записанным для петли «фаза-нуль»: "
                 "активные и индуктивные сопротивления трансформатора, участков линии и переходное "
@@ -156,7 +57,7 @@ void AddMethod(NoteBuilder& b, const std::vector<NotePoint>& points)
                 "погонные сопротивления фазной и нулевой жил, мОм/м (активные — при 20 °C [7]); L — длина "
                 "участка, м; n — число параллельных проводов.");
 
-    b.Heading(2, "1.1 Допущения и их влияние на расчетный ток");
+    b.Heading(2, "2.1 Допущения и их влияние на расчетный ток");
     NoteTable& table = b.Table("Допущения методики", {"Допущение", "Влияние на ток"}, {7, 3}, {false, false});
     AddRow(table, {"Сопротивления жил взяты при 20 °C; нагрев жил током короткого замыкания не учитывается "
                    "(при 70 °C сопротивление больше примерно на 20 %) [1], [4]",
@@ -179,15 +80,26 @@ void AddMethod(NoteBuilder& b, const std::vector<NotePoint>& points)
                 "по [1] или [4], эти поправки учитываются отдельным расчетом или запасом при выборе аппарата "
                 "защиты.");
 
-    b.Heading(2, "1.2 Условие автоматического отключения питания");
+    b.Heading(2, "2.2 Условие автоматического отключения питания");
     b.Paragraph("В системе TN время автоматического отключения питания не должно превышать 0,4 с в конечных "
-                "(групповых) цепях при U0 = 220 В; в цепях, питающих распределительные щиты и щитки, и в цепях "
-                "стационарных электроприемников при выполнении условий [2] допускается не более 5 с [2], [3].");
-    b.Paragraph("Отключение за нормативное время считается обеспеченным, если Iокз ≥ Iср, где Iср — ток "
-                "срабатывания аппарата защиты с коэффициентом запаса Кз. Для автоматического выключателя "
-                "Iср = Iном·k·Кз, где k — кратность тока мгновенного расцепителя [5]; выключатель проверяется по "
-                "мгновенному расцепителю, нормативное время 0,4 с. Для плавкой вставки Iср — ток срабатывания за "
-                "выбранное нормативное время (5 с или 0,4 с) по таблице программы, умноженный на Кз [6].");
+                "(групповых) цепях; в цепях, питающих распределительные щиты и щитки, и в распределительных цепях "
+                "допускается не более 5 с [2], п. 1.7.79; [3], п. 411.3.2. Таблица 1.7.1 [2] приводит время для "
+                "U0 = 220 В, таблица 41.1 [3] — для U0 = 230 В [8]; для системы TN при 120 В < U0 ≤ 230 В оно "
+                "одинаково: 0,4 с.");
+    b.Paragraph("Отключение за нормативное время считается обеспеченным, если ток короткого замыкания не меньше "
+                "Iср — тока срабатывания аппарата защиты с коэффициентом запаса Кз. Условие проверяется при "
+                "наименьшем токе: где определен Iк1 min, должны выполняться и Iк1 min ≥ Iср, и Iокз ≥ Iср; где он "
+                "не определен, вывод основан только на Iокз, который завышен (см. 2.1).");
+    b.Paragraph("Для автоматического выключателя Iср = Iном·k·Кз, где k — верхняя граница диапазона мгновенного "
+                "расцепления характеристики (5 для B, 10 для C, 20 для D) [5]; выключатель проверяется по "
+                "мгновенному расцепителю, нормативное время 0,4 с. Для плавкой вставки gG Iср — ток, при котором "
+                "вставка срабатывает за выбранное нормативное время (5 с или 0,4 с), по время-токовым "
+                "характеристикам [6], умноженный на Кз.");
+    b.Paragraph("Коэффициент запаса Кз (обычно 1,1) покрывает разброс напряжения и сопротивлений, не учтенных "
+                "расчетом, сверх верхней границы полосы срабатывания: верхняя граница уже означает, что любой "
+                "аппарат данной характеристики сработает мгновенно [5]; Кз выбирает проектировщик, в [2], [3] "
+                "численное значение не нормируется (требования к кратности тока 3 и 1,4 относятся к ПУЭ 6-го "
+                "издания и здесь не применяются).");
     std::vector<MinimumCurrentParameters> used;
     for (const NotePoint& point : points) {
         if (!point.minimum)
@@ -205,16 +117,24 @@ void AddMethod(NoteBuilder& b, const std::vector<NotePoint>& points)
         b.Paragraph(text + ".");
     }
 
-    b.Heading(2, "1.3 Источники");
+    b.Heading(2, "2.3 Источники");
     for (const char* source : {
              "[1] ГОСТ 28249-93. Короткие замыкания в электроустановках. Методы расчета в электроустановках "
              "переменного тока напряжением до 1 кВ (п. 2.1.1, 2.1.2; разд. 1).",
-             "[2] Правила устройства электроустановок (ПУЭ), 7-е изд., п. 1.7.79, табл. 1.7.1; п. 1.7.80.",
-             "[3] ГОСТ Р 50571.3-2009 (МЭК 60364-4-41:2005), п. 411.4.4.",
-             "[4] IEC 60909-0. Short-circuit currents in three-phase a.c. systems, табл. 1.",
-             "[5] IEC 60898-1, п. 5.3.5, табл. 2 (диапазоны мгновенного расцепления B, C, D).",
-             "[6] IEC 60269-1, табл. 3 (пределы для плавких вставок gG, для сравнения с таблицей программы).",
-             "[7] ГОСТ 22483-2012 (IEC 60228). Жилы токопроводящие для кабелей, проводов и шнуров.",
+             "[2] Правила устройства электроустановок (ПУЭ). 7-е изд., п. 1.7.79, табл. 1.7.1; п. 1.7.80.",
+             "[3] ГОСТ Р 50571.4.41-2022. Электроустановки низковольтные. Часть 4-41. Требования для "
+             "обеспечения безопасности. Защита от поражения электрическим током (п. 411.3.2, табл. 41.1).",
+             "[4] IEC 60909-0:2016. Short-circuit currents in three-phase a.c. systems. Part 0: Calculation of "
+             "currents (табл. 1, коэффициент напряжения cmin).",
+             "[5] ГОСТ IEC 60898-1-2020. Автоматические выключатели для защиты от сверхтоков бытового и "
+             "аналогичного назначения. Часть 1 (п. 5.3.5, табл. 2: диапазоны мгновенного расцепления B, C, D).",
+             "[6] ГОСТ IEC 60269-1-2016. Предохранители низковольтные плавкие. Часть 1. Общие требования "
+             "(табл. 3, пределы для плавких вставок gG); ГОСТ Р МЭК 60269-1 — по нему проверены таблицы "
+             "токов плавких вставок программы.",
+             "[7] ГОСТ 22483-2012 (IEC 60228:2004). Жилы токопроводящие для кабелей, проводов и шнуров.",
+             "[8] ГОСТ 29322-2014 (IEC 60038:2009). Напряжения стандартные (230/400 В).",
+             "[9] СП 256.1325800.2016. Электроустановки жилых и общественных зданий. Правила проектирования и "
+             "монтажа.",
          })
         b.Paragraph(source);
 }
@@ -239,26 +159,38 @@ std::string DeviceName(const NotePoint& point)
     return name.empty() ? "не задан" : name;
 }
 
-void AddSummary(NoteBuilder& b, const std::vector<NotePoint>& points)
+// A trip time text of the row under the column "Тср, с": "Тср < 0,4 с" is "< 0,4".
+std::string TripTimeCell(std::string text)
 {
-    b.Heading(1, "2 Сводная таблица результатов");
+    if (text.rfind("Тср ", 0) == 0)
+        text.erase(0, std::string("Тср ").size());
+    const std::string unit = " с";
+    if (text.size() > unit.size() && text.compare(text.size() - unit.size(), unit.size(), unit) == 0)
+        text.erase(text.size() - unit.size());
+    return text;
+}
+
+void AddSummary(NoteBuilder& b, const std::vector<NotePoint>& points, const std::vector<PointConclusion>& conclusions)
+{
+    b.Heading(1, "3 Сводная таблица результатов");
     if (points.empty()) {
         b.Paragraph("В отчете нет точек короткого замыкания: расчет не выполнялся.");
         return;
     }
     const bool withMin = HasIokzMin(points);
-    std::vector<std::string> header = {"№ п/п", "Точка", "Iокз, А"};
-    std::vector<int> widths = {2, 5, 3};
+    // No-break spaces keep "№ п/п" and the ratios whole in their narrow columns.
+    std::vector<std::string> header = {"№\u00A0п/п", "Точка", "Iокз, А"};
+    std::vector<int> widths = {3, 5, 3};
     std::vector<bool> numeric = {true, false, true};
     if (withMin) {
-        header.push_back("Iк1 min, А");
+        header.push_back("Iк1\u00A0min, А");
         widths.push_back(3);
         numeric.push_back(true);
     }
-    for (const char* column : {"Аппарат защиты", "Iср, А", "Iокз / Iср", "Tср", "Отключение за нормативное время"}) {
+    for (const char* column : {"Аппарат защиты", "Iср, А", withMin ? "Iк\u00A0/\u00A0Iср" : "Iокз\u00A0/\u00A0Iср",
+                               "Тср, с", "Отключение за нормативное время"})
         header.push_back(column);
-    }
-    widths.insert(widths.end(), {5, 3, 3, 4, 5});
+    widths.insert(widths.end(), {5, 3, 3, 3, 5});
     // With the extra column the point's name (which wraps at its spaces) gives way to the device's
     // name, a single long word in bold.
     if (withMin) {
@@ -272,26 +204,26 @@ void AddSummary(NoteBuilder& b, const std::vector<NotePoint>& points)
     bool anyUnknown = false;
     for (size_t i = 0; i < points.size(); ++i) {
         const NotePoint& point = points[i];
-        const Check check = PointCheck(point);
-        const bool fails = check == Check::Fails;
+        const PointConclusion& c = conclusions[i];
+        const bool fails = c.overall == NoteCheck::Fails;
         anyFailing = anyFailing || fails;
         anyUnknown = anyUnknown || !point.inputs;
-        std::vector<std::string> cells = {b.General(double(i + 1)),
-                                          (fails ? FailingPointMark : "") + point.row[0], point.row[9]};
+        std::vector<std::string> cells = {b.General(double(i + 1)), (fails ? FailingPointMark : "") + point.row[0],
+                                          b.RowFigure(point.row[9])};
         if (withMin)
             cells.push_back(point.minimum ? b.Amps(point.minimum->current) : "—");
-        std::string margin = "—";
-        const auto iokz = point.inputs ? std::optional(point.inputs->result.Iokz) : RowNumber(point.row[9], b.Separators());
-        const auto tokSR = point.inputs ? std::optional(point.inputs->tokSR) : RowNumber(point.row[10], b.Separators());
-        if (iokz && tokSR && *tokSR > 0)
-            margin = FormatGrouped(*iokz / *tokSR, 2, b.Separators());
-        cells.insert(cells.end(), {DeviceName(point), point.row[10], margin, point.row[11], CheckText(check)});
+        const std::string margin = c.bindingCurrent > 0 && c.tripCurrent > 0 ? b.Margin(c.bindingCurrent / c.tripCurrent) : "—";
+        cells.insert(cells.end(), {DeviceName(point), b.RowFigure(point.row[10]), margin, TripTimeCell(point.row[11]),
+                                   CheckText(c.overall)});
         AddRow(table, std::move(cells), fails);
     }
+    if (withMin)
+        b.Paragraph("Iк — ток, по которому сделан вывод: Iк1 min, где он определен, иначе Iокз. Отношения "
+                    "округлены вниз; Тср — время срабатывания аппарата защиты при Iокз.");
     if (anyFailing)
         b.Paragraph(std::string(FailingPointMark)
-                    + "— точка, в которой аппарат защиты не обеспечивает отключение за нормативное время "
-                      "(строка выделена полужирным шрифтом).");
+                    + "— точка, в которой аппарат защиты не обеспечивает отключение за нормативное время по Iокз "
+                      "или по Iк1 min (строка выделена полужирным шрифтом).");
     if (anyUnknown)
         b.Paragraph("Прочерк в графе «Аппарат защиты» — исходные данные точки не известны: точка загружена из "
                     "документа «.okz», в котором хранятся только результаты расчета.");
@@ -316,11 +248,35 @@ void AddChain(NoteBuilder& b, const NotePoint& point, const std::vector<int>& se
     const NetworkDescription& network = point.inputs->network;
     NoteFigure& figure = b.Figure("Расчетная схема точки " + Quoted(point.row[0]));
     figure.transformer = "Т: " + network.TransPower + " кВ·А, " + network.WindKind;
+    // The device's designation, rating and characteristic as the device window named them.
+    std::string kind, rating, release, fuseType;
+    for (const auto& [parameter, value] : point.inputs->device) {
+        if (parameter == "Аппарат защиты")
+            kind = value;
+        else if (parameter == "Номинальный ток расцепителя Iном, А" || parameter == "Номинальный ток плавкой вставки, А")
+            rating = NoteInput(value);
+        else if (parameter == "Кратность тока мгновенного расцепителя k")
+            release = value;
+        else if (parameter == "Тип предохранителя")
+            fuseType = value;
+    }
+    if (point.inputs->tokSR > 0 && !kind.empty()) {
+        figure.fuse = kind == "Плавкий предохранитель";
+        if (figure.fuse) {
+            figure.device = "FU " + fuseType + " " + rating + " А";
+        } else {
+            figure.device = "QF " + rating + " А";
+            const size_t open = release.find('"'), close = release.rfind('"');
+            if (open != std::string::npos && close > open)
+                figure.device += ", «" + release.substr(open + 1, close - open - 1) + "»";
+        }
+    }
     for (const int s : sections) {
         const LineSection& line = network.Lines[s];
         figure.links.push_back({"Участок " + std::to_string(s + 1),
-                                {line.KindPerform, line.Stuff, "Sф / Sн = " + line.Ff + " / " + line.Fn + " мм²",
-                                 "L = " + line.Length + " м", "n = " + ParallelText(line.QuanPar)}});
+                                {line.KindPerform, line.Stuff,
+                                 "Sф / Sн = " + NoteInput(line.Ff) + " / " + NoteInput(line.Fn) + " мм²",
+                                 "L = " + NoteInput(line.Length) + " м", "n = " + ParallelText(line.QuanPar)}});
     }
     figure.faultPoint = point.row[0];
 }
@@ -332,7 +288,7 @@ std::string MinimumCurrentText(const NoteBuilder& b, const PointMinimumCurrent& 
                        + " с: Iк1 min = " + b.Amps(m.current) + " А";
     if (m.tripCurrent > 0) {
         // Rounded down, as the window "Проверка" shows it: 1,00 or more always means a trip.
-        text += "; Iк1 min / Iср = " + FormatGrouped(std::floor(m.margin * 100) / 100, 2, b.Separators()) + " — "
+        text += "; Iк1\u00A0min\u00A0/\u00A0Iср = " + b.Margin(m.margin) + " — "
                 + (m.trips ? "срабатывание" : "несрабатывание") + " за нормативное время";
     } else {
         text += "; аппарат защиты не задан";
@@ -342,7 +298,7 @@ std::string MinimumCurrentText(const NoteBuilder& b, const PointMinimumCurrent& 
     return text + ".";
 }
 
-void AddPointWithInputs(NoteBuilder& b, const NotePoint& point)
+void AddPointWithInputs(NoteBuilder& b, const NotePoint& point, const PointConclusion& conclusion)
 {
     const NotePointInputs& in = *point.inputs;
     const ShortCircuitResult& r = in.result;
@@ -354,8 +310,8 @@ void AddPointWithInputs(NoteBuilder& b, const NotePoint& point)
 
     AddChain(b, point, sections);
     b.Paragraph("Трансформатор: номинальная мощность " + in.network.TransPower + " кВ·А, схема соединения обмоток «"
-                + in.network.WindKind + "». Переходное сопротивление контактов и дуги Rпр = " + in.network.RArc
-                + " мОм.");
+                + in.network.WindKind + "» (" + WindingDesignation(in.network.WindKind)
+                + "). Переходное сопротивление контактов и дуги Rпр = " + NoteInput(in.network.RArc) + " мОм.");
     if (sections.empty()) {
         b.Paragraph("Линия не задана: точка короткого замыкания — на выводах трансформатора.");
     } else {
@@ -365,8 +321,8 @@ void AddPointWithInputs(NoteBuilder& b, const NotePoint& point)
                                     {2, 5, 3, 3, 3, 2, 4}, {true, false, false, true, true, true, true});
         for (const int s : sections) {
             const LineSection& line = in.network.Lines[s];
-            AddRow(inputs, {std::to_string(s + 1), line.KindPerform, line.Stuff, line.Ff, line.Fn, line.Length,
-                            ParallelText(line.QuanPar)});
+            AddRow(inputs, {std::to_string(s + 1), line.KindPerform, line.Stuff, NoteInput(line.Ff),
+                            NoteInput(line.Fn), NoteInput(line.Length), ParallelText(line.QuanPar)});
         }
     }
 
@@ -378,7 +334,8 @@ void AddPointWithInputs(NoteBuilder& b, const NotePoint& point)
     for (const int s : sections)
         AddRow(loop, {"Участок " + std::to_string(s + 1), b.Ohms(r.RLine[s]), b.Ohms(r.XLine[s]), b.Ohms(r.ZLine[s])});
     AddRow(loop, {"Линия, всего (Rл, Xл, Zл)", b.Ohms(r.RLineSum), b.Ohms(r.XLineSum), b.Ohms(r.ZLineSum)});
-    AddRow(loop, {"Переходное сопротивление Rпр", b.WholeOhms(r.Rother), "—", "—"});
+    // As entered: the sum above takes it unrounded.
+    AddRow(loop, {"Переходное сопротивление Rпр", NoteInput(in.network.RArc), "—", "—"});
     AddRow(loop, {"Петля «фаза-нуль» (Rф-н, Xф-н, Zф-н)", b.Ohms(r.Rsum), b.Ohms(r.Xsum), b.Ohms(r.Zsum)}, true);
 
     b.Paragraph("Ток однофазного короткого замыкания: Iокз = " + b.WholeOhms(231000) + " / " + b.Ohms(r.Zsum) + " = " + b.Amps(r.Iokz)
@@ -392,33 +349,33 @@ void AddPointWithInputs(NoteBuilder& b, const NotePoint& point)
     }
     NoteTable& device = b.Table("Аппарат защиты точки " + name, {"Параметр", "Значение"}, {6, 5}, {false, false});
     for (const auto& [parameter, value] : in.device)
-        AddRow(device, {parameter, value});
-    AddRow(device, {"Ток срабатывания с коэффициентом запаса Iср, А", point.row[10]});
-    const Check check = PointCheck(point);
-    const std::string relation = check == Check::Fails ? " < " : " ≥ ";
-    b.Paragraph("Заключение: Iокз = " + b.Amps(r.Iokz) + " А" + relation + "Iср = " + point.row[10] + " А — "
-                + (in.verdict.empty() ? CheckText(check) : in.verdict) + " (" + in.tripTime
-                + "; нормативное время не более " + NormativeTime(in.tripTime) + ").");
+        AddRow(device, {parameter, NoteQuotes(NoteInput(value))});
+    AddRow(device, {"Ток срабатывания с коэффициентом запаса Iср, А", b.RowFigure(point.row[10])});
+    if (!in.fuseWarning.empty())
+        b.Paragraph(in.fuseWarning + " Токи плавких вставок ППН, ПН2, НПН — время-токовые характеристики, принятые в "
+                                     "программе; пределы вставок gG — по [6], табл. 3.");
+    b.Paragraph(PointConclusionText(b, point, conclusion));
 }
 
-void AddPointWithoutInputs(NoteBuilder& b, const NotePoint& point)
+void AddPointWithoutInputs(NoteBuilder& b, const NotePoint& point, const PointConclusion& conclusion)
 {
     b.Paragraph("Исходные данные точки не известны: точка загружена из документа «.okz», в котором хранятся "
                 "только результаты расчета. Результаты приведены по документу.");
     NoteTable& table = b.Table("Результаты расчета точки " + Quoted(point.row[0]), {"Величина", "Значение"}, {6, 5},
                                {false, true});
     const char* const names[] = {"Rт/3, мОм", "Xт/3, мОм", "Rл, мОм",   "Xл, мОм",       "Rпр, мОм",
-                                 "Rф-н, мОм", "Xф-н, мОм", "|Zф-н|, мОм", "Iокз, А", "Iср, А", "Tср"};
+                                 "Rф-н, мОм", "Xф-н, мОм", "|Zф-н|, мОм", "Iокз, А", "Iср, А", "Тср"};
     for (int c = 1; c < ReportColumnCount; ++c)
-        AddRow(table, {names[c - 1], point.row[c]});
-    if (PointCheck(point) != Check::Unknown)
-        b.Paragraph("Заключение: отключение за нормативное время " + CheckText(PointCheck(point)) + " ("
-                    + point.row[11] + "; нормативное время не более " + NormativeTime(point.row[11]) + ").");
+        AddRow(table, {names[c - 1], b.RowFigure(point.row[c])});
+    if (conclusion.overall != NoteCheck::Unknown)
+        b.Paragraph("Заключение: отключение за нормативное время " + CheckText(conclusion.overall) + " ("
+                    + point.row[11] + "; нормативное время не более " + NormativeTime(point.row[11])
+                    + "). Вывод основан только на Iокз, который завышен (см. 2.1).");
 }
 
 }  // namespace
 
-bool PointFails(const NotePoint& point) { return PointCheck(point) == Check::Fails; }
+bool PointFails(const NotePoint& point) { return ConcludePoint(point, NumberSeparators{}).overall == NoteCheck::Fails; }
 
 std::vector<NotePoint> PointsFromReportRows(const ReportRows& rows)
 {
@@ -436,20 +393,27 @@ CalculationNote BuildCalculationNote(const std::vector<NotePoint>& points, const
     CalculationNote note;
     note.title = "Расчет токов однофазного короткого замыкания и проверка условий автоматического отключения питания";
     note.project = project;
-    NoteBuilder b(note, format);
+    NoteBuilder b(note, format.separators);
+    std::vector<PointConclusion> conclusions;
+    conclusions.reserve(points.size());
+    for (const NotePoint& point : points)
+        conclusions.push_back(ConcludePoint(point, format.separators));
+    AddInitialData(b, points, project);
     AddMethod(b, points);
-    AddSummary(b, points);
-    b.Heading(1, "3 Расчет по точкам короткого замыкания");
+    AddSummary(b, points, conclusions);
+    b.Heading(1, "4 Расчет по точкам короткого замыкания");
     if (points.empty())
         b.Paragraph("Точек короткого замыкания нет.");
     for (size_t i = 0; i < points.size(); ++i) {
         const NotePoint& point = points[i];
-        b.Heading(2, "3." + std::to_string(i + 1) + " Точка " + Quoted(point.row[0]));
+        b.Heading(2, "4." + std::to_string(i + 1) + " Точка " + Quoted(point.row[0]));
         if (point.inputs)
-            AddPointWithInputs(b, point);
+            AddPointWithInputs(b, point, conclusions[i]);
         else
-            AddPointWithoutInputs(b, point);
+            AddPointWithoutInputs(b, point, conclusions[i]);
     }
+    if (!points.empty())
+        AddClosingConclusion(b, points, conclusions);
     return note;
 }
 
@@ -496,7 +460,10 @@ NotePoint NotePointFromRecord(const ReportRow& row, const PointRecord& record)
     if (outcome.status != CalculationStatus::Success)
         return point;
     point.inputs = NotePointInputs{record.network,       outcome.result,  DeviceParameters(record),
-                                   record.device.TokSR, record.tripTime, record.verdict};
+                                   record.device.TokSR, record.tripTime, record.verdict,
+                                   SelectionDeviceOf(record.device, record.deviceTexts.releaseCurrentGiven,
+                                                     record.deviceTexts.fuseFactor),
+                                   FuseGateWarning(record.device, NoteSeparators()).toStdString()};
     return point;
 }
 
@@ -515,5 +482,7 @@ std::vector<NotePoint> PointsFromProject(const Project& project)
 
 NoteProject NoteProjectFields(const Project& project, const std::string& date)
 {
-    return NoteProject{project.fields.objectName, project.fields.author, date};
+    const ProjectFields& f = project.fields;
+    return NoteProject{f.objectName, f.author, date,    f.earthing, f.designation, f.stage, f.organisation,
+                       f.checker,    f.normController, f.approver};
 }

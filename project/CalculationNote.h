@@ -11,6 +11,7 @@
 #include "Numbers.h"
 #include "PointRecord.h"
 #include "ReportRow.h"
+#include "Selection.h"
 #include "ShortCircuit.h"
 
 // What is known of a point beyond its report row: the main window's texts it was calculated
@@ -24,6 +25,8 @@ struct NotePointInputs {
     double tokSR = 0;      // trip current with the safety factor, A; <= 0: no device
     std::string tripTime;  // "Тср < 0,4 с", as the result window showed it
     std::string verdict;   // "Срабатывание за нормативное время", as the main window showed it
+    SelectionDevice selection{};  // the device as "Подбор" takes it; kind None: it cannot
+    std::string fuseWarning{};    // a fuse below its gG gate: the result window's warning, or empty
 };
 
 // One fault point of the note.
@@ -38,6 +41,9 @@ struct NoteProject {
     std::string object;
     std::string author;
     std::string date;
+    std::string earthing = "TN-C-S";
+    // The title block's fields; empty ones stay blank in the block.
+    std::string designation{}, stage{}, organisation{}, checker{}, normController{}, approver{};
 };
 
 // A table with its number and caption. Bold rows: failing points in the summary (whose name
@@ -61,6 +67,8 @@ struct NoteFigure {
     int number = 0;
     std::string caption;         // without "Рисунок N —"
     std::string transformer;     // "ТМ 250 кВ·А, T/Y-0"
+    std::string device;          // the protective device at the line's start: "QF 100 А, «C»"; empty: none
+    bool fuse = false;           // the device is a fuse (else a circuit breaker)
     std::vector<ChainLink> links;
     std::string faultPoint;      // the point's name
 };

@@ -9,8 +9,18 @@
 namespace {
 
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
-constexpr std::string_view ObjectKey = "объект";
-constexpr std::string_view AuthorKey = "автор";
+// The project's fields in the order they are written.
+struct FieldKey {
+    std::string_view key;
+    std::string ProjectFields::*field;
+};
+constexpr FieldKey FieldKeys[] = {
+    {"объект", &ProjectFields::objectName},     {"автор", &ProjectFields::author},
+    {"шифр", &ProjectFields::designation},      {"стадия", &ProjectFields::stage},
+    {"организация", &ProjectFields::organisation}, {"проверил", &ProjectFields::checker},
+    {"нормоконтроль", &ProjectFields::normController}, {"утвердил", &ProjectFields::approver},
+    {"заземление", &ProjectFields::earthing},
+};
 constexpr std::string_view PointKey = "точка";
 constexpr std::string_view EndLine = "конец";
 
@@ -72,8 +82,8 @@ bool WriteProjectDocument(const ProjectFields& fields, const ReportRows& rows, c
     piece.reserve(PieceSize + 4096);
     piece += ProjectDocumentTitle;
     piece += std::to_string(ProjectFormatMajor) + "." + std::to_string(ProjectFormatMinor) + "\n";
-    AddField(piece, ObjectKey, fields.objectName);
-    AddField(piece, AuthorKey, fields.author);
+    for (const FieldKey& field : FieldKeys)
+        AddField(piece, field.key, fields.*field.field);
     for (std::size_t r = 0; r < count; ++r) {
         piece += PointKey;
         piece += '=';
@@ -259,15 +269,20 @@ void ProjectReader::TakeLine(std::string_view line)
         text += '\n';
         return;
     }
-    if (key == ObjectKey || key == AuthorKey) {
-        bool& seen = key == ObjectKey ? objectSeen_ : authorSeen_;
+    for (std::size_t f = 0; f < std::size(FieldKeys); ++f) {
+        if (key != FieldKeys[f].key)
+            continue;
+        const unsigned bit = 1u << f;
         const auto fields = SplitValue(value);
-        if (seen || !fields || fields->size() != 1) {
+        const bool earthing = FieldKeys[f].field == &ProjectFields::earthing;
+        if ((fieldsSeen_ & bit) != 0 || !fields || fields->size() != 1
+            || (earthing && std::find(std::begin(EarthingSystems), std::end(EarthingSystems), fields->front())
+                                == std::end(EarthingSystems))) {
             Damaged("неверная или повторная строка \"" + std::string(key) + "\"");
             return;
         }
-        seen = true;
-        (key == ObjectKey ? project_.fields.objectName : project_.fields.author) = fields->front();
+        fieldsSeen_ |= bit;
+        project_.fields.*FieldKeys[f].field = fields->front();
         return;
     }
     // A key of a later minor version of the format: skipped.

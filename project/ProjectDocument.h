@@ -16,7 +16,8 @@
 // The first line's words; the version follows them: "Зорант проект 1.1".
 constexpr std::string_view ProjectDocumentTitle = "Зорант проект ";
 constexpr int ProjectFormatMajor = 1;
-constexpr int ProjectFormatMinor = 1;   // 1.1: the points' minimum fault current (ток_мин)
+constexpr int ProjectFormatMinor = 2;   // 1.1: the points' minimum fault current (ток_мин);
+                                        // 1.2: the title block's fields and the earthing system
 
 // Documents larger than this are refused before they are read: 100,000 points with long texts
 // stay below it (a usual point takes about 700 bytes).
@@ -26,12 +27,24 @@ constexpr std::size_t ProjectPointLimit = 100'000;
 // No line a program writes comes near this; a longer one is damage.
 constexpr std::size_t ProjectLineLengthLimit = 64 * 1024;
 
-// What the calculation note will need beside the points; empty by default.
+// What the calculation note will need beside the points: the title block's fields (ГОСТ Р 21.101)
+// and the earthing system. Documents before 1.2 read with the title block's fields empty and the
+// earthing system at its default.
 struct ProjectFields {
-    std::string objectName;   // "объект"
-    std::string author;       // "автор"
+    std::string objectName;     // "объект"
+    std::string author;         // "автор": Разраб.
+    std::string designation{};    // "шифр": the document's designation
+    std::string stage{};          // "стадия": П, Р, ...
+    std::string organisation{};   // "организация"
+    std::string checker{};        // "проверил": Пров.
+    std::string normController{}; // "нормоконтроль": Н. контр.
+    std::string approver{};       // "утвердил": Утв.
+    std::string earthing = "TN-C-S";  // "заземление": TN-C, TN-S or TN-C-S
     bool operator==(const ProjectFields&) const = default;
 };
+
+// The earthing systems a project may name.
+inline constexpr std::string_view EarthingSystems[] = {"TN-C", "TN-S", "TN-C-S"};
 
 struct Project {
     ProjectFields fields;
@@ -77,7 +90,7 @@ private:
     bool headerRead_ = false;
     bool ended_ = false;        // the "конец" line was met
     bool inPoint_ = false;
-    bool objectSeen_ = false, authorSeen_ = false;
+    unsigned fieldsSeen_ = 0;   // a bit per project field met
     std::string refusal_;
     std::unordered_set<std::string> recordNames_;   // names of the points with a record so far
 };

@@ -1,10 +1,13 @@
-// The dialog "Проект": the project's own fields (object name, author) for the project document.
+// The dialog "Проект": the project's own fields for the project document: object, author, the
+// title block's designation, stage, organisation, checker, standards controller and approver, and
+// the earthing system.
 #pragma once
 
 #include <QDialog>
 
 #include "ProjectDocument.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -21,6 +24,13 @@ public:
     QLineEdit* ObjectEdit = nullptr;
     QLabel* AuthorLabel = nullptr;
     QLineEdit* AuthorEdit = nullptr;
+    QLineEdit* DesignationEdit = nullptr;
+    QLineEdit* StageEdit = nullptr;
+    QLineEdit* OrganisationEdit = nullptr;
+    QLineEdit* CheckerEdit = nullptr;
+    QLineEdit* NormControllerEdit = nullptr;
+    QLineEdit* ApproverEdit = nullptr;
+    QComboBox* EarthingComboBox = nullptr;
     QPushButton* OKButton = nullptr;
     QPushButton* CancelBitBtn = nullptr;
 };

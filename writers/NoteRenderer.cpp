@@ -16,6 +16,8 @@
 #include <memory>
 #include <stdexcept>
 
+#include "NoteTitleBlock.h"
+
 namespace {
 
 // Sheet geometry in millimetres: A4 with the frame of a text document (20 mm binding margin,
@@ -24,7 +26,7 @@ constexpr double PageWidth = 210, PageHeight = 297;
 constexpr double FrameLeft = 20, FrameTop = 5, FrameRight = PageWidth - 5, FrameBottom = PageHeight - 5;
 constexpr double TextLeft = FrameLeft + 5, TextRight = FrameRight - 5;
 constexpr double BodyTop = FrameTop + 8;
-constexpr double FirstBlockHeight = 40, OtherBlockHeight = 15;
+constexpr double FirstBlockHeight = FirstTitleBlockHeight, OtherBlockHeight = OtherTitleBlockHeight;
 constexpr double CellPadX = 1.2, CellPadY = 0.8;
 constexpr double ParagraphIndent = 12.5;
 
@@ -124,15 +126,6 @@ private:
         painter_->drawRect(box);
     }
 
-    // A text inside a cell of the title block (millimetres), centred, shrunk lines wrapping.
-    void BlockText(const QString& text, double x, double y, double w, double h, const QFont& font,
-                   Qt::Alignment align = Qt::AlignHCenter) const
-    {
-        const Wrapped wrapped = Wrap(text, font, Mm(w - 2), align);
-        const double top = Mm(y) + std::max(0.0, (Mm(h) - wrapped.height) / 2);
-        Draw(wrapped, Mm(x + 1), top);
-    }
-
     void NewPage()
     {
         if (painter_)
@@ -147,61 +140,7 @@ private:
         if (!painter_)
             return;
         Box(QRectF(Mm(FrameLeft), Mm(FrameTop), Mm(FrameRight - FrameLeft), Mm(FrameBottom - FrameTop)), 0.5);
-        if (page_ == 1)
-            FirstTitleBlock();
-        else
-            OtherTitleBlock();
-    }
-
-    QString SheetText() const { return QStringLiteral("Лист %1 из %2").arg(page_).arg(total_); }
-
-    // The title block of the first sheet: who made the note and when, the object, the
-    // document's name, the sheet and the sheet count.
-    void FirstTitleBlock() const
-    {
-        const double top = FrameBottom - FirstBlockHeight;
-        const double left = FrameLeft;
-        const double split1 = left + 65, split2 = FrameRight - 50;
-        Line(Mm(left), Mm(top), Mm(FrameRight), Mm(top), 0.5);
-        Line(Mm(split1), Mm(top), Mm(split1), Mm(FrameBottom), 0.5);
-        Line(Mm(split2), Mm(top), Mm(split2), Mm(FrameBottom), 0.5);
-        // Left: roles, names and dates, five rows of 8 mm.
-        const double role = left + 17, name = left + 47;
-        Line(Mm(role), Mm(top), Mm(role), Mm(FrameBottom), 0.25);
-        Line(Mm(name), Mm(top), Mm(name), Mm(FrameBottom), 0.25);
-        for (int r = 1; r < 5; ++r)
-            Line(Mm(left), Mm(top + 8 * r), Mm(split1), Mm(top + 8 * r), 0.25);
-        const QString roles[] = {QStringLiteral("Разраб."), QStringLiteral("Пров."), QString(),
-                                 QStringLiteral("Н. контр."), QStringLiteral("Утв.")};
-        for (int r = 0; r < 5; ++r)
-            BlockText(roles[r], left, top + 8 * r, 17, 8, small_, Qt::AlignLeft);
-        BlockText(Q(note_.project.author), role, top, 30, 8, small_, Qt::AlignLeft);
-        BlockText(Q(note_.project.date), name, top, 18, 8, small_);
-        // Middle: the object above, the document's name below.
-        Line(Mm(split1), Mm(top + 15), Mm(split2), Mm(top + 15), 0.5);
-        BlockText(Q(note_.project.object), split1, top, split2 - split1, 15, small_);
-        BlockText(Q(note_.title), split1, top + 15, split2 - split1, 25, small_);
-        // Right: sheet and sheet count, then the program.
-        const double mid = split2 + 25;
-        Line(Mm(split2), Mm(top + 5), Mm(FrameRight), Mm(top + 5), 0.25);
-        Line(Mm(split2), Mm(top + 15), Mm(FrameRight), Mm(top + 15), 0.5);
-        Line(Mm(mid), Mm(top), Mm(mid), Mm(top + 15), 0.25);
-        BlockText(QStringLiteral("Лист"), split2, top, 25, 5, small_);
-        BlockText(QStringLiteral("Листов"), mid, top, 25, 5, small_);
-        BlockText(QString::number(page_), split2, top + 5, 25, 10, text_);
-        BlockText(QString::number(total_), mid, top + 5, 25, 10, text_);
-        BlockText(SheetText(), split2, top + 15, 50, 12, small_);
-        BlockText(QStringLiteral("Зорант 2.1"), split2, top + 27, 50, 13, small_);
-    }
-
-    void OtherTitleBlock() const
-    {
-        const double top = FrameBottom - OtherBlockHeight;
-        const double sheet = FrameRight - 30;
-        Line(Mm(FrameLeft), Mm(top), Mm(FrameRight), Mm(top), 0.5);
-        Line(Mm(sheet), Mm(top), Mm(sheet), Mm(FrameBottom), 0.5);
-        BlockText(Q(note_.title), FrameLeft, top, sheet - FrameLeft, OtherBlockHeight, small_);
-        BlockText(SheetText(), sheet, top, 30, OtherBlockHeight, text_);
+        PaintTitleBlock(*painter_, metrics_, note_, page_, total_);
     }
 
     // Moves to a new page unless `height` fits below the current position.
@@ -352,9 +291,13 @@ private:
             const bool bold = r < table.bold.size() && table.bold[r];
             rows.push_back(LayRow(table.rows[r], widths, bold ? tableBold_ : tableText_, table, false));
         }
-        // The caption stays with the header and the first row (as much of them as a sheet holds).
+        // The caption stays with the header and the first two rows (as much of them as a sheet holds):
+        // neither a caption nor a single row stands alone at the foot of a sheet.
         y_ += Mm(1);
-        Reserve(std::min(caption.height + header.height + (rows.empty() ? 0 : rows.front().height), Mm(60)));
+        double lead = caption.height + Mm(1) + header.height;
+        for (size_t r = 0; r < rows.size() && r < 2; ++r)
+            lead += rows[r].height;
+        Reserve(std::min(lead, Mm(80)));
         DrawLines(caption, Mm(TextLeft));
         y_ += Mm(1);
         DrawRow(header, widths);
@@ -366,8 +309,13 @@ private:
             y_ += more.height + Mm(1);
             DrawRow(header, widths);
         };
-        for (const LaidRow& row : rows) {
-            if (y_ + row.height > Bottom() && row.height <= Bottom() - Mm(BodyTop + 20))
+        for (size_t r = 0; r < rows.size(); ++r) {
+            const LaidRow& row = rows[r];
+            // The last row does not go on alone: the one before it moves to the next sheet too.
+            const bool lastTwo = r + 2 == rows.size() && r >= 2 && y_ + row.height <= Bottom()
+                                 && y_ + row.height + rows.back().height > Bottom()
+                                 && row.height + rows.back().height <= Bottom() - Mm(BodyTop + 20);
+            if (lastTwo || (y_ + row.height > Bottom() && row.height <= Bottom() - Mm(BodyTop + 20)))
                 nextSheet();
             if (y_ + row.height > Bottom())
                 DrawSplitRow(row, widths, nextSheet);
@@ -383,8 +331,10 @@ private:
     {
         const double left = Mm(TextLeft), width = Width();
         const double symbolWidth = Mm(26), pointWidth = Mm(28);
+        const double deviceWidth = figure.device.empty() ? 0 : Mm(20);
         const int count = std::max<int>(1, int(figure.links.size()));
-        const double stretch = (width - symbolWidth - pointWidth) / count;
+        const double stretch = (width - symbolWidth - deviceWidth - pointWidth) / count;
+        const double firstStretch = left + symbolWidth + deviceWidth;
 
         const Wrapped transformer = Wrap(Q(figure.transformer), figureText_, symbolWidth - Mm(1), Qt::AlignHCenter);
         // The drawing names the point in at most a few lines; the caption under it names it whole.
@@ -393,7 +343,8 @@ private:
                                                   (pointWidth - Mm(3)) * 4);
         const Wrapped point = Wrap(pointName, figureText_, pointWidth - Mm(2), Qt::AlignHCenter);
         std::vector<Wrapped> titles, details;
-        double titleHeight = 0, labelHeight = std::max(transformer.height, point.height);
+        const Wrapped device = Wrap(Q(figure.device), figureText_, deviceWidth - Mm(1), Qt::AlignHCenter);
+        double titleHeight = 0, labelHeight = std::max({transformer.height, point.height, device.height});
         for (const ChainLink& link : figure.links) {
             titles.push_back(Wrap(Q(link.title), figureBold_, stretch - Mm(2), Qt::AlignHCenter));
             QStringList lines;
@@ -425,13 +376,35 @@ private:
         Draw(transformer, left, labels);
         const double lineStart = centre + radius * 1.6;
         const double lineEnd = left + width - pointWidth / 2;
-        Line(lineStart, axis, lineEnd, axis, 0.5);
+        const double deviceCentre = left + symbolWidth + deviceWidth / 2;
+        if (figure.device.empty() || figure.fuse) {
+            Line(lineStart, axis, lineEnd, axis, 0.5);
+        } else {
+            // The line is open where the breaker's contact stands.
+            Line(lineStart, axis, deviceCentre - Mm(3), axis, 0.5);
+            Line(deviceCentre + Mm(3), axis, lineEnd, axis, 0.5);
+        }
+        if (!figure.device.empty() && painter_) {
+            painter_->setPen(QPen(Qt::black, Mm(0.35)));
+            painter_->setBrush(Qt::NoBrush);
+            if (figure.fuse) {
+                // ГОСТ 2.727: a rectangle with the line through it.
+                painter_->drawRect(QRectF(deviceCentre - Mm(3), axis - Mm(1.2), Mm(6), Mm(2.4)));
+            } else {
+                // ГОСТ 2.755: the moving contact, and the cross of the breaker's function at the fixed one.
+                painter_->drawLine(QPointF(deviceCentre - Mm(3), axis), QPointF(deviceCentre + Mm(2.6), axis - Mm(2.6)));
+                const QPointF fixed(deviceCentre + Mm(3), axis);
+                painter_->drawLine(fixed + QPointF(-Mm(0.8), -Mm(0.8)), fixed + QPointF(Mm(0.8), Mm(0.8)));
+                painter_->drawLine(fixed + QPointF(-Mm(0.8), Mm(0.8)), fixed + QPointF(Mm(0.8), -Mm(0.8)));
+            }
+        }
+        Draw(device, left + symbolWidth + Mm(0.5), labels);
         for (int i = 0; i <= count; ++i) {
-            const double x = left + symbolWidth + stretch * i;
+            const double x = firstStretch + stretch * i;
             Line(x, axis - Mm(1.5), x, axis + Mm(1.5), 0.35);
         }
         for (size_t i = 0; i < figure.links.size(); ++i) {
-            const double x = left + symbolWidth + stretch * double(i);
+            const double x = firstStretch + stretch * double(i);
             Draw(titles[i], x + Mm(1), top + titleHeight - titles[i].height);
             Draw(details[i], x + Mm(1), labels);
         }
@@ -466,8 +439,6 @@ private:
     QFont body_ = MakeFont("Liberation Serif", 12);
     QFont heading1_ = MakeFont("Liberation Serif", 13, true);
     QFont heading2_ = MakeFont("Liberation Serif", 12, true);
-    QFont text_ = MakeFont("Liberation Sans", 10);
-    QFont small_ = MakeFont("Liberation Sans", 8);
     QFont tableText_ = MakeFont("Liberation Sans", 9);
     QFont tableBold_ = MakeFont("Liberation Sans", 9, true);
     QFont tableHeader_ = MakeFont("Liberation Sans", 9);

@@ -84,10 +84,11 @@ TEST(CalculationNote, NumbersTablesAndFiguresThroughTheNote)
     for (const NoteBlock* block : BlocksOf(note, NoteBlock::Kind::Heading))
         if (block->level == 1)
             headings.push_back(block->text);
-    EXPECT_EQ(headings, (std::vector<std::string>{"1 Методика расчета", "2 Сводная таблица результатов",
-                                                  "3 Расчет по точкам короткого замыкания"}));
+    EXPECT_EQ(headings, (std::vector<std::string>{"1 Исходные данные", "2 Методика расчета",
+                                                  "3 Сводная таблица результатов",
+                                                  "4 Расчет по точкам короткого замыкания", "5 Заключение"}));
     const std::string all = AllText(note);
-    for (const char* point : {"3.1 Точка «К-1»", "3.2 Точка «К-2»", "3.3 Точка «К-3»"})
+    for (const char* point : {"4.1 Точка «К-1»", "4.2 Точка «К-2»", "4.3 Точка «К-3»"})
         EXPECT_TRUE(Has(all, point)) << point;
     for (const char* source : {"ГОСТ 28249-93", "ПУЭ", "1.7.79", "IEC 60909-0", "IEC 60898-1", "завышен"})
         EXPECT_TRUE(Has(all, source)) << source;
@@ -109,9 +110,9 @@ TEST(CalculationNote, SummaryMarksFailingPoints)
         bool bold;
     };
     const Expected expected[] = {
-        {"К-1", "1527", "Автоматический выключатель", "1000", "1,53", "обеспечено", false},
+        {"К-1", "1527", "Автоматический выключатель", "1000", "1,52", "обеспечено", false},
         {"* К-2", "1527", "Автоматический выключатель", "2000", "0,76", "не обеспечено", true},
-        {"К-3", "1527", "—", "1000", "1,53", "не определено", false},
+        {"К-3", "1527", "—", "1000", "1,52", "не определено", false},
     };
     for (size_t r = 0; r < 3; ++r) {
         const auto& row = summary->rows[r];
@@ -164,16 +165,16 @@ TEST(CalculationNote, MinimumCurrentInTheSummaryThePointAndTheMethod)
               RowOnlyPoint("К-6", "Тср < 0,4 с")});
     const NoteTable* summary = TableWithCaption(note, "Результаты расчета по точкам короткого замыкания");
     ASSERT_NE(summary, nullptr);
-    EXPECT_EQ(summary->header[3], "Iк1 min, А");
+    EXPECT_EQ(summary->header[3], "Iк1\u00A0min, А");
     const std::vector<std::string> column = {"1290", "1290", "1000", "1290", "—", "—"};
     for (size_t r = 0; r < column.size(); ++r)
         EXPECT_EQ(summary->rows[r][3], column[r]) << r;
 
     const std::string all = AllText(note);
     EXPECT_TRUE(Has(all, "Наименьший ток однофазного короткого замыкания за t = 0,4 с: Iк1 min = 1290 А; "
-                         "Iк1 min / Iср = 1,28 — срабатывание за нормативное время.\n"));
+                         "Iк1\u00A0min\u00A0/\u00A0Iср = 1,28 — срабатывание за нормативное время.\n"));
     // Rounded down: 0,99 never reads as a trip.
-    EXPECT_TRUE(Has(all, "за t = 5 с: Iк1 min = 1000 А; Iк1 min / Iср = 0,99 — несрабатывание за нормативное время; "
+    EXPECT_TRUE(Has(all, "за t = 5 с: Iк1 min = 1000 А; Iк1\u00A0min\u00A0/\u00A0Iср = 0,99 — несрабатывание за нормативное время; "
                          "жилы термически не стойки.\n"));
     EXPECT_TRUE(Has(all, "Iк1 min = 1290 А; аппарат защиты не задан.\n"));
     // The method names each set of parameters once.
@@ -185,7 +186,7 @@ TEST(CalculationNote, MinimumCurrentInTheSummaryThePointAndTheMethod)
     // Without any point that keeps it, neither the column nor the method's sentence.
     const CalculationNote plain = Note({CalculatedPoint("К-1", CableNetwork(), 1000)});
     EXPECT_EQ(TableWithCaption(plain, "Результаты расчета по точкам короткого замыкания")->header[3], "Аппарат защиты");
-    EXPECT_FALSE(Has(AllText(plain), "Iк1 min"));
+    EXPECT_FALSE(Has(AllText(plain), "параметры: cmin·U0"));
 }
 
 // A point with its inputs: the chain with the sections in use only, the inputs as typed, every
@@ -202,6 +203,8 @@ TEST(CalculationNote, PointWithInputsShowsChainInputsImpedancesAndVerdict)
     ASSERT_EQ(figures.size(), 1u);
     const NoteFigure& chain = figures[0]->figure;
     EXPECT_EQ(chain.transformer, "Т: 250 кВ·А, T/Y-0");
+    EXPECT_EQ(chain.device, "QF 160 А, «C»");   // at the line's start, with its characteristic
+    EXPECT_FALSE(chain.fuse);
     EXPECT_EQ(chain.faultPoint, "ВРУ-1");
     ASSERT_EQ(chain.links.size(), 2u);
     EXPECT_EQ(chain.links[0].title, "Участок 1");
@@ -237,8 +240,8 @@ TEST(CalculationNote, PointWithInputsShowsChainInputsImpedancesAndVerdict)
                              + FormatCurrent(r.Iokz, Russian) + " А"));
     EXPECT_TRUE(Has(all, "Коэффициент запаса Кз"));
     EXPECT_TRUE(Has(all, "Заключение: Iокз = " + FormatCurrent(r.Iokz, Russian)
-                             + " А ≥ Iср = 100 А — Срабатывание за нормативное время (Тср < 0,4 с; "
-                               "нормативное время не более 0,4 с)."));
+                             + " А ≥ Iср = 100 А — срабатывание за нормативное время (нормативное "
+                               "время не более 0,4 с)."));
 }
 
 TEST(CalculationNote, FailingFuseVerdictNamesFiveSeconds)
@@ -247,7 +250,7 @@ TEST(CalculationNote, FailingFuseVerdictNamesFiveSeconds)
     point.inputs->tripTime = "Тср > 5 с";
     point.row[11] = "Тср > 5 с";
     const std::string all = AllText(Note({point}));
-    EXPECT_TRUE(Has(all, " А < Iср = 5000 А — Несрабатывание за нормативное время (Тср > 5 с; нормативное время не "
+    EXPECT_TRUE(Has(all, " А < Iср = 5000 А — несрабатывание за нормативное время (нормативное время не "
                          "более 5 с)."));
 }
 
@@ -337,6 +340,8 @@ TEST(CalculationNote, ProjectPointsTakeTheirInputsFromTheirRecords)
     fuse.minimum.reset();
     fuse.device.TypeDD = 2;
     fuse.device.TimePP = 1;
+    fuse.device.TypePP = 1;   // ППН 20 А: its 5 s current lies below the gG gate
+    fuse.device.TokPP = 20;
     fuse.deviceTexts.breaker = false;
     PointRecord refused = breaker;
     refused.network.TransPower = "251";
@@ -374,5 +379,134 @@ TEST(CalculationNote, ProjectPointsTakeTheirInputsFromTheirRecords)
     EXPECT_EQ(fields.date, "11.12.2026");
     const std::string all = AllText(BuildCalculationNote(points, fields, {Russian}));
     EXPECT_TRUE(Has(all, "Номинальный ток плавкой вставки, А"));
+    // The result window's warning under the fuse's table, with the source of the gate.
+    EXPECT_TRUE(Has(all, "Внимание: ток 5 с по таблице (58 А) ниже ")) << all;
+    EXPECT_TRUE(Has(all, "пределы вставок gG — по [6], табл. 3."));
     EXPECT_TRUE(Has(all, "Исходные данные точки не известны"));
+}
+
+// The one conclusion of a point rests on the smallest current: with Iк1 min the condition holds
+// only when both currents reach Iср; a differing verdict is said in one sentence; the summary
+// marks a point failing on either; without Iк1 min the conclusion says it rests on Iокз alone.
+TEST(CalculationNote, BindingConclusionRestsOnTheSmallestCurrent)
+{
+    struct Case {
+        const char* name;
+        double tokSR;          // Iокз is 1527 A
+        double minimum;        // Iк1 min, A; 0: the point keeps none
+        bool fails;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"both pass", 1000, 1290, false, "Iк1 min = 1290 А ≥ Iср = 1000 А; Iокз = 1527 А ≥ Iср = 1000 А — "
+                                         "срабатывание за нормативное время (нормативное время не более 0,4 с); "
+                                         "вывод сделан по Iк1 min."},
+        {"Iк1 min fails alone", 1400, 1290, true,
+         "Iк1 min = 1290 А < Iср = 1400 А; Iокз = 1527 А ≥ Iср = 1400 А — несрабатывание за нормативное время "
+         "(нормативное время не более 0,4 с); вывод сделан по Iк1 min. По Iокз условие выполняется, по наименьшему "
+         "току Iк1 min — нет"},
+        {"Iокз fails alone", 2000, 2100, true,
+         "Iк1 min = 2100 А ≥ Iср = 2000 А; Iокз = 1527 А < Iср = 2000 А — несрабатывание за нормативное время "
+         "(нормативное время не более 0,4 с); вывод сделан по Iокз. По наименьшему току Iк1 min условие "
+         "выполняется, по Iокз — нет"},
+        {"no Iк1 min", 1000, 0, false, "Iокз = 1527 А ≥ Iср = 1000 А — срабатывание за нормативное время "
+                                       "(нормативное время не более 0,4 с). Вывод основан только на Iокз, который "
+                                       "завышен (см. 2.1)"},
+        {"no Iк1 min, failing", 2000, 0, true, "Iокз = 1527 А < Iср = 2000 А — несрабатывание"},
+    };
+    for (const Case& c : cases) {
+        NotePoint point = CalculatedPoint("К-1", CableNetwork(), c.tokSR);
+        if (c.minimum > 0) {
+            point.minimum = PointMinimumCurrent{};
+            point.minimum->current = c.minimum;
+            point.minimum->time = 0.4;
+            point.minimum->tripCurrent = c.tokSR;
+            point.minimum->margin = c.minimum / c.tokSR;
+            point.minimum->trips = c.minimum >= c.tokSR;
+        }
+        const CalculationNote note = Note({point});
+        const std::string all = AllText(note);
+        EXPECT_TRUE(Has(all, c.says)) << c.name;
+        EXPECT_EQ(PointFails(point), c.fails) << c.name;
+        const NoteTable* summary = TableWithCaption(note, "Результаты расчета по точкам короткого замыкания");
+        ASSERT_NE(summary, nullptr);
+        EXPECT_EQ(summary->rows[0][1], c.fails ? "* К-1" : "К-1") << c.name;
+        EXPECT_EQ(summary->rows[0].back(), c.fails ? "не обеспечено" : "обеспечено") << c.name;
+        const NoteTable* failing = TableWithCaption(note, "Точки, в которых условие отключения не выполнено");
+        EXPECT_EQ(failing != nullptr, c.fails) << c.name;
+    }
+}
+
+// «Заключение» counts the points that meet the condition and lists exactly those that do not, each
+// with the current it rests on, Iср and what "Подбор" finds on that current.
+TEST(CalculationNote, ClosingConclusionListsTheFailingPointsWithTheirMeasures)
+{
+    auto record = [](const char* rated, double tokSR) {
+        PointRecord r;
+        r.network = CableNetwork();
+        r.device.TypeDD = 1;
+        r.device.TokAVnom = ParseDecimal(rated).value;
+        r.device.KNR = 10;
+        r.device.KZAV = 1.1;
+        r.device.TokSR = tokSR;
+        r.deviceTexts = {true, rated, "10 (\"C\")", false, "1.1", "ППН", "100", "1.3", "Тср < 5 с"};
+        const ShortCircuitResult result = CalculateShortCircuit(r.network).result;
+        r.verdict = result.Iokz >= tokSR ? "Срабатывание за нормативное время" : "Несрабатывание за нормативное время";
+        r.tripTime = result.Iokz >= tokSR ? "Тср < 0,4 с" : "Тср > 0,4 с";
+        r.minimum = CalculatePointMinimum(r, result, {});
+        return r;
+    };
+    const PointRecord passing = record("16", 16 * 10 * 1.1), failing = record("160", 160 * 10 * 1.1);
+    const std::vector<NotePoint> points = {
+        NotePointFromRecord(RowOnlyPoint("К-1", "Тср < 0,4 с").row, passing),
+        NotePointFromRecord(RowOnlyPoint("К-2", "Тср > 0,4 с").row, failing),
+        RowOnlyPoint("К-3", "Тср > 5 с"),
+        RowOnlyPoint("К-4", "---"),
+    };
+    ASSERT_TRUE(points[1].minimum);
+    const CalculationNote note = Note(points);
+    const std::string all = AllText(note);
+    EXPECT_TRUE(Has(all, "выполнено в 1 из 4 точек; не выполнено в 2; не проверено в 1"));
+    const NoteTable* table = TableWithCaption(note, "Точки, в которых условие отключения не выполнено");
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->rows.size(), 2u);
+    EXPECT_EQ(table->rows[0][0], "К-2");
+    EXPECT_EQ(table->rows[0][1], "Iк1\u00A0min = " + FormatCurrent(points[1].minimum->current, Russian));
+    EXPECT_EQ(table->rows[0][2], "1760");
+    // Iк1 min of about 1290 A trips a C breaker of up to 1290 / 11 = 117 A: the listed 100 A.
+    EXPECT_TRUE(Has(table->rows[0][3], "номинальный ток не более 100 А; участок 1: сечение не менее ")) << table->rows[0][3];
+    EXPECT_TRUE(Has(table->rows[0][3], " м (задано 100 м)")) << table->rows[0][3];
+    EXPECT_EQ(table->rows[1][0], "К-3");
+    EXPECT_EQ(table->rows[1][1], "Iокз = 1527");
+    EXPECT_EQ(table->rows[1][3], "подбор невозможен: исходные данные точки не известны");
+}
+
+// Whatever the regional settings, the note writes the decimal comma and no-break group spaces,
+// inputs included, and Rпр as it was entered.
+TEST(CalculationNote, RussianSeparatorsUnderEnglishRegionalSettings)
+{
+    const NumberSeparators english{".", ","};
+    NetworkDescription network = CableNetwork();
+    network.Lines[0].Ff = "2.5";
+    network.Lines[0].Fn = "2.5";
+    network.Lines[0].Length = "62.5";
+    network.RArc = "12.5";
+    NotePoint point = CalculatedPoint("К-1", network, 25.5);
+    const ShortCircuitResult& r = point.inputs->result;
+    point.row = MakePointRow("К-1", r, 25.5, point.inputs->tripTime, english);
+    point.inputs->device[3].second = "1.1";
+    const CalculationNote note = BuildCalculationNote({point}, {"Объект", "Иванов", "10.12.2026"}, {english});
+    const std::string all = AllText(note);
+    EXPECT_TRUE(Has(all, "Iокз = 231\u00A0000 / " + FormatGrouped(r.Zsum, 2, Russian) + " = ")) << all;
+    EXPECT_TRUE(Has(all, "Sф / Sн = 2,5 / 2,5 мм²\nL = 62,5 м\n"));
+    EXPECT_TRUE(Has(all, "Rпр = 12,5 мОм"));
+    EXPECT_TRUE(Has(all, "Переходное сопротивление Rпр\n12,5\n"));
+    EXPECT_TRUE(Has(all, "Коэффициент запаса Кз\n1,1\n"));
+    EXPECT_TRUE(Has(all, "Кратность тока мгновенного расцепителя k\n10 («C»)\n"));
+    const NoteTable* summary = TableWithCaption(note, "Результаты расчета по точкам короткого замыкания");
+    ASSERT_NE(summary, nullptr);
+    EXPECT_EQ(summary->rows[0][4], FormatGrouped(ReadWrittenNumber(point.row[10], DocumentSeparators(english))->value,
+                                                 ReadWrittenNumber(point.row[10], DocumentSeparators(english))->decimals,
+                                                 Russian));
+    EXPECT_EQ(summary->rows[0][4].find('.'), std::string::npos) << summary->rows[0][4];
 }

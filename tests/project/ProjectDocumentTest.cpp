@@ -122,7 +122,8 @@ TEST(ProjectDocument, EveryPointReadsBackWithItsInputsResultsAndOrder)
     odd.device.KZAV = 1e-300;
     odd.iokz = 1.0 / 3.0;
     report.records[0] = WritePointRecord(odd);
-    const ProjectFields fields{"Жилой дом | корпус 2", "Иванов И.И.\\"};
+    const ProjectFields fields{"Жилой дом | корпус 2", "Иванов И.И.\\", "12-2026-ЭМ.РР", "П", "ООО «Проект»",
+                               "Петров", "Сидоров", "Кузнецов", "TN-S"};
 
     const std::string document = WriteProjectDocument(fields, report.rows, report.records);
     const ProjectReading reading = ReadProjectDocument(document);
@@ -147,7 +148,7 @@ TEST(ProjectDocument, StartsWithItsVersionLineAndKeepsTypedTextsVisible)
 {
     const Report report = SampleReport();
     const std::string document = WriteProjectDocument({}, report.rows, report.records);
-    EXPECT_TRUE(document.starts_with("Зорант проект 1.1\nобъект=\nавтор=\nточка=К-1|"));
+    EXPECT_TRUE(document.starts_with("Зорант проект 1.2\nобъект=\nавтор=\nшифр=\nстадия=\nорганизация=\nпроверил=\nнормоконтроль=\nутвердил=\nзаземление=TN-C-S\nточка=К-1|"));
     EXPECT_NE(document.find("\nлиния2=Кабель с ПВХ изоляцией|Медь|4|4|0.7e2|нет\n"), std::string::npos);
     EXPECT_NE(document.find("\nточка=К\\|3\\\\|"), std::string::npos);
     EXPECT_TRUE(document.ends_with("\nконец\n"));
@@ -197,7 +198,7 @@ TEST(ProjectDocument, LaterMinorVersionIsReadWithItsUnknownKeysSkipped)
 {
     const Report report = SampleReport();
     std::string document = WriteProjectDocument({}, report.rows, report.records);
-    document.replace(0, std::string("Зорант проект 1.1").size(), "Зорант проект 1.7");
+    document.replace(0, std::string("Зорант проект 1.2").size(), "Зорант проект 1.7");
     document.replace(document.find("\nток="), 1, "\nминимальный ток=ок|12\r\n");
     document.insert(document.find("\nточка="), "\nдата=2026");
     const ProjectReading reading = ReadProjectDocument(document);
@@ -240,9 +241,9 @@ const RefusalCase RefusalCases[] = {
     {"Empty", [](const std::string&) { return std::string(); }, "не проект Зорант"},
     {"OkzDocument",
      [](const std::string&) { return WriteOkzDocument(SampleReport().rows); }, "не является проектом Зорант"},
-    {"NewerVersion", [](const std::string& g) { return Replaced(g, "проект 1.1", "проект 2.0"); },
+    {"NewerVersion", [](const std::string& g) { return Replaced(g, "проект 1.2", "проект 2.0"); },
      "более новой версией программы (формат 2.0)"},
-    {"VersionNotANumber", [](const std::string& g) { return Replaced(g, "проект 1.1", "проект 1"); },
+    {"VersionNotANumber", [](const std::string& g) { return Replaced(g, "проект 1.2", "проект 1"); },
      "неверная строка версии"},
     {"LineWithoutEquals", [](const std::string& g) { return Replaced(g, "\nавтор=", "\nавтор\n"); }, "без знака"},
     {"PointOfElevenCells", [](const std::string& g) { return Replaced(g, "точка=К-1|", "точка=К-1"); }, "12 ячеек"},
@@ -268,6 +269,8 @@ const RefusalCase RefusalCases[] = {
          return Replaced(g, line, line + line);
      },
      "повторяется"},
+    {"EarthingUnknown", [](const std::string& g) { return Replaced(g, "заземление=TN-C-S", "заземление=IT"); },
+     "заземление"},
     {"NotUtf8", [](const std::string& g) { return Replaced(g, "К-1", "\xCA-1"); }, "UTF-8"},
     {"CarriageReturnInsideALine",
      [](const std::string& g) { return Replaced(g, "\nсеть=250", "\nсеть=250\r\r"); }, "возврата каретки"},
@@ -318,11 +321,16 @@ TEST(ProjectDocument, MinimumCurrentReadsBackExactlyAndDocumentsWithoutItReadAsN
     EXPECT_TRUE(SameRecord(ReadBack(reading.project->records[1]), ReadBack(report.records[1])));
 
     // A document of format 1.0: no minimum current anywhere, every point opens without one.
-    std::string older = Replaced(document, "проект 1.1", "проект 1.0");
-    for (std::size_t at; (at = older.find("\nток_мин=")) != std::string::npos;)
-        older.erase(at, older.find('\n', at + 1) - at);
+    std::string older = Replaced(document, "проект 1.2", "проект 1.0");
+    for (const char* key : {"\nток_мин=", "\nшифр=", "\nстадия=", "\nорганизация=", "\nпроверил=",
+                            "\nнормоконтроль=", "\nутвердил=", "\nзаземление="})
+        for (std::size_t at; (at = older.find(key)) != std::string::npos;)
+            older.erase(at, older.find('\n', at + 1) - at);
     const ProjectReading olderReading = ReadProjectDocument(older);
     ASSERT_TRUE(olderReading.project) << olderReading.refusal;
+    // Without the title block's lines: those fields empty, the earthing system at its default.
+    EXPECT_EQ(olderReading.project->fields, ProjectFields{});
+    EXPECT_EQ(olderReading.project->fields.earthing, "TN-C-S");
     for (int i = 0; i < 3; ++i) {
         PointRecord expected = ReadBack(report.records[i]);
         expected.minimum.reset();

@@ -204,10 +204,26 @@ TEST_F(ProjectWindowsTest, ProjectDialogEditsTheFields)
     WhenModalShows([](QWidget*) {
         ProjectForm->ObjectEdit->setText(QStringLiteral("Жилой дом"));
         ProjectForm->AuthorEdit->setText(QStringLiteral("Иванов"));
+        ProjectForm->DesignationEdit->setText(QStringLiteral("12-2026-ЭМ.РР"));
+        ProjectForm->StageEdit->setText(QStringLiteral("П"));
+        ProjectForm->OrganisationEdit->setText(QStringLiteral("ООО «Проект»"));
+        ProjectForm->CheckerEdit->setText(QStringLiteral("Петров"));
+        ProjectForm->NormControllerEdit->setText(QStringLiteral("Сидоров"));
+        ProjectForm->ApproverEdit->setText(QStringLiteral("Кузнецов"));
+        ProjectForm->EarthingComboBox->setCurrentText(QStringLiteral("TN-S"));
         QTest::mouseClick(ProjectForm->OKButton, Qt::LeftButton);
     });
     ReportForm->ProjectButtonClick();
-    EXPECT_EQ(ReportForm->Fields, (ProjectFields{"Жилой дом", "Иванов"}));
+    EXPECT_EQ(ReportForm->Fields, (ProjectFields{"Жилой дом", "Иванов", "12-2026-ЭМ.РР", "П", "ООО «Проект»", "Петров",
+                                                 "Сидоров", "Кузнецов", "TN-S"}));
+    // Opened again, the dialog shows what was kept; Cancel changes nothing.
+    WhenModalShows([](QWidget*) {
+        EXPECT_EQ(ProjectForm->EarthingComboBox->currentText(), QStringLiteral("TN-S"));
+        EXPECT_EQ(ProjectForm->ApproverEdit->text(), QStringLiteral("Кузнецов"));
+        QTest::mouseClick(ProjectForm->CancelBitBtn, Qt::LeftButton);
+    });
+    ReportForm->ProjectButtonClick();
+    EXPECT_EQ(ReportForm->Fields.designation, "12-2026-ЭМ.РР");
 }
 
 TEST_F(ProjectWindowsTest, RecalculationShowsOldAndNewBeforeItIsTaken)
