@@ -375,4 +375,9 @@ TEST(CalculationNote, ProjectPointsTakeTheirInputsFromTheirRecords)
     const std::string all = AllText(BuildCalculationNote(points, fields, {Russian}));
     EXPECT_TRUE(Has(all, "Номинальный ток плавкой вставки, А"));
     EXPECT_TRUE(Has(all, "Исходные данные точки не известны"));
+    // A point whose stored inputs no longer calculate says so, with the calculation's message.
+    const std::string message = CalculateShortCircuit(refused.network).message;
+    ASSERT_FALSE(message.empty());
+    EXPECT_EQ(points[3].notCalculated, message);
+    EXPECT_TRUE(Has(all, "расчет по ним не выполняется: " + message));
 }
