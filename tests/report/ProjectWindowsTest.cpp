@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "AskNumberUnit.h"
+#include "DeleteAllReportUnit.h"
 #include "DeviceDefenceUnit.h"
 #include "FormsFixture.h"
 #include "MainUnit.h"
@@ -230,6 +231,56 @@ TEST_F(ProjectWindowsTest, ProjectSavedAndOpenedBringsBackRowsRecordsAndFields)
     EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Проект поврежден (строка 2)"))) << dialogs.errors[0].toStdString();
     EXPECT_EQ(ReportForm->Rows(), rows);
     EXPECT_EQ(ReportForm->Fields, (ProjectFields{"Школа", "Петров"}));
+}
+
+// Opening a project, loading a document and deleting every row over points not saved since they
+// changed ask first, as closing does; an opening that does not happen keeps the question for exit.
+TEST_F(ProjectWindowsTest, CommandsThatReplaceUnsavedPointsAskFirst)
+{
+    using Answer = Dialogs::Answer;
+    QTemporaryDir folder;
+    const QString other = folder.filePath(QStringLiteral("другой.zpr"));
+    const QString kept = folder.filePath(QStringLiteral("сохранен.zpr"));
+    ReportForm->show();
+    ReportForm->AddPoint(ReportRow{"Д-1"});
+    dialogs.projectSaveNames = {other};
+    ASSERT_TRUE(ReportForm->SaveProjectButtonClick());
+    AddPointThroughTheWindows("К-1", "250", "100", "16");
+    const ReportRows unsaved = ReportForm->Rows();
+
+    dialogs.threeWayAnswers = {Answer::Cancel, Answer::No};
+    dialogs.projectOpenNames = {folder.filePath(QStringLiteral("нет такого.zpr"))};
+    QTest::mouseClick(ReportForm->OpenProjectButton, Qt::LeftButton);   // Отмена: no file dialog
+    EXPECT_TRUE(dialogs.projectOpenInitials.isEmpty());
+    QTest::mouseClick(ReportForm->OpenProjectButton, Qt::LeftButton);   // Нет, then a missing file
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(ReportForm->Rows(), unsaved);
+    EXPECT_TRUE(ReportForm->HoldsUnsavedPoints());
+
+    dialogs.threeWayAnswers = {Answer::No};
+    dialogs.projectOpenNames = {other};
+    QTest::mouseClick(ReportForm->OpenProjectButton, Qt::LeftButton);
+    EXPECT_EQ(ReportForm->Rows()[0][0], "Д-1");
+    EXPECT_FALSE(ReportForm->HoldsUnsavedPoints());
+    // "Отменить" brings the dropped point back, and with it the question.
+    QTest::mouseClick(ReportForm->UndoButton, Qt::LeftButton);
+    EXPECT_EQ(ReportForm->Rows(), unsaved);
+    EXPECT_TRUE(ReportForm->HoldsUnsavedPoints());
+
+    QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);   // Отмена: no file dialog
+    EXPECT_TRUE(dialogs.openInitials.isEmpty());
+
+    // "Да" saves the project first, then the deletion is confirmed.
+    dialogs.threeWayAnswers = {Answer::Yes};
+    dialogs.projectSaveNames = {kept};
+    WhenModalShows([](QWidget*) { QTest::mouseClick(DeleteAllReportForm->OKBitBtn, Qt::LeftButton); });
+    QTest::mouseClick(ReportForm->DeleteAllButton, Qt::LeftButton);
+    EXPECT_EQ(ReportForm->Rows(), ReportRows(14));
+    dialogs.projectOpenNames = {kept};
+    ReportForm->OpenProjectButtonClick();
+    EXPECT_EQ(ReportForm->Rows()[1][0], "К-1");
+    EXPECT_EQ(dialogs.threeWayQuestions.size(), 5);
+    ReportForm->hide();
 }
 
 TEST_F(ProjectWindowsTest, ProjectDialogEditsTheFields)

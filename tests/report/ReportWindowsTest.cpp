@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -86,7 +87,7 @@ public:
     {
         return fake_.OpenProjectFileName(parent, initial);
     }
-    Answer YesNoCancel(const QString& text) override { return real_->YesNoCancel(text); }
+    Answer YesNoCancel(const QString& text) override { return fake_.YesNoCancel(text); }
     void ShowHelp(const QString& fileName, int context) override { fake_.ShowHelp(fileName, context); }
 
 private:
@@ -349,6 +350,7 @@ TEST_F(ReportWindowsTest, DeleteAllAsksAndClearsOnlyAfterYes)
     ReportForm->ReplaceRows(forty);
     ClickCell(3, 2);
     AskNumberForm->NumberEdit->setText(QStringLiteral("К-7"));
+    dialogs.threeWayAnswers = {Dialogs::Answer::No, Dialogs::Answer::No};
 
     WhenModalShows([](QWidget* modal) {
         EXPECT_EQ(modal, DeleteAllReportForm);
@@ -393,6 +395,7 @@ TEST_F(ReportWindowsTest, ShrinkingGridKeepsTheSelectionInside)
     EXPECT_EQ(SelectedRow, 25);
 
     dialogs.openNames = {shortName};
+    dialogs.threeWayAnswers = {Dialogs::Answer::No};   // rows of a document are no saved project
     QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
     EXPECT_EQ(grid->model()->rowCount(), 14);
     EXPECT_EQ(Names(ReportForm->Rows()), Padded({"n0", "n1", "n2"}));
@@ -533,6 +536,50 @@ TEST_F(ReportWindowsTest, WindowsHaveTheirFixedFramesButtonsAndNoPopUpTips)
                              "DeleteAllButton", "WriteFileButton", "LoadFileButton", "ToExcelButton",
                              "CloseReportBitBtn", "StatusBar1"})
         EXPECT_NE(ReportForm->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
+    // A button of a bare picture must still say what it is.
+    for (const QAbstractButton* button : ReportForm->findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly))
+        EXPECT_FALSE(button->text().isEmpty() && button->accessibleName().isEmpty()) << button->objectName().toStdString();
+}
+
+// An empty document over a report that holds points, and a project chosen as a document, are
+// taken only after a question, or not at all.
+TEST_F(ReportWindowsTest, EmptyDocumentAsksAndAProjectIsNotLoadedAsOne)
+{
+    ShowReport();
+    QTemporaryDir dir;
+    const QString empty = dir.filePath(QStringLiteral("empty.okz"));
+    const QString project = dir.filePath(QStringLiteral("project.okz"));
+    for (const auto& [name, bytes] : {std::pair{empty, QByteArray()},
+                                      std::pair{project, QByteArray("Зорант проект 1.1\nточка=К-1|5,2\nконец\n")}}) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    ReportRows sixteen(16);
+    for (int r = 0; r < 16; ++r)
+        sixteen[r] = Point("n" + std::to_string(r));
+    ReportForm->ReplaceRows(sixteen);
+    dialogs.threeWayAnswers.assign(4, Dialogs::Answer::No);   // not saved as a project first
+
+    dialogs.openNames = {project};
+    QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
+    EXPECT_EQ(dialogs.messages,
+              QStringList({QStringLiteral("Это файл проекта Зорант: откройте его кнопкой \"Открыть проект...\"")}));
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+
+    dialogs.openNames = {empty, empty};
+    dialogs.answers = {false, true};
+    QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
+    EXPECT_EQ(ReportForm->Rows(), sixteen);
+    QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
+    EXPECT_EQ(ReportForm->Rows(), ReportRows(14));
+    EXPECT_EQ(dialogs.questions, QStringList(2, QStringLiteral("Документ не содержит ни одной точки. Очистить отчет?")));
+
+    // Into an empty report it loads without a word.
+    dialogs.openNames = {empty};
+    QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
+    EXPECT_EQ(dialogs.questions.size(), 2);
+    EXPECT_EQ(dialogs.threeWayQuestions.size(), 3);
 }
 
 // Every caption and button text fits its place in the fonts the program maps the window fonts to.
@@ -584,6 +631,7 @@ TEST_F(ReportWindowsTest, EnterInQuestionsThatDestroyDataPressesTheFocusedButton
         const bool cancel = tabs == 1;
         SCOPED_TRACE(cancel ? "Tab, then Enter" : "Enter");
         QString pressed;
+        dialogs.threeWayAnswers.assign(2, Dialogs::Answer::No);   // not saved as a project first
 
         ReportForm->ReplaceRows(ReportRows{Point("a"), Point("b")});
         const ReportRows report = ReportForm->Rows();
@@ -656,6 +704,7 @@ TEST_F(ReportWindowsTest, UndoPutsBackTheReportBeforeEachChange)
     }
     grid->setFocus();
     dialogs.openNames = {name};
+    dialogs.threeWayAnswers = {Dialogs::Answer::No};   // not saved as a project first
     QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
     EXPECT_EQ(ReportForm->Rows(), forty);
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);  // from the grid too
