@@ -266,10 +266,10 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
     // The arrows stand right of the grid, level with its middle.
     const int arrowLeft = Margin + gridWidth + 6;
     const int arrowTop = GridTop + gridHeight / 2 - ButtonHeight - 4;
-    UpSpeedButton = MakeArrowButton(this, "UpSpeedButton", true, QStringLiteral("Строку вверх"),
+    UpSpeedButton = MakeArrowButton(this, "UpSpeedButton", true, QStringLiteral("Переместить строку вверх"),
                                     QStringLiteral("Перемещение строки в списке на одну позицию вверх"),
                                     QRect(arrowLeft, arrowTop, ButtonHeight, ButtonHeight));
-    DownSpeedButton = MakeArrowButton(this, "DownSpeedButton", false, QStringLiteral("Строку вниз"),
+    DownSpeedButton = MakeArrowButton(this, "DownSpeedButton", false, QStringLiteral("Переместить строку вниз"),
                                       QStringLiteral("Перемещение строки в списке на одну позицию вниз"),
                                       QRect(arrowLeft, arrowTop + ButtonHeight + 8, ButtonHeight, ButtonHeight));
     const int clientWidth = arrowLeft + ButtonHeight + Margin;

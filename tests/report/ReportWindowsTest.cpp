@@ -541,45 +541,32 @@ TEST_F(ReportWindowsTest, WindowsHaveTheirFixedFramesButtonsAndNoPopUpTips)
         EXPECT_FALSE(button->text().isEmpty() && button->accessibleName().isEmpty()) << button->objectName().toStdString();
 }
 
-// An empty document over a report that holds points, and a project chosen as a document, are
-// taken only after a question, or not at all.
+// An empty document over points clears them only after a question; a project is not read as a
+// document.
 TEST_F(ReportWindowsTest, EmptyDocumentAsksAndAProjectIsNotLoadedAsOne)
 {
     ShowReport();
     QTemporaryDir dir;
-    const QString empty = dir.filePath(QStringLiteral("empty.okz"));
-    const QString project = dir.filePath(QStringLiteral("project.okz"));
+    const QString empty = dir.filePath(QStringLiteral("empty.okz")), project = dir.filePath(QStringLiteral("p.okz"));
     for (const auto& [name, bytes] : {std::pair{empty, QByteArray()},
                                       std::pair{project, QByteArray("Зорант проект 1.1\nточка=К-1|5,2\nконец\n")}}) {
         QFile file(name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
-    ReportRows sixteen(16);
-    for (int r = 0; r < 16; ++r)
-        sixteen[r] = Point("n" + std::to_string(r));
-    ReportForm->ReplaceRows(sixteen);
-    dialogs.threeWayAnswers.assign(4, Dialogs::Answer::No);   // not saved as a project first
-
-    dialogs.openNames = {project};
-    QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
+    ReportForm->ReplaceRows(ReportRows(16, Point("n")));
+    const ReportRows sixteen = ReportForm->Rows();
+    dialogs.threeWayAnswers.assign(3, Dialogs::Answer::No);   // not saved as a project first
+    dialogs.openNames = {project, empty, empty, empty};
+    dialogs.answers = {false, true};
+    for (int click = 0; click < 2; ++click)   // the project; the empty document, Cancel
+        QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
+    EXPECT_EQ(ReportForm->Rows(), sixteen);
+    for (int click = 0; click < 2; ++click)   // OK; then into the empty report without a word
+        QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
+    EXPECT_EQ(ReportForm->Rows(), ReportRows(14));
     EXPECT_EQ(dialogs.messages,
               QStringList({QStringLiteral("Это файл проекта Зорант: откройте его кнопкой \"Открыть проект...\"")}));
-    EXPECT_TRUE(dialogs.questions.isEmpty());
-
-    dialogs.openNames = {empty, empty};
-    dialogs.answers = {false, true};
-    QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
-    EXPECT_EQ(ReportForm->Rows(), sixteen);
-    QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
-    EXPECT_EQ(ReportForm->Rows(), ReportRows(14));
     EXPECT_EQ(dialogs.questions, QStringList(2, QStringLiteral("Документ не содержит ни одной точки. Очистить отчет?")));
-
-    // Into an empty report it loads without a word.
-    dialogs.openNames = {empty};
-    QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
-    EXPECT_EQ(dialogs.questions.size(), 2);
-    EXPECT_EQ(dialogs.threeWayQuestions.size(), 3);
 }
 
 // Every caption and button text fits its place in the fonts the program maps the window fonts to.

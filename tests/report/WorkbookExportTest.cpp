@@ -426,11 +426,8 @@ TEST_F(ExportFromReportWindow, DoubleClickExportsOnce)
     const ScopedEnv homeVariable("HOME", home.path());
     QStandardPaths::setTestModeEnabled(true);
     ReportForm->ReplaceRows(Report({FilledRow(1)}));
-    ReportForm->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(ReportForm));
     QPushButton* button = ReportForm->ToExcelButton;
     opener.whileOpening = [button] { QTest::mouseClick(button, Qt::LeftButton); };
-
     // The events of a double click as a widget receives them.
     QTest::mousePress(button, Qt::LeftButton);
     QTest::mouseRelease(button, Qt::LeftButton);
@@ -443,7 +440,6 @@ TEST_F(ExportFromReportWindow, DoubleClickExportsOnce)
     EXPECT_EQ(opener.opened.size(), 2);
     EXPECT_EQ(FilesIn(ExportFolder()).size(), 2);
     QStandardPaths::setTestModeEnabled(false);
-    ReportForm->hide();
 }
 
 TEST_F(ExportFromReportWindow, WithoutASpreadsheetProgramShowsTheMessage)
