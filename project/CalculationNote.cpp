@@ -201,13 +201,14 @@ void AddSummary(NoteBuilder& b, const std::vector<NotePoint>& points, const std:
     NoteTable& table = b.Table("Результаты расчета по точкам короткого замыкания", header, widths, numeric);
 
     bool anyFailing = false;
-    bool anyUnknown = false;
+    bool anyUnknown = false, anyNotCalculated = false;
     for (size_t i = 0; i < points.size(); ++i) {
         const NotePoint& point = points[i];
         const PointConclusion& c = conclusions[i];
         const bool fails = c.overall == NoteCheck::Fails;
         anyFailing = anyFailing || fails;
-        anyUnknown = anyUnknown || !point.inputs;
+        anyUnknown = anyUnknown || (!point.inputs && point.notCalculated.empty());
+        anyNotCalculated = anyNotCalculated || !point.notCalculated.empty();
         std::vector<std::string> cells = {b.General(double(i + 1)), (fails ? FailingPointMark : "") + point.row[0],
                                           b.RowFigure(point.row[9])};
         if (withMin)
@@ -227,6 +228,9 @@ void AddSummary(NoteBuilder& b, const std::vector<NotePoint>& points, const std:
     if (anyUnknown)
         b.Paragraph("Прочерк в графе «Аппарат защиты» — исходные данные точки не известны: точка загружена из "
                     "документа «.okz», в котором хранятся только результаты расчета.");
+    if (anyNotCalculated)
+        b.Paragraph("Прочерк в графе «Аппарат защиты» у точки проекта — по ее сохраненным исходным данным расчет "
+                    "не выполняется (причина указана в разделе точки).");
 }
 
 // A line section takes part in the chain when it has a core or adds to the loop.
@@ -359,8 +363,16 @@ void AddPointWithInputs(NoteBuilder& b, const NotePoint& point, const PointConcl
 
 void AddPointWithoutInputs(NoteBuilder& b, const NotePoint& point, const PointConclusion& conclusion)
 {
-    b.Paragraph("Исходные данные точки не известны: точка загружена из документа «.okz», в котором хранятся "
-                "только результаты расчета. Результаты приведены по документу.");
+    if (point.notCalculated.empty()) {
+        b.Paragraph("Исходные данные точки не известны: точка загружена из документа «.okz», в котором хранятся "
+                    "только результаты расчета. Результаты приведены по документу.");
+    } else {
+        std::string reason = point.notCalculated;
+        if (!reason.ends_with('.'))
+            reason += '.';
+        b.Paragraph("Исходные данные точки сохранены в проекте, но расчет по ним не выполняется: " + reason
+                    + " Результаты приведены так, как они были сохранены в проекте.");
+    }
     NoteTable& table = b.Table("Результаты расчета точки " + Quoted(point.row[0]), {"Величина", "Значение"}, {6, 5},
                                {false, true});
     const char* const names[] = {"Rт/3, мОм", "Xт/3, мОм", "Rл, мОм",   "Xл, мОм",       "Rпр, мОм",
@@ -457,8 +469,10 @@ NotePoint NotePointFromRecord(const ReportRow& row, const PointRecord& record)
 {
     NotePoint point{row, std::nullopt, record.minimum};
     const CalculationOutcome outcome = CalculateShortCircuit(record.network);
-    if (outcome.status != CalculationStatus::Success)
+    if (outcome.status != CalculationStatus::Success) {
+        point.notCalculated = outcome.message.empty() ? std::string("ошибка расчета") : outcome.message;
         return point;
+    }
     point.inputs = NotePointInputs{record.network,       outcome.result,  DeviceParameters(record),
                                    record.device.TokSR, record.tripTime, record.verdict,
                                    SelectionDeviceOf(record.device, record.deviceTexts.releaseCurrentGiven,

@@ -34,6 +34,9 @@ struct NotePoint {
     ReportRow row;                          // the report row: name and figures as texts
     std::optional<NotePointInputs> inputs;  // absent for points read from ".okz" documents
     std::optional<PointMinimumCurrent> minimum;  // Iк1 min, where the point keeps it
+    // For a project point whose stored inputs no longer calculate: the calculation's message
+    // (the point then has no inputs, and the note must not call it a ".okz" point).
+    std::string notCalculated;
 };
 
 // The project fields of the title block.
@@ -117,7 +120,7 @@ std::vector<NotePoint> ChooseNotePoints(const std::vector<NotePoint>& points, bo
 struct Project;
 
 // A point of a project document: its row, and the inputs its record keeps, recalculated (a
-// record whose network the tables no longer accept gives a point without inputs).
+// record whose network no longer calculates gives a point without inputs, saying why).
 NotePoint NotePointFromRecord(const ReportRow& row, const PointRecord& record);
 
 // The points of a project: its leading named rows, each with its record when it has a readable one.

@@ -80,6 +80,7 @@ std::string EscapeValue(std::string_view text)
         case '|': escaped += "\\|"; break;
         case '\n': escaped += "\\n"; break;
         case '\r': escaped += "\\r"; break;
+        case '\0': escaped += "\\0"; break;
         default: escaped += c;
         }
     }
@@ -220,6 +221,7 @@ bool SplitInto(std::string_view value, std::vector<std::string>& fields)
         switch (value[i]) {
         case '\\': *field += '\\'; break;
         case '|': *field += '|'; break;
+        case '0': *field += '\0'; break;
         case 'n': *field += '\n'; break;
         case 'r': *field += '\r'; break;
         default: return false;

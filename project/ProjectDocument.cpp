@@ -221,6 +221,11 @@ void ProjectReader::TakeLine(std::string_view line)
         Damaged("знак возврата каретки внутри строки");
         return;
     }
+    // The same for a NUL byte, which the writer escapes too; no text of the program holds one raw.
+    if (line.find('\0') != std::string_view::npos) {
+        Damaged("нулевой байт внутри строки");
+        return;
+    }
     if (line.empty())
         return;
     if (ended_) {

@@ -21,6 +21,7 @@
 #include "RegionalSettings.h"
 #include "ReportTable.h"
 #include "ReportUnit.h"
+#include "SinglePress.h"
 #include "StatusHints.h"
 #include "WindowFrame.h"
 #include "ToExcelUnit.h"
@@ -96,6 +97,7 @@ TCalculationNoteForm::TCalculationNoteForm(QWidget* parent) : QDialog(parent)
     SavePdfButton = MakeButton(this, "SavePdfButton", QStringLiteral("Сохранить в PDF"),
                                QStringLiteral("Сохранение записки в PDF в папку «Зорант» папки документов"),
                                QRect(176, buttonTop, 100, 25));
+    savePdfPress_ = new SinglePress(SavePdfButton);
     CloseButton = MakeButton(this, "CloseButton", QStringLiteral("Закрыть"), QStringLiteral("Закрыть окно"),
                              QRect(282, buttonTop, 70, 25));
     CloseButton->setDefault(true);
@@ -163,9 +165,12 @@ void TCalculationNoteForm::PrintButtonClick()
 
 void TCalculationNoteForm::SavePdfButtonClick()
 {
-    const QString path = SaveCalculationNote(Note(), ExportFolder());
-    if (OpenPdfCheckBox->isChecked())
-        CurrentNoteViewer().Open(path);
-    else
-        CurrentDialogs().Message(QStringLiteral("Расчетная записка сохранена в файл «%1»").arg(QDir::toNativeSeparators(path)));
+    savePdfPress_->Run([this] {
+        const QString path = SaveCalculationNote(Note(), ExportFolder());
+        if (OpenPdfCheckBox->isChecked())
+            CurrentNoteViewer().Open(path);
+        else
+            CurrentDialogs().Message(
+                QStringLiteral("Расчетная записка сохранена в файл «%1»").arg(QDir::toNativeSeparators(path)));
+    });
 }

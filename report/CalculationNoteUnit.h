@@ -13,6 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
+class SinglePress;
 
 class TCalculationNoteForm : public QDialog {
     Q_OBJECT
@@ -48,6 +49,9 @@ protected:
     // Offers the selected point by its name, or not at all when no named row is selected; takes
     // the project's object and author into the title block's fields.
     void showEvent(QShowEvent* event) override;
+
+private:
+    SinglePress* savePdfPress_ = nullptr;
 };
 
 extern TCalculationNoteForm* CalculationNoteForm;

@@ -6,6 +6,7 @@
 #include "ReportFiles.h"
 #include "ReportTable.h"
 #include "ReportTableModel.h"
+#include "SinglePress.h"
 #include "ToExcelUnit.h"
 
 void TReportForm::ShowProject(Project project)
@@ -46,14 +47,23 @@ void TReportForm::WriteFileButtonClick()
 
 void TReportForm::LoadFileButtonClick()
 {
-    if (auto rows = LoadReportDocument(this, openDialogName_))
+    if (!MayClose())
+        return;
+    if (auto rows = LoadReportDocument(this, openDialogName_, InsertionRow(Rows()) > 0))
         ReplaceRows(std::move(*rows));
 }
 
-void TReportForm::ToExcelButtonClick() { ExportReportToExcel(); }
+void TReportForm::ToExcelButtonClick()
+{
+    exportPress_->Run([] { ExportReportToExcel(); });
+}
 
 void TReportForm::OpenProjectButtonClick()
 {
+    // Asked before the file is chosen, so that "Да" cannot save over the very file then opened.
+    // A refused or cancelled opening keeps the report, and with it the question at exit.
+    if (!MayClose())
+        return;
     if (auto project = LoadProjectDocument(this, projectDialogName_)) {
         ShowProject(std::move(*project));
         modified_ = false;   // just as saved

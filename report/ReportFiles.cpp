@@ -1,5 +1,6 @@
 #include "ReportFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -29,17 +30,38 @@ const QString ForeignMessage =
 const QString Utf8Question =
     QStringLiteral("Документ, по-видимому, записан в кодировке UTF-8. Прочитать его в кодировке UTF-8?");
 const QString NotAFileMessage = QStringLiteral("Документ отчета можно загрузить только из обычного файла.");
+const QString NotAFileProjectMessage = QStringLiteral("Проект можно открыть только из обычного файла.");
+const QString EmptyDocumentQuestion = QStringLiteral("Документ не содержит ни одной точки. Очистить отчет?");
+const QString ProjectChosenMessage =
+    QStringLiteral("Это файл проекта Зорант: откройте его кнопкой \"Открыть проект...\"");
+
+// How the file work names its failures. A ".okz" document shows the system's reason as it is;
+// a project names what failed and the file before it.
+struct FileTexts {
+    QString failure;    // "%1" is the file's name; empty: the reason alone
+    QString notAFile;   // a FIFO, a device or a folder was chosen
+    QString Failed(const QString& fileName, const QString& reason) const
+    {
+        if (failure.isEmpty())
+            return reason;
+        return failure.arg(QDir::toNativeSeparators(fileName)) + reason;
+    }
+};
+
+const FileTexts OkzTexts{QString(), NotAFileMessage};
+const FileTexts ProjectOpenTexts{QStringLiteral("Не удалось открыть проект \"%1\": "), NotAFileProjectMessage};
+const FileTexts ProjectSaveTexts{QStringLiteral("Не удалось сохранить проект \"%1\": "), NotAFileProjectMessage};
 
 // Writes a document, handed to `write` piece by piece, to a temporary file beside `fileName` and
 // puts it in place only when everything was written.
-bool WriteDocumentFile(const QString& fileName,
+bool WriteDocumentFile(const QString& fileName, const FileTexts& texts,
                        const std::function<bool(const std::function<bool(std::string_view)>&)>& write)
 {
     QSaveFile file(fileName);
     // Unbuffered: a buffered write could fail only while commit() flushes, and commit() would
     // still put the short file in place of the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        CurrentDialogs().Error(file.errorString());
+        CurrentDialogs().Error(texts.Failed(fileName, file.errorString()));
         return false;
     }
     // A write that fills the disk part-way returns the bytes that fitted and records no error;
@@ -61,11 +83,11 @@ bool WriteDocumentFile(const QString& fileName,
     };
     if (!write(writePiece)) {
         file.cancelWriting();
-        CurrentDialogs().Error(reason);
+        CurrentDialogs().Error(texts.Failed(fileName, reason));
         return false;
     }
     if (!file.commit()) {
-        CurrentDialogs().Error(file.errorString());
+        CurrentDialogs().Error(texts.Failed(fileName, file.errorString()));
         return false;
     }
     return true;
@@ -73,28 +95,29 @@ bool WriteDocumentFile(const QString& fileName,
 
 bool WriteDocumentFile(const QString& fileName, const std::string& document)
 {
-    return WriteDocumentFile(fileName, [&document](const auto& writePiece) { return writePiece(document); });
+    return WriteDocumentFile(fileName, OkzTexts,
+                             [&document](const auto& writePiece) { return writePiece(document); });
 }
 
 // Opens `fileName` for reading when it is a regular file. A FIFO, a device or a folder is refused
 // without blocking: the open itself does not wait for a writer, and the type is checked on the
 // opened descriptor, so the file cannot be swapped in between.
-bool OpenRegularFile(const QString& fileName, QFile& file, qint64& size)
+bool OpenRegularFile(const QString& fileName, const FileTexts& texts, QFile& file, qint64& size)
 {
     const int fd = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        CurrentDialogs().Error(qt_error_string(errno));
+        CurrentDialogs().Error(texts.Failed(fileName, qt_error_string(errno)));
         return false;
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        CurrentDialogs().Error(NotAFileMessage);
+        CurrentDialogs().Error(texts.notAFile);
         return false;
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        CurrentDialogs().Error(file.errorString());
+        CurrentDialogs().Error(texts.Failed(fileName, file.errorString()));
         return false;
     }
     size = static_cast<qint64>(status.st_size);
@@ -107,7 +130,7 @@ std::optional<std::string> ReadDocumentFile(const QString& fileName)
 {
     QFile file;
     qint64 size = 0;
-    if (!OpenRegularFile(fileName, file, size))
+    if (!OpenRegularFile(fileName, OkzTexts, file, size))
         return std::nullopt;
     if (size > OkzDocumentSizeLimit) {
         CurrentDialogs().Error(TooLargeMessage);
@@ -148,7 +171,7 @@ std::optional<Project> ReadProjectFile(const QString& fileName)
 {
     QFile file;
     qint64 size = 0;
-    if (!OpenRegularFile(fileName, file, size))
+    if (!OpenRegularFile(fileName, ProjectOpenTexts, file, size))
         return std::nullopt;
     if (size > ProjectDocumentSizeLimit) {
         CurrentDialogs().Error(ProjectTooLargeMessage);
@@ -160,7 +183,7 @@ std::optional<Project> ReadProjectFile(const QString& fileName)
     while (!reader.Refused()) {
         const qint64 got = file.read(piece.data(), static_cast<qint64>(piece.size()));
         if (got < 0) {
-            CurrentDialogs().Error(file.errorString());
+            CurrentDialogs().Error(ProjectOpenTexts.Failed(fileName, file.errorString()));
             return std::nullopt;
         }
         if (got == 0)
@@ -202,7 +225,7 @@ bool SaveProjectDocument(QWidget* parent, const ProjectFields& fields, const Rep
         lastName = fileName;
         if (QFileInfo::exists(fileName) && !CurrentDialogs().Question(OverwriteQuestion))
             continue;
-        return WriteDocumentFile(fileName, [&](const std::function<bool(std::string_view)>& writePiece) {
+        return WriteDocumentFile(fileName, ProjectSaveTexts, [&](const std::function<bool(std::string_view)>& writePiece) {
             return WriteProjectDocument(fields, rows, records, writePiece);
         });
     }
@@ -241,7 +264,7 @@ bool SaveReportDocument(QWidget* parent, const ReportRows& rows, QString& lastNa
     }
 }
 
-std::optional<ReportRows> LoadReportDocument(QWidget* parent, QString& lastName)
+std::optional<ReportRows> LoadReportDocument(QWidget* parent, QString& lastName, bool reportHoldsPoints)
 {
     for (;;) {
         const std::optional<QString> chosen = CurrentDialogs().OpenFileName(parent, lastName);
@@ -251,6 +274,14 @@ std::optional<ReportRows> LoadReportDocument(QWidget* parent, QString& lastName)
         lastName = fileName;
         const std::optional<std::string> bytes = ReadDocumentFile(fileName);
         if (!bytes)
+            return std::nullopt;
+        // Read as a ".okz" document, a project's lines would come out as rows of junk.
+        if (LooksLikeProjectDocument(*bytes)) {
+            CurrentDialogs().Message(ProjectChosenMessage);
+            return std::nullopt;
+        }
+        // An empty file is more often a failed copy than a wish to clear the report.
+        if (bytes->empty() && reportHoldsPoints && !CurrentDialogs().Question(EmptyDocumentQuestion))
             return std::nullopt;
         OkzDocumentContents contents = ReadOkzDocument(*bytes);
         if (contents.tooLong) {  // ReadDocumentFile refuses such a document already, while reading it

@@ -24,6 +24,7 @@
 #include "DeleteAllReportUnit.h"
 #include "ReportTable.h"
 #include "ReportTableModel.h"
+#include "SinglePress.h"
 #include "StatusHints.h"
 
 TReportForm* ReportForm = nullptr;
@@ -167,10 +168,13 @@ QIcon ArrowIcon(bool up, const QColor& colour)
     return QIcon(picture);
 }
 
-QToolButton* MakeArrowButton(QWidget* parent, const char* name, bool up, const QString& hint, const QRect& geometry)
+QToolButton* MakeArrowButton(QWidget* parent, const char* name, bool up, const QString& accessibleName,
+                             const QString& hint, const QRect& geometry)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
+    // A screen reader has only these to say what a button of a bare arrow does.
+    button->setAccessibleName(accessibleName);
     button->setIcon(ArrowIcon(up, parent->palette().color(QPalette::WindowText)));
     button->setIconSize(QSize(16, 16));
     button->setAutoRaise(true);
@@ -262,10 +266,10 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
     // The arrows stand right of the grid, level with its middle.
     const int arrowLeft = Margin + gridWidth + 6;
     const int arrowTop = GridTop + gridHeight / 2 - ButtonHeight - 4;
-    UpSpeedButton = MakeArrowButton(this, "UpSpeedButton", true,
+    UpSpeedButton = MakeArrowButton(this, "UpSpeedButton", true, QStringLiteral("Переместить строку вверх"),
                                     QStringLiteral("Перемещение строки в списке на одну позицию вверх"),
                                     QRect(arrowLeft, arrowTop, ButtonHeight, ButtonHeight));
-    DownSpeedButton = MakeArrowButton(this, "DownSpeedButton", false,
+    DownSpeedButton = MakeArrowButton(this, "DownSpeedButton", false, QStringLiteral("Переместить строку вниз"),
                                       QStringLiteral("Перемещение строки в списке на одну позицию вниз"),
                                       QRect(arrowLeft, arrowTop + ButtonHeight + 8, ButtonHeight, ButtonHeight));
     const int clientWidth = arrowLeft + ButtonHeight + Margin;
@@ -284,6 +288,7 @@ TReportForm::TReportForm(QWidget* parent) : QDialog(parent)
     ToExcelButton = MakeButton(this, "ToExcelButton", QStringLiteral("Экспорт в Excel"),
                                QStringLiteral("Экспорт данных в MS Excel (MS Excel должен быть установлен на компьютере)"),
                                QRect(Margin + 438, buttonTop, 105, ButtonHeight));
+    exportPress_ = new SinglePress(ToExcelButton);
     CloseReportBitBtn = MakeButton(this, "CloseReportBitBtn", QStringLiteral("Закрыть"),
                                    QStringLiteral("Закрыть окно"),
                                    QRect(clientWidth - Margin - 90, buttonTop, 90, ButtonHeight));
@@ -449,7 +454,11 @@ void TReportForm::DeleteReportButtonClick()
     KeepForUndo(std::move(before));
 }
 
-void TReportForm::DeleteAllButtonClick() { DeleteAllReportForm->exec(); }
+void TReportForm::DeleteAllButtonClick()
+{
+    if (MayClose())
+        DeleteAllReportForm->exec();
+}
 
 void TReportForm::UpSpeedButtonClick()
 {

@@ -23,6 +23,7 @@ class QStatusBar;
 class QTableView;
 class QToolButton;
 class ReportTableModel;
+class SinglePress;
 
 class TReportForm : public QDialog {
     Q_OBJECT
@@ -51,8 +52,9 @@ public:
     ProjectFields Fields;
     // True when named rows were added, moved, deleted, replaced or loaded since the last save.
     bool HoldsUnsavedPoints() const;
-    // Asked when the program closes: offers to save such a report as a project; true when the
-    // program may close.
+    // Asked when the program closes, and before opening a project, loading a ".okz" document or
+    // deleting every row: offers to save such a report as a project; true when the program may
+    // close (the command may go on).
     bool MayClose();
     // Back to 14 empty rows (the delete-all dialog's confirmation).
     void DeleteAllRows();
@@ -123,6 +125,7 @@ private:
     std::optional<int> SelectedPointWithRecord();
 
     ReportTableModel* model_ = nullptr;
+    SinglePress* exportPress_ = nullptr;
     ReportUndoHistory history_;
     // The names last chosen in the save and in the open dialog, offered again next time.
     QString saveDialogName_;

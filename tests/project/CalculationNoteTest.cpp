@@ -383,6 +383,11 @@ TEST(CalculationNote, ProjectPointsTakeTheirInputsFromTheirRecords)
     EXPECT_TRUE(Has(all, "Внимание: ток 5 с по таблице (58 А) ниже ")) << all;
     EXPECT_TRUE(Has(all, "пределы вставок gG — по [6], табл. 3."));
     EXPECT_TRUE(Has(all, "Исходные данные точки не известны"));
+    // A point whose stored inputs no longer calculate says so, with the calculation's message.
+    const std::string message = CalculateShortCircuit(refused.network).message;
+    ASSERT_FALSE(message.empty());
+    EXPECT_EQ(points[3].notCalculated, message);
+    EXPECT_TRUE(Has(all, "расчет по ним не выполняется: " + message));
 }
 
 // The one conclusion of a point rests on the smallest current: with Iк1 min the condition holds

@@ -117,7 +117,7 @@ TEST(ProjectDocument, EveryPointReadsBackWithItsInputsResultsAndOrder)
     odd.network.Lines[5].Length = " 1|2\\n ";
     odd.network.RArc = "";
     odd.deviceTexts.release = "=\\|=";
-    odd.tripTime = "a\nb\rc";
+    odd.tripTime = std::string("a\nb\rc\0d", 7);
     odd.device.TokSR = 0.1 + 0.2;   // 0.30000000000000004: must survive to the last bit
     odd.device.KZAV = 1e-300;
     odd.iokz = 1.0 / 3.0;
@@ -247,7 +247,7 @@ const RefusalCase RefusalCases[] = {
      "неверная строка версии"},
     {"LineWithoutEquals", [](const std::string& g) { return Replaced(g, "\nавтор=", "\nавтор\n"); }, "без знака"},
     {"PointOfElevenCells", [](const std::string& g) { return Replaced(g, "точка=К-1|", "точка=К-1"); }, "12 ячеек"},
-    {"BadEscape", [](const std::string& g) { return Replaced(g, "\nсеть=250", "\nсеть=25\\0"); }, "escape"},
+    {"BadEscape", [](const std::string& g) { return Replaced(g, "\nсеть=250", "\nсеть=25\\q"); }, "escape"},
     {"MissingLine", [](const std::string& g) { return Replaced(g, "\nлиния4=", "\nлинияX="); }, "линия4"},
     {"RepeatedKey", [](const std::string& g) { return Replaced(g, "\nток=", "\nсеть=1|2|3\nток="); }, "повторяется"},
     {"CurrentNotANumber", [](const std::string& g) { return Replaced(g, "\nток=", "\nток=x"); }, "ток"},
@@ -274,6 +274,8 @@ const RefusalCase RefusalCases[] = {
     {"NotUtf8", [](const std::string& g) { return Replaced(g, "К-1", "\xCA-1"); }, "UTF-8"},
     {"CarriageReturnInsideALine",
      [](const std::string& g) { return Replaced(g, "\nсеть=250", "\nсеть=250\r\r"); }, "возврата каретки"},
+    {"NulInsideALine",
+     [](const std::string& g) { return Replaced(g, "\nсеть=250", std::string("\nсеть=250\0", 14)); }, "нулевой байт"},
     {"RecordOfARepeatedName", [](const std::string& g) { return Replaced(g, "точка=К-2|", "точка=К-1|"); },
      "повторным названием"},
     {"LineTooLong", [](const std::string& g) { return Replaced(g, "автор=", "автор=" + std::string(70000, 'a')); },

@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "AskNumberUnit.h"
+#include "DeleteAllReportUnit.h"
 #include "DeviceDefenceUnit.h"
 #include "FormsFixture.h"
 #include "MainUnit.h"
@@ -197,6 +198,40 @@ TEST_F(ProjectWindowsTest, ProjectSavedAndOpenedBringsBackRowsRecordsAndFields)
     EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Проект поврежден (строка 2)"))) << dialogs.errors[0].toStdString();
     EXPECT_EQ(ReportForm->Rows(), rows);
     EXPECT_EQ(ReportForm->Fields, (ProjectFields{"Школа", "Петров"}));
+}
+
+// Commands that replace points changed since the last save ask first, as closing does; one that
+// does not happen keeps the question for exit.
+TEST_F(ProjectWindowsTest, CommandsThatReplaceUnsavedPointsAskFirst)
+{
+    using enum Dialogs::Answer;
+    QTemporaryDir folder;
+    const QString other = folder.filePath(QStringLiteral("другой.zpr")), kept = folder.filePath(QStringLiteral("к.zpr"));
+    ReportForm->show();
+    ReportForm->AddPoint(ReportRow{"Д-1"});
+    dialogs.projectSaveNames = {other};
+    ASSERT_TRUE(ReportForm->SaveProjectButtonClick());
+    AddPointThroughTheWindows("К-1", "250", "100", "16");
+    const ReportRows unsaved = ReportForm->Rows();
+    dialogs.threeWayAnswers = {Cancel, No, No};   // Отмена: no file dialog; Нет, then a missing file
+    dialogs.projectOpenNames = {folder.filePath(QStringLiteral("нет.zpr")), other};
+    for (int click = 0; click < 2; ++click)
+        QTest::mouseClick(ReportForm->OpenProjectButton, Qt::LeftButton);
+    EXPECT_EQ(dialogs.projectOpenInitials.size(), 1);
+    EXPECT_TRUE(ReportForm->HoldsUnsavedPoints() && ReportForm->Rows() == unsaved);
+    QTest::mouseClick(ReportForm->OpenProjectButton, Qt::LeftButton);   // Нет: the project, as saved
+    EXPECT_FALSE(ReportForm->HoldsUnsavedPoints());
+    QTest::mouseClick(ReportForm->UndoButton, Qt::LeftButton);   // the dropped point back, and the question
+    EXPECT_TRUE(ReportForm->HoldsUnsavedPoints() && ReportForm->Rows() == unsaved);
+    dialogs.threeWayAnswers = {Yes};   // saved first, then the deletion confirmed
+    dialogs.projectSaveNames = {kept};
+    WhenModalShows([](QWidget*) { QTest::mouseClick(DeleteAllReportForm->OKBitBtn, Qt::LeftButton); });
+    QTest::mouseClick(ReportForm->DeleteAllButton, Qt::LeftButton);
+    dialogs.projectOpenNames = {kept};
+    ReportForm->OpenProjectButtonClick();
+    EXPECT_EQ(ReportForm->Rows(), unsaved);
+    EXPECT_EQ(dialogs.threeWayQuestions.size(), 4);
+    ReportForm->hide();
 }
 
 TEST_F(ProjectWindowsTest, ProjectDialogEditsTheFields)

@@ -329,6 +329,26 @@ TEST_F(ReportFilesTest, OnlyRegularFilesAreLoaded)
     EXPECT_EQ(dialogs.errors, QStringList({notAFile, notAFile, notAFile, notAFile}));
 }
 
+// A project that cannot be opened or saved names what failed and the file before the system's
+// reason; a FIFO or a folder is refused as a project.
+TEST_F(ReportFilesTest, ProjectFailuresNameTheProjectAndItsFile)
+{
+    const QString notAFile = QStringLiteral("Проект можно открыть только из обычного файла.");
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path("fifo.zpr")).constData(), 0600), 0);
+    dialogs.projectOpenNames = {Path("missing.zpr"), Path("fifo.zpr"), dir.path()};
+    dialogs.projectSaveNames = {Path("absent/x.zpr")};
+    alarm(10);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(LoadProjectDocument(nullptr, lastOpen), std::nullopt) << i;
+    alarm(0);
+    EXPECT_FALSE(SaveProjectDocument(nullptr, {}, NamedRows(1), {}, lastSave));
+    const QString failed = QStringLiteral("Не удалось %1 проект \"%2\": ");
+    ASSERT_EQ(dialogs.errors.size(), 4);
+    EXPECT_EQ(dialogs.errors.mid(0, 3), QStringList({failed.arg(QStringLiteral("открыть"), Path("missing.zpr")) +
+                                                     qt_error_string(ENOENT), notAFile, notAFile}));
+    EXPECT_TRUE(dialogs.errors[3].startsWith(failed.arg(QStringLiteral("сохранить"), Path("absent/x.zpr"))));
+}
+
 // Under a locale whose separators code page 1251 lacks, a new point's figures still reach the
 // document and come back as the same numbers.
 TEST_F(ReportFilesTest, PointFiguresMadeUnderAnyLocaleComeBackFromTheDocument)

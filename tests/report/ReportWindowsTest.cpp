@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -86,7 +87,7 @@ public:
     {
         return fake_.OpenProjectFileName(parent, initial);
     }
-    Answer YesNoCancel(const QString& text) override { return real_->YesNoCancel(text); }
+    Answer YesNoCancel(const QString& text) override { return fake_.YesNoCancel(text); }
     void ShowHelp(const QString& fileName, int context) override { fake_.ShowHelp(fileName, context); }
 
 private:
@@ -316,6 +317,7 @@ TEST_F(ReportWindowsTest, DeleteAllAsksAndClearsOnlyAfterYes)
     ReportForm->ReplaceRows(forty);
     ClickCell(3, 2);
     AskNumberForm->NumberEdit->setText(QStringLiteral("К-7"));
+    dialogs.threeWayAnswers = {Dialogs::Answer::No, Dialogs::Answer::No};
 
     WhenModalShows([](QWidget* modal) {
         EXPECT_EQ(modal, DeleteAllReportForm);
@@ -360,6 +362,7 @@ TEST_F(ReportWindowsTest, ShrinkingGridKeepsTheSelectionInside)
     EXPECT_EQ(SelectedRow, 25);
 
     dialogs.openNames = {shortName};
+    dialogs.threeWayAnswers = {Dialogs::Answer::No};   // rows of a document are no saved project
     QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
     EXPECT_EQ(grid->model()->rowCount(), 14);
     EXPECT_EQ(Names(ReportForm->Rows()), Padded({"n0", "n1", "n2"}));
@@ -500,6 +503,37 @@ TEST_F(ReportWindowsTest, WindowsHaveTheirFixedFramesButtonsAndNoPopUpTips)
                              "DeleteAllButton", "WriteFileButton", "LoadFileButton", "ToExcelButton",
                              "CloseReportBitBtn", "StatusBar1"})
         EXPECT_NE(ReportForm->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
+    // A button of a bare picture must still say what it is.
+    for (const QAbstractButton* button : ReportForm->findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly))
+        EXPECT_FALSE(button->text().isEmpty() && button->accessibleName().isEmpty()) << button->objectName().toStdString();
+}
+
+// An empty document over points clears them only after a question; a project is not read as a
+// document.
+TEST_F(ReportWindowsTest, EmptyDocumentAsksAndAProjectIsNotLoadedAsOne)
+{
+    ShowReport();
+    QTemporaryDir dir;
+    const QString empty = dir.filePath(QStringLiteral("empty.okz")), project = dir.filePath(QStringLiteral("p.okz"));
+    for (const auto& [name, bytes] : {std::pair{empty, QByteArray()},
+                                      std::pair{project, QByteArray("Зорант проект 1.1\nточка=К-1|5,2\nконец\n")}}) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    ReportForm->ReplaceRows(ReportRows(16, Point("n")));
+    const ReportRows sixteen = ReportForm->Rows();
+    dialogs.threeWayAnswers.assign(3, Dialogs::Answer::No);   // not saved as a project first
+    dialogs.openNames = {project, empty, empty, empty};
+    dialogs.answers = {false, true};
+    for (int click = 0; click < 2; ++click)   // the project; the empty document, Cancel
+        QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
+    EXPECT_EQ(ReportForm->Rows(), sixteen);
+    for (int click = 0; click < 2; ++click)   // OK; then into the empty report without a word
+        QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
+    EXPECT_EQ(ReportForm->Rows(), ReportRows(14));
+    EXPECT_EQ(dialogs.messages,
+              QStringList({QStringLiteral("Это файл проекта Зорант: откройте его кнопкой \"Открыть проект...\"")}));
+    EXPECT_EQ(dialogs.questions, QStringList(2, QStringLiteral("Документ не содержит ни одной точки. Очистить отчет?")));
 }
 
 // Every caption and button text fits its place in the fonts the program maps the window fonts to.
@@ -551,6 +585,7 @@ TEST_F(ReportWindowsTest, EnterInQuestionsThatDestroyDataPressesTheFocusedButton
         const bool cancel = tabs == 1;
         SCOPED_TRACE(cancel ? "Tab, then Enter" : "Enter");
         QString pressed;
+        dialogs.threeWayAnswers.assign(2, Dialogs::Answer::No);   // not saved as a project first
 
         ReportForm->ReplaceRows(ReportRows{Point("a"), Point("b")});
         const ReportRows report = ReportForm->Rows();
@@ -623,6 +658,7 @@ TEST_F(ReportWindowsTest, UndoPutsBackTheReportBeforeEachChange)
     }
     grid->setFocus();
     dialogs.openNames = {name};
+    dialogs.threeWayAnswers = {Dialogs::Answer::No};   // not saved as a project first
     QTest::mouseClick(ReportForm->LoadFileButton, Qt::LeftButton);
     EXPECT_EQ(ReportForm->Rows(), forty);
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);  // from the grid too

@@ -10,8 +10,10 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <clocale>
 #include <gtest/gtest.h>
 
@@ -413,6 +415,31 @@ TEST_F(ExportFromReportWindow, WritesIntoTheDocumentsFolder)
     names.sort();
     EXPECT_EQ(FilesIn(folder), names);
     EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+// A double click on the button, or a press let through while the export runs, makes no second
+// workbook; a later click exports again.
+TEST_F(ExportFromReportWindow, DoubleClickExportsOnce)
+{
+    FakeWorkbookOpener opener;
+    QTemporaryDir home;
+    const ScopedEnv homeVariable("HOME", home.path());
+    QStandardPaths::setTestModeEnabled(true);
+    ReportForm->ReplaceRows(Report({FilledRow(1)}));
+    QPushButton* button = ReportForm->ToExcelButton;
+    opener.whileOpening = [button] { QTest::mouseClick(button, Qt::LeftButton); };
+    // The events of a double click as a widget receives them.
+    QTest::mousePress(button, Qt::LeftButton);
+    QTest::mouseRelease(button, Qt::LeftButton);
+    QTest::mousePress(button, Qt::LeftButton);
+    QTest::mouseDClick(button, Qt::LeftButton);
+    QTest::mouseRelease(button, Qt::LeftButton);
+    EXPECT_EQ(opener.opened.size(), 1);
+    EXPECT_FALSE(button->isDown());
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(opener.opened.size(), 2);
+    EXPECT_EQ(FilesIn(ExportFolder()).size(), 2);
+    QStandardPaths::setTestModeEnabled(false);
 }
 
 TEST_F(ExportFromReportWindow, WithoutASpreadsheetProgramShowsTheMessage)

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <stdexcept>
 
+#include <functional>
+
 #include "WorkbookOpener.h"
 
 class FakeWorkbookOpener final : public WorkbookOpener {
@@ -15,6 +17,7 @@ public:
     bool installed = true;     // what CanOpen answers
     bool failToOpen = false;   // Open throws instead of opening
     QStringList opened;        // paths given to Open, in order
+    std::function<void()> whileOpening;   // what happens while a workbook opens (events let through)
 
     bool CanOpen() override { return installed; }
     void Open(const QString& path) override
@@ -22,5 +25,7 @@ public:
         if (failToOpen)
             throw std::runtime_error("the spreadsheet program did not start");
         opened << path;
+        if (whileOpening)
+            whileOpening();
     }
 };
