@@ -26,7 +26,6 @@ namespace {
 
 constexpr int ClientWidth = 760;
 constexpr int ClientHeight = 530;
-constexpr int StatusBarHeight = 19;
 constexpr int HelpContext = 39;
 const QString HelpFileName = QStringLiteral("help 2.1.hlp");
 
@@ -443,23 +442,12 @@ TCheckForm::TCheckForm(QWidget* parent) : QDialog(parent, FixedWindowFlags)
     NoteLabel->setGeometry(8, 398, 296, 48);
     SetStatusHint(NoteLabel, QStringLiteral("Чего не хватает для проверки"));
 
-    CloseButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("Закрыть"), this);
-    CloseButton->setObjectName(QStringLiteral("CloseButton"));
-    CloseButton->setFont(QFont(QStringLiteral("Arial"), 9));
-    CloseButton->setGeometry((ClientWidth - 89) / 2, 492, 89, 25);
-    CloseButton->setAutoDefault(false);
-    SetStatusHint(CloseButton, QStringLiteral("Закрытие окна проверки"));
+    CloseButton = MakeCloseButton(this, ClientWidth, 492, QStringLiteral("Закрытие окна проверки"));
     // Enter in a parameter field recalculates.
     ApplyButton->setDefault(true);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setGeometry(0, ClientHeight - StatusBarHeight, ClientWidth, StatusBarHeight);
-    SetStatusHint(StatusBar1, QStringLiteral("Строка помощи"));
-    AttachHintStatusBar(this, StatusBar1);
+    StatusBar1 = MakeHintStatusBar(this, ClientWidth, ClientHeight);
 
-    connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ApplyButton, &QPushButton::clicked, this, &TCheckForm::ApplyButtonClick);
     connect(DefaultsButton, &QPushButton::clicked, this, &TCheckForm::DefaultsButtonClick);
     ShowFields(Parameters);
@@ -472,11 +460,7 @@ void TCheckForm::showEvent(QShowEvent* event)
     ShowFields(Parameters);
     Refresh();
     QDialog::showEvent(event);
-    if (const QScreen* shown = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(shown->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
 }
 
 CheckFieldTexts TCheckForm::FieldTexts() const

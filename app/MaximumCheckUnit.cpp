@@ -13,9 +13,10 @@
 #include "ContextHelp.h"
 #include "DeviceSettings.h"
 #include "Dialogs.h"
-#include "MainUnit.h"
+#include "SharedResult.h"
 #include "RegionalSettings.h"
 #include "StatusHints.h"
+#include "WindowFrame.h"
 #include "WindowParts.h"
 
 TMaximumCheckForm* MaximumCheckForm = nullptr;
@@ -24,7 +25,6 @@ namespace {
 
 constexpr int ClientWidth = 760;
 constexpr int ClientHeight = 446;
-constexpr int StatusBarHeight = 19;
 constexpr int HelpContext = 41;
 constexpr int RowHeight = 24;
 
@@ -33,16 +33,10 @@ double SharedNetworkPower() { return CheckForm ? CheckForm->Parameters.networkPo
 
 }  // namespace
 
-TMaximumCheckForm::TMaximumCheckForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+TMaximumCheckForm::TMaximumCheckForm(QWidget* parent) : QDialog(parent, FixedWindowFlags)
 {
-    setObjectName(QStringLiteral("MaximumCheckForm"));
-    setWindowTitle(QStringLiteral("Проверка по максимальному току КЗ"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(ClientWidth, ClientHeight);
-    SetHelpFile(this, QStringLiteral("help 2.1.hlp"));
-    SetHelpContext(this, HelpContext);
+    SetUpWindow(this, QStringLiteral("MaximumCheckForm"), QStringLiteral("Проверка по максимальному току КЗ"),
+                QStringLiteral("help 2.1.hlp"), HelpContext, QSize(ClientWidth, ClientHeight));
     const QFont serif = SerifFont();
     QFont bold = font();
     bold.setBold(true);
@@ -183,23 +177,12 @@ TMaximumCheckForm::TMaximumCheckForm(QWidget* parent)
     NoteLabel->setGeometry(8, 404, 318, 34);
     SetStatusHint(NoteLabel, QStringLiteral("Чего не хватает для проверки"));
 
-    CloseButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("Закрыть"), this);
-    CloseButton->setObjectName(QStringLiteral("CloseButton"));
-    CloseButton->setFont(QFont(QStringLiteral("Arial"), 9));
-    CloseButton->setGeometry((ClientWidth - 89) / 2, 410, 89, 25);
-    CloseButton->setAutoDefault(false);
-    SetStatusHint(CloseButton, QStringLiteral("Закрытие окна проверки"));
+    CloseButton = MakeCloseButton(this, ClientWidth, 410, QStringLiteral("Закрытие окна проверки"));
     // Enter in a field recalculates.
     ApplyButton->setDefault(true);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setGeometry(0, ClientHeight - StatusBarHeight, ClientWidth, StatusBarHeight);
-    SetStatusHint(StatusBar1, QStringLiteral("Строка помощи"));
-    AttachHintStatusBar(this, StatusBar1);
+    StatusBar1 = MakeHintStatusBar(this, ClientWidth, ClientHeight);
 
-    connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ApplyButton, &QPushButton::clicked, this, &TMaximumCheckForm::ApplyButtonClick);
     connect(DefaultsButton, &QPushButton::clicked, this, &TMaximumCheckForm::DefaultsButtonClick);
     ShowFields();
@@ -212,11 +195,7 @@ void TMaximumCheckForm::showEvent(QShowEvent* event)
     ShowFields();
     Refresh();
     QDialog::showEvent(event);
-    if (const QScreen* shown = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(shown->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
 }
 
 bool TMaximumCheckForm::Fuse() const { return DeviceSettings.TypeDD == 2; }

@@ -37,7 +37,6 @@ namespace {
 constexpr int ClientWidth = 800;
 constexpr int ClientHeight = 486;
 constexpr int PanelWidth = 392;  // the two panels on the left
-constexpr int StatusBarHeight = 19;
 constexpr int HelpContext = 37;
 const QString HelpFileName = QStringLiteral("help 2.0.hlp");
 
@@ -343,21 +342,11 @@ TSelectionForm::TSelectionForm(QWidget* parent) : QDialog(parent, FixedWindowFla
                   QStringLiteral("Ток однофазного короткого замыкания в зависимости от длины выбранной линии, "
                                  "ток срабатывания и наибольшая длина"));
 
-    CloseButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("Закрыть"), this);
-    CloseButton->setObjectName(QStringLiteral("CloseButton"));
-    CloseButton->setFont(QFont(QStringLiteral("Arial"), 9));
-    CloseButton->setGeometry((ClientWidth - 89) / 2, 436, 89, 25);
+    CloseButton = MakeCloseButton(this, ClientWidth, 436, QStringLiteral("Закрытие окна подбора"));
     CloseButton->setDefault(true);
-    SetStatusHint(CloseButton, QStringLiteral("Закрытие окна подбора"));
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setGeometry(0, ClientHeight - StatusBarHeight, ClientWidth, StatusBarHeight);
-    SetStatusHint(StatusBar1, QStringLiteral("Строка помощи"));
-    AttachHintStatusBar(this, StatusBar1);
+    StatusBar1 = MakeHintStatusBar(this, ClientWidth, ClientHeight);
 
-    connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
     // Only the user's own choice changes the combo box with signals on: Refresh blocks them.
     connect(ChartLineComboBox, &QComboBox::currentIndexChanged, this, &TSelectionForm::ChartLineComboBoxChange);
     connect(CurrentBasisComboBox, &QComboBox::currentIndexChanged, this, &TSelectionForm::CurrentBasisComboBoxChange);
@@ -369,11 +358,7 @@ void TSelectionForm::showEvent(QShowEvent* event)
     Refresh();
     QDialog::showEvent(event);
     // Centred on the screen at every showing.
-    if (const QScreen* shown = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(shown->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
 }
 
 void TSelectionForm::Refresh()

@@ -6,7 +6,12 @@
 #include <QString>
 #include <Qt>
 
+class QPushButton;
+class QStatusBar;
 class QWidget;
+
+// The height of the hint line at a window's foot.
+inline constexpr int StatusBarHeight = 19;
 
 // The frame of the fixed-size windows that show results: a title and a close button, no resizing.
 inline constexpr Qt::WindowFlags FixedWindowFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -18,3 +23,11 @@ inline constexpr Qt::WindowFlags FixedWindowFlags = Qt::Dialog | Qt::CustomizeWi
 // valid, that size.
 void SetUpWindow(QWidget* window, const QString& name, const QString& title, const QString& helpFile,
                  int helpContext, QSize fixedSize = QSize());
+
+// The window's "Закрыть" button, 89 × 25, centred across `clientWidth` at `top`; it closes the
+// window with the OK result.
+QPushButton* MakeCloseButton(QWidget* window, int clientWidth, int top, const QString& hint);
+// The hint line along the window's foot, where the status-bar hints of its controls show.
+QStatusBar* MakeHintStatusBar(QWidget* window, int clientWidth, int clientHeight);
+// Puts the window in the middle of the screen it is on.
+void CentreOnScreen(QWidget* window);
