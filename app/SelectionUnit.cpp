@@ -16,6 +16,7 @@
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QScatterSeries>
 #include <cmath>
+#include <utility>
 
 #include "CheckUnit.h"
 #include "ContextHelp.h"
@@ -45,6 +46,15 @@ const QString Nothing = QStringLiteral("нет");
 const QString AnyChoice = QStringLiteral("любое");  // сечение
 const QString Beyond = QStringLiteral("более 10¹⁵");
 const QString Amperes = QStringLiteral(" А");
+
+// The hints of the current and of the margin, for the current in use.
+const QString ProgramCurrentHint = QStringLiteral("Ток однофазного короткого замыкания последнего расчета");
+const QString MinimumCurrentHint = QStringLiteral("Наименьший ток однофазного короткого замыкания Iк1 min последнего "
+                                                  "расчета с параметрами окна «Проверка»");
+const QString ProgramMarginHint =
+    QStringLiteral("Отношение тока однофазного короткого замыкания к току срабатывания аппарата защиты");
+const QString MinimumMarginHint = QStringLiteral("Отношение наименьшего тока однофазного короткого замыкания Iк1 min "
+                                                 "к току срабатывания аппарата защиты");
 
 // --- the confirmed device as plain values -------------------------------------------------
 
@@ -132,6 +142,8 @@ SelectionTexts ComposeSelectionTexts(const SelectionAnswers& a, const NumberSepa
     t.iokz = t.tokSR = t.margin = t.rating = Dash;
     t.ratingCaption = a.releaseCurrent ? QStringLiteral("Наибольший ток расцепителя:")
                                        : QStringLiteral("Наибольший номинальный ток:");
+    t.currentCaption = minimum ? QStringLiteral("Наименьший ток КЗ:") : QStringLiteral("Ток однофазного КЗ:");
+    t.marginCaption = minimum ? QStringLiteral("Запас Iк1 min / Iср:") : QStringLiteral("Запас Iокз / Iср:");
     for (int n = 0; n < LineSectionCount; ++n)
         t.length[n] = t.greatestLength[n] = t.section[n] = Dash;
     if (!a.calculated) {
@@ -234,17 +246,17 @@ TSelectionForm::TSelectionForm(QWidget* parent) : QDialog(parent, FixedWindowFla
     Caption(this, QStringLiteral("Аппарат защиты"), 16, 8, serif, Maroon);
     QFrame* devicePanel = ValuePanel(this, QRect(8, 30, PanelWidth, 104));
     const int valueLeft = 188, valueWidth = PanelWidth - 196, rowHeight = 24;
-    const QString deviceCaptions[] = {QStringLiteral("Ток однофазного КЗ:"), QStringLiteral("Ток срабатывания:"),
-                                      QStringLiteral("Запас Iокз / Iср:")};
-    for (int row = 0; row < 3; ++row)
-        Caption(devicePanel, deviceCaptions[row], 12, 6 + rowHeight * row + 3, font());
-    IokzLabel = Field(devicePanel, QStringLiteral("IokzLabel"), QRect(valueLeft, 6, valueWidth, 20),
-                      QStringLiteral("Ток однофазного короткого замыкания последнего расчета"));
+    // The captions of the current and of the margin name the current in use: set by Refresh.
+    CurrentCaptionLabel = Caption(devicePanel, QString(), 12, 6 + 3, font());
+    CurrentCaptionLabel->setObjectName(QStringLiteral("CurrentCaptionLabel"));
+    Caption(devicePanel, QStringLiteral("Ток срабатывания:"), 12, 6 + rowHeight + 3, font());
+    MarginCaptionLabel = Caption(devicePanel, QString(), 12, 6 + 2 * rowHeight + 3, font());
+    MarginCaptionLabel->setObjectName(QStringLiteral("MarginCaptionLabel"));
+    IokzLabel = Field(devicePanel, QStringLiteral("IokzLabel"), QRect(valueLeft, 6, valueWidth, 20), ProgramCurrentHint);
     TokSRLabel = Field(devicePanel, QStringLiteral("TokSRLabel"), QRect(valueLeft, 6 + rowHeight, valueWidth, 20),
                        QStringLiteral("Ток срабатывания аппарата защиты с учетом коэффициента запаса"));
     MarginLabel = Field(devicePanel, QStringLiteral("MarginLabel"), QRect(valueLeft, 6 + 2 * rowHeight, valueWidth, 20),
-                        QStringLiteral("Отношение тока однофазного короткого замыкания к току срабатывания "
-                                       "аппарата защиты"));
+                        ProgramMarginHint);
     MarginLabel->setFont(bold);
     RatingCaptionLabel = new QLabel(devicePanel);
     RatingCaptionLabel->setObjectName(QStringLiteral("RatingCaptionLabel"));
@@ -321,6 +333,8 @@ TSelectionForm::TSelectionForm(QWidget* parent) : QDialog(parent, FixedWindowFla
     CurrentBasisComboBox = new QComboBox(this);
     CurrentBasisComboBox->setObjectName(QStringLiteral("CurrentBasisComboBox"));
     CurrentBasisComboBox->addItems({QStringLiteral("по Iокз программы"), QStringLiteral("по Iк1 min")});
+    // The minimum current by default: it is the smaller one, so advice that trips at it trips at both.
+    CurrentBasisComboBox->setCurrentIndex(1);
     CurrentBasisComboBox->setGeometry(PanelWidth + 8 - 150, 6, 150, 21);
     SetStatusHint(CurrentBasisComboBox, QStringLiteral("Ток, по которому подбираются параметры: Iокз программы или "
                                                        "наименьший ток Iк1 min окна «Проверка»"));
@@ -376,6 +390,15 @@ void TSelectionForm::Refresh()
     chain = ReadSelectionChain(CalculatedNetwork, SharedResult);
 
     const SelectionTexts texts = ComposeSelectionTexts(answers, RegionalSeparators(), MinimumBasis());
+    for (const auto& [caption, text] : {std::pair{CurrentCaptionLabel, texts.currentCaption},
+                                        std::pair{MarginCaptionLabel, texts.marginCaption}}) {
+        caption->setText(text);
+        caption->adjustSize();
+    }
+    SetStatusHint(CurrentCaptionLabel, MinimumBasis() ? MinimumCurrentHint : ProgramCurrentHint);
+    SetStatusHint(IokzLabel, MinimumBasis() ? MinimumCurrentHint : ProgramCurrentHint);
+    SetStatusHint(MarginCaptionLabel, MinimumBasis() ? MinimumMarginHint : ProgramMarginHint);
+    SetStatusHint(MarginLabel, MinimumBasis() ? MinimumMarginHint : ProgramMarginHint);
     NoteLabel->setText(texts.note);
     LegendLabel->setText(texts.legend);
     FuseWarningLabel->setText(FuseGateWarning(DeviceSettings, RegionalSeparators()));

@@ -37,9 +37,11 @@ struct SelectionTexts {
     QString note;        // what is missing, or empty
     QString legend;      // what "нет" and "любое" mean, once there are answers
     QString iokz, tokSR, margin, ratingCaption, rating;
+    // The captions of the current and of the margin, naming the current the answers follow.
+    QString currentCaption, marginCaption;
     std::array<QString, LineSectionCount> length, greatestLength, section;
 };
-// `minimum`: the answers follow Iк1 min, written as such.
+// `minimum`: the answers follow Iк1 min, written and captioned as such.
 SelectionTexts ComposeSelectionTexts(const SelectionAnswers& answers, const NumberSeparators& separators,
                                      bool minimum = false);
 
@@ -80,14 +82,17 @@ public:
     void Refresh();
     // The user's choice of the chart's section, kept while that section stays active.
     void ChartLineComboBoxChange();
-    // The current the answers follow: the program's Iокз (0) or Iк1 min of the window "Проверка" (1).
+    // The current the answers follow: the program's Iокз (0) or, by default, Iк1 min of the window
+    // "Проверка" (1), the smaller one and so the one that binds.
     void CurrentBasisComboBoxChange();
 
     QLabel* NoteLabel = nullptr;
     QLabel* LegendLabel = nullptr;
     QLabel* FuseWarningLabel = nullptr;  // the confirmed fuse's row below its gG gate
+    QLabel* CurrentCaptionLabel = nullptr;  // "Ток однофазного КЗ:" or "Наименьший ток КЗ:"
     QLabel* IokzLabel = nullptr;
     QLabel* TokSRLabel = nullptr;
+    QLabel* MarginCaptionLabel = nullptr;   // "Запас Iокз / Iср:" or "Запас Iк1 min / Iср:"
     QLabel* MarginLabel = nullptr;
     QLabel* RatingCaptionLabel = nullptr;
     QLabel* RatingLabel = nullptr;

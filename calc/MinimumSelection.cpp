@@ -1,6 +1,8 @@
 #include "MinimumSelection.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <optional>
 
 #include "LineUnit.h"
@@ -25,6 +27,34 @@ std::optional<double> MinimumCurrentOf(const NetworkDescription& network, const 
     return r.minimumCurrent;
 }
 
+// The length of section `line` at which Iк1 min equals Iср, bracketed by doubling from the entered
+// length and then halved until the bracket lies within one step of the shown length (0.1 m, or
+// 1 km from LongLengthFrom on, both ends on the same side of it) and within 1e-9 of the length.
+// ShownLengthLimit when the device still trips there; 0 when not even at 0 m.
+double MinimumRoot(double entered, const std::function<bool(double)>& tripsAt)
+{
+    if (!tripsAt(0))
+        return 0;
+    double low = 0, high = std::min(std::max(1.0, entered), ShownLengthLimit);
+    while (tripsAt(high)) {
+        low = high;
+        if (!(high < ShownLengthLimit))
+            return low;
+        high = std::min(2 * high, ShownLengthLimit);
+    }
+    for (;;) {
+        const double width = high - low;
+        const bool oneSide = (low < LongLengthFrom) == (high < LongLengthFrom);
+        if (oneSide && width <= 1e-9 * high && width <= (high < LongLengthFrom ? 0.1 : 1000))
+            break;
+        const double middle = low + width / 2;
+        if (!(middle > low && middle < high))
+            break;
+        (tripsAt(middle) ? low : high) = middle;
+    }
+    return low;
+}
+
 void AnswerLength(const NetworkDescription& network, int line, const MinimumCurrentParameters& p, double time,
                   double tripCurrent, LineSelection& answer)
 {
@@ -32,34 +62,8 @@ void AnswerLength(const NetworkDescription& network, int line, const MinimumCurr
         const std::optional<double> current = MinimumCurrentAtLength(network, line, length, p, time);
         return current && *current >= tripCurrent;
     };
-    if (!tripsAt(0)) {
-        answer.lengthAnswer = SelectionAnswer::None;
-        return;
-    }
-    // The current falls with the length: bracket the boundary by doubling, then halve the bracket.
-    double low = 0, high = std::max(1.0, answer.length);
-    while (tripsAt(high)) {
-        low = high;
-        high *= 2;
-        if (!(high < ShownLengthLimit)) {
-            answer.lengthAnswer = SelectionAnswer::Value;
-            answer.greatestLength = answer.shownLength = ShownLengthLimit;
-            answer.lengthStep = 0;
-            answer.lengthBeyond = true;
-            return;
-        }
-    }
-    for (int i = 0; i < 64 && high - low > 1e-9 * high; ++i) {
-        const double middle = (low + high) / 2;
-        (tripsAt(middle) ? low : high) = middle;
-    }
-    answer.greatestLength = low;
-    // Shown rounded down to its step and checked: that length trips, one step more does not
-    // (0 m trips, so there is always one).
-    const int exponent = low < LongLengthFrom ? -1 : 3;
-    answer.lengthAnswer = SelectionAnswer::Value;
-    answer.shownLength = GreatestStep(low, exponent, tripsAt).value_or(0);
-    answer.lengthStep = exponent < 0 ? 0.1 : 1000;
+    // Rounded, checked and said "more than" by the search the program's Iокз uses.
+    AnswerGreatestLength(MinimumRoot(answer.length, tripsAt), tripsAt, answer);
 }
 
 void AnswerSection(NetworkDescription network, int line, const MinimumCurrentParameters& p, double time,
@@ -109,6 +113,9 @@ SelectionAnswers SelectParametersAtMinimumCurrent(const NetworkDescription& netw
     answers.device = true;
     answers.tripCurrent = tripCurrent;
     answers.margin = answers.iokz / tripCurrent;
+    // As at the program's Iокз: a quotient rounded up to 1 must not promise a trip that is not there.
+    if (!(answers.iokz >= tripCurrent))
+        answers.margin = std::min(answers.margin, std::nextafter(1.0, 0.0));
     AnswerRating(device, answers.iokz, answers);
     for (int n = 0; n < LineSectionCount; ++n) {
         if (!answers.lines[n].active)

@@ -49,23 +49,7 @@ void AnswerLength(const SelectionChain& chain, int line, double tripCurrent, Lin
     const auto tripsAt = [&](double length) { return Trips(ChainIokzAtLength(chain, line, length), tripCurrent); };
     // No root in rounding may still be a boundary that 0 m meets exactly.
     const double root = GreatestLength(r0, x0, s.rPerMetre / s.count, s.xPerMetre / s.count, z).value_or(0);
-    answer.greatestLength = root;
-    if (!(root < ShownLengthLimit) && tripsAt(ShownLengthLimit)) {
-        answer.lengthAnswer = SelectionAnswer::Value;
-        answer.shownLength = ShownLengthLimit;
-        answer.lengthStep = 0;
-        answer.lengthBeyond = true;
-        return;
-    }
-    const int exponent = root < LongLengthFrom ? -1 : 3;
-    const std::optional<double> shown = GreatestStep(std::min(root, ShownLengthLimit), exponent, tripsAt);
-    if (!shown) {
-        answer.lengthAnswer = SelectionAnswer::None;
-        return;
-    }
-    answer.lengthAnswer = SelectionAnswer::Value;
-    answer.shownLength = *shown;
-    answer.lengthStep = Decimal(1, exponent);
+    AnswerGreatestLength(root, tripsAt, answer);
 }
 
 void AnswerSection(const SelectionChain& chain, int line, double tripCurrent, LineSelection& answer)
@@ -86,15 +70,51 @@ void AnswerSection(const SelectionChain& chain, int line, double tripCurrent, Li
 
 std::optional<double> GreatestStep(double estimate, int exponent, const std::function<bool(double)>& tripsAt)
 {
-    constexpr int Steps = 8;
+    const auto trips = [&](double k) { return tripsAt(Decimal(k, exponent)); };
     double k = std::floor(Decimal(estimate, -exponent));
-    for (int down = 0; k >= 0 && !tripsAt(Decimal(k, exponent)) && down < Steps; ++down)
-        k -= 1;
-    if (k < 0 || !tripsAt(Decimal(k, exponent)))
-        return std::nullopt;
-    for (int up = 0; up < Steps && tripsAt(Decimal(k + 1, exponent)); ++up)
-        k += 1;
-    return Decimal(k, exponent);
+    if (!(k >= 0))
+        k = 0;
+    // A bracket of whole numbers, `low` tripping and `high` not, found by steps that double.
+    double low = k, high = k;
+    if (trips(k)) {
+        for (double step = 1; trips(high = low + step); step *= 2)
+            low = high;
+    } else {
+        for (double step = 1; !trips(low = std::max(0.0, high - step)); step *= 2) {
+            if (low == 0)
+                return std::nullopt;
+            high = low;
+        }
+    }
+    // Halved down to neighbours (or to no whole number between them).
+    for (;;) {
+        const double middle = std::floor(low + (high - low) / 2);
+        if (!(middle > low && middle < high))
+            break;
+        (trips(middle) ? low : high) = middle;
+    }
+    return Decimal(low, exponent);
+}
+
+void AnswerGreatestLength(double root, const std::function<bool(double)>& tripsAt, LineSelection& answer)
+{
+    answer.greatestLength = root;
+    if (!(root < ShownLengthLimit) && tripsAt(ShownLengthLimit)) {
+        answer.lengthAnswer = SelectionAnswer::Value;
+        answer.shownLength = ShownLengthLimit;
+        answer.lengthStep = 0;
+        answer.lengthBeyond = true;
+        return;
+    }
+    const int exponent = root < LongLengthFrom ? -1 : 3;
+    const std::optional<double> shown = GreatestStep(std::min(root, ShownLengthLimit), exponent, tripsAt);
+    if (!shown) {
+        answer.lengthAnswer = SelectionAnswer::None;
+        return;
+    }
+    answer.lengthAnswer = SelectionAnswer::Value;
+    answer.shownLength = *shown;
+    answer.lengthStep = Decimal(1, exponent);
 }
 
 void AnswerSmallestSection(const std::string& material, const std::string& lineType,

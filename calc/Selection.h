@@ -106,9 +106,19 @@ const std::vector<std::string>& OfferedSections();
 // Trip current a listed rating (index into device.ratings) would have; 0 when it has none.
 double CandidateTripCurrent(const SelectionDevice& device, std::size_t rating);
 
-// The greatest k × 10^exponent >= 0 at which `tripsAt` holds while (k + 1) × 10^exponent does not,
-// starting from `estimate`, which is exact only to rounding; nothing when not even 0 trips.
+// The greatest k × 10^exponent >= 0 at which `tripsAt` holds while (k + 1) × 10^exponent does not;
+// nothing when not even 0 trips. Searched from `estimate` outwards by doubling steps, then by
+// halving: an estimate exact to rounding costs two calls, one off by n steps about 2·log2(n) more.
+// Where k + 1 is no longer apart from k in a double, the greatest k found.
 std::optional<double> GreatestStep(double estimate, int exponent, const std::function<bool(double)>& tripsAt);
+
+// The greatest length of one section, the same for the program's Iокз and for Iк1 min, from
+// `root`, the length at which the current equals Iср as closely as it is known (infinite or
+// ShownLengthLimit and more: beyond every length). When the device trips at ShownLengthLimit
+// itself, "more than that"; else the greatest multiple of the step (0.1 m; 1 km for a root of
+// LongLengthFrom or more) at which `tripsAt` holds while one step more does not, or "нет" when
+// not even 0 m trips.
+void AnswerGreatestLength(double root, const std::function<bool(double)>& tripsAt, LineSelection& answer);
 
 // The smallest offered section (the same for phase and neutral core) at which `tripsWith` says the
 // device trips, skipping sections not made for `material` and `lineType`: "нет" when none does,

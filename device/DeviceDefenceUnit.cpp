@@ -303,15 +303,15 @@ void TDeviceDefenceForm::ShowTexts(const DeviceWindowTexts& texts)
     put(TokAVnomComboBox, texts.ratedCurrent);
     put(TokNRComboBox, texts.release);
     put(KZAVComboBox, texts.breakerFactor);
-    // The type fills the rating list first, as a change of the type does; an unknown type is left
-    // without a list and without the message, which the user saw when the point was made.
+    // The type fills the rating list first, as a change of the type does, and counts as checked:
+    // the shown rating is the one confirmed with it, and neither leaving the field nor "Да" may
+    // put the type's default in its place. An unknown type is left without a list and without the
+    // message, which the user saw when the point was made; "Да" refuses it as any checked one.
     {
         const QSignalBlocker quiet(TypePPComboBox);
         put(TypePPComboBox, texts.fuseType);
     }
-    const RatingListChange change = RatingListForTypeText(TypePPComboBox->currentText());
-    TokPPComboBox->clear();
-    TokPPComboBox->addItems(change.items);
+    FillRatingList();
     put(TokPPComboBox, texts.fuseRating);
     put(KZPPComboBox, texts.fuseFactor);
     put(TimePPComboBox, texts.fuseTime);
@@ -333,13 +333,19 @@ void TDeviceDefenceForm::TokNRCheckBoxClick()
     TokNRComboBox->setCurrentIndex(multiples.indexOf(QStringLiteral("10 (\"C\")")));
 }
 
-void TDeviceDefenceForm::TypePPComboBoxChange()
+RatingListChange TDeviceDefenceForm::FillRatingList()
 {
-    // Noted first, so that a check due when the message box opens finds nothing left to do.
     CheckedFuseType = TypePPComboBox->currentText();
     const RatingListChange change = RatingListForTypeText(CheckedFuseType);
     TokPPComboBox->clear();
     TokPPComboBox->addItems(change.items);
+    return change;
+}
+
+void TDeviceDefenceForm::TypePPComboBoxChange()
+{
+    // Noted first, so that a check due when the message box opens finds nothing left to do.
+    const RatingListChange change = FillRatingList();
     const int index = change.items.indexOf(change.text);
     if (index >= 0)
         TokPPComboBox->setCurrentIndex(index);

@@ -77,6 +77,10 @@ private:
     // Runs TypePPComboBoxChange for a typed type text not yet checked; false when the type is unknown.
     bool CheckTypedFuseType();
 
+    // Makes the rating list for the type text in the field, and notes that text as checked: the
+    // one place where both change, so that they always go together.
+    RatingListChange FillRatingList();
+
     QString CheckedFuseType;   // the type text the rating list was last made for
 };
 

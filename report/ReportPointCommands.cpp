@@ -73,6 +73,9 @@ void TReportForm::ReopenPointActionClick()
     const PointRecord& record = *reading.record;
     MainWindow.showNetwork(record.network);
     DeviceDefenceForm->ShowTexts(record.deviceTexts);
+    // The record whole, so that the fields the confirmation leaves alone (a breaker's fuse fields
+    // and a fuse's breaker fields) are the point's own too.
+    DeviceSettings = record.device;
     if (record.device.TokSR > 0) {
         // Confirmed again as the user confirmed it, so that the result window shows the device too.
         DeviceDefenceForm->OKDDBitBtnClick();

@@ -320,7 +320,8 @@ TEST_F(CheckWindowTest, SelectionFollowsTheMinimumCurrentWhenChosen)
     SelectionForm->Refresh();
     QComboBox* basis = SelectionForm->CurrentBasisComboBox;
     ASSERT_EQ(basis->count(), 2);
-    EXPECT_EQ(basis->currentIndex(), 0);
+    EXPECT_EQ(basis->currentIndex(), 1);  // Iк1 min by default
+    basis->setCurrentIndex(0);
     EXPECT_EQ(SelectionForm->IokzLabel->text(), QStringLiteral("Iокз=246 А"));
     const QString programLength = SelectionForm->GreatestLengthLabels[0]->text();
 

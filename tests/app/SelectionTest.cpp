@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 
 #include "DeviceRules.h"
+#include "MinimumSelection.h"
 #include "QStringPrinter.h"
 
 namespace {
@@ -269,7 +270,8 @@ TEST(SelectionTest, EveryAnswerIsReplayedThroughTheCalculationAndTheDevice)
 }
 
 // The edges: Iср equal to Iокз to the last bit, at the entered length and at 0 m; a root of
-// kilometres beyond 1e15 m; a release current far below 0.1 A.
+// kilometres beyond 1e15 m; a release current far below 0.1 A. At Iк1 min the same search:
+// roots just below 1e9 m (tenths) and of kilometres up to just below 1e18 m, and one beyond it.
 TEST(SelectionTest, EdgesGiveTheGreatestStepThatTrips)
 {
     NetworkDescription parallel = PaperCable();
@@ -280,6 +282,7 @@ TEST(SelectionTest, EdgesGiveTheGreatestStepThatTrips)
         DeviceInputs device;
         double shownLength, lengthStep;
         QString greatestLength, rating;
+        bool minimum = false;  // the answers follow Iк1 min ("Проверка" as it starts, 0.4 s)
     };
     const auto grouped = [](QString text) { return GroupedAsInRussian(text); };
     const Case cases[] = {
@@ -290,6 +293,16 @@ TEST(SelectionTest, EdgesGiveTheGreatestStepThatTrips)
         {"10^8 parallel conductors and 0.001 A", parallel, Breaker("16", "0.001", "1.0", true), 0, 1000, "", ""},
         {"Iокз below 0.1 A", PaperCable("5000000"), Breaker("16", "500", "1.0", true), 423.9, 0.1,
          QStringLiteral("423,9"), QStringLiteral("0,0480 А")},
+        {"Iк1 min: a root just below 10^9 m, in tenths", PaperCable(), Breaker("16", "0.000184", "1.0", true),
+         998481108.4, 0.1, grouped(QStringLiteral("998 481 108,4")), QString(), true},
+        {"Iк1 min: a root of about 1.8·10^9 m, in kilometres", PaperCable(), Breaker("16", "0.0001", "1.0", true), 0,
+         1000, QString(), QString(), true},
+        {"Iк1 min: a root of about 1.8·10^15 m", parallel, Breaker("16", "0.01", "1.0", true), 0, 1000, QString(),
+         QString(), true},
+        {"Iк1 min: a root just below 10^18 m is no more than 10^18", parallel,
+         Breaker("16", "0.0000184", "1.0", true), 0, 1000, QString(), QString(), true},
+        {"Iк1 min: tripping at 10^18 m itself", parallel, Breaker("16", "0.000018", "1.0", true), ShownLengthLimit, 0,
+         QStringLiteral("более 10¹⁵ км"), QString(), true},
     };
     EXPECT_EQ(Iokz(PaperCable()), 1527.1327303090918);
     EXPECT_EQ(Iokz(PaperCable("0")), 4027.4956365691237);
@@ -299,19 +312,44 @@ TEST(SelectionTest, EdgesGiveTheGreatestStepThatTrips)
         const CalculationOutcome outcome = CalculateShortCircuit(c.network);
         ASSERT_EQ(outcome.status, CalculationStatus::Success);
         const ProtectiveDeviceSettings settings = Confirm(c.device);
-        const SelectionAnswers answers = SelectParameters(c.network, outcome.result, SelectionDeviceFrom(settings, true, ""));
+        ASSERT_GT(settings.TokSR, 0);
+        const SelectionDevice device = SelectionDeviceFrom(settings, true, "");
+        const SelectionAnswers answers =
+            c.minimum ? SelectParametersAtMinimumCurrent(c.network, outcome.result, device, {}, 0.4)
+                      : SelectParameters(c.network, outcome.result, device);
         const LineSelection& line = answers.lines[0];
         EXPECT_EQ(line.lengthStep, c.lengthStep);
         if (c.greatestLength != QStringLiteral("нет")) {
             ASSERT_EQ(line.lengthAnswer, SelectionAnswer::Value);
-            EXPECT_FALSE(line.lengthBeyond);
+            EXPECT_EQ(line.lengthBeyond, c.lengthStep == 0);
         }
         if (c.shownLength > 0 || c.lengthStep < 1) {
             EXPECT_EQ(line.shownLength, c.shownLength);
-        } else {
+        } else if (!c.minimum) {
             EXPECT_GT(line.shownLength, 1e15);  // the root of about 2·10^16 m
         }
-        const SelectionTexts texts = ComposeSelectionTexts(answers, CommaAndNoBreak);
+        if (c.minimum) {
+            // Replayed through the minimum-current calculation: the shown length trips, one step
+            // more does not, and "more than 10^18 m" only when 10^18 m itself trips.
+            const auto tripsAt = [&](double length) {
+                NetworkDescription changed = c.network;
+                changed.Lines[0].Length = Exact(length);
+                const CalculationOutcome again = CalculateShortCircuit(changed);
+                const MinimumCurrentResult minimum = CalculateMinimumCurrent(changed, again.result, {}, 0.4, 0);
+                return again.status == CalculationStatus::Success && minimum.ok &&
+                       minimum.minimumCurrent >= settings.TokSR;
+            };
+            EXPECT_TRUE(tripsAt(line.shownLength)) << Exact(line.shownLength);
+            EXPECT_EQ(tripsAt(ShownLengthLimit), line.lengthBeyond);
+            if (!line.lengthBeyond) {
+                const double next = c.lengthStep < 1 ? (std::round(line.shownLength * 10) + 1) / 10
+                                                     : line.shownLength + c.lengthStep;
+                EXPECT_FALSE(tripsAt(next)) << Exact(next);
+                EXPECT_NEAR(line.shownLength, line.greatestLength, c.lengthStep);
+                EXPECT_EQ(line.shownLength < LongLengthFrom, c.lengthStep < 1);
+            }
+        }
+        const SelectionTexts texts = ComposeSelectionTexts(answers, CommaAndNoBreak, c.minimum);
         if (!c.greatestLength.isEmpty()) {
             EXPECT_EQ(texts.greatestLength[0], c.greatestLength);
         } else {
@@ -320,7 +358,8 @@ TEST(SelectionTest, EdgesGiveTheGreatestStepThatTrips)
         if (!c.rating.isEmpty()) {
             EXPECT_EQ(texts.rating, c.rating);
         }
-        CheckAnswers(c.network, c.device, settings, answers);
+        if (!c.minimum)
+            CheckAnswers(c.network, c.device, settings, answers);
     }
 }
 

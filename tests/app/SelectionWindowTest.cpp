@@ -23,13 +23,17 @@
 #include <QtTest/QTest>
 #include <cmath>
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include "CheckUnit.h"
 #include "DeviceDefenceUnit.h"
 #include "DeviceRules.h"
 #include "FuseGate.h"
 #include "FormsFixture.h"
 #include "HelpViewer.h"
 #include "MainUnit.h"
+#include "MinimumSelection.h"
 #include "QStringPrinter.h"
 #include "RegionalSettings.h"
 #include "ResultUnit.h"
@@ -47,13 +51,25 @@ void EnterPaperCable(const char* length)
     MainForm->LengthLineEdits[0]->setText(QString::fromLatin1(length));
 }
 
-// The window's texts must be those composed for the answers of this network and device.
+// Iк1 min of the last calculation as "Проверка" finds it for the device confirmed now.
+MinimumCurrentResult MinimumCurrentNow(const NetworkDescription& network)
+{
+    const CheckDevice device = CheckDeviceFrom(DeviceSettings);
+    return CalculateMinimumCurrent(network, SharedResult, MinimumParameters(device), device.time, device.tripCurrent);
+}
+
+// The window's texts must be those composed for the answers of this network and device, at the
+// current the window follows (Iк1 min unless the program's Iокз is chosen).
 void ExpectTextsOf(const NetworkDescription& network)
 {
     const SelectionDevice device = SelectionDeviceFrom(
         DeviceSettings, DeviceDefenceForm->TokNRCheckBox->isChecked(), DeviceDefenceForm->KZPPComboBox->currentText());
-    const SelectionTexts texts =
-        ComposeSelectionTexts(SelectParameters(network, SharedResult, device), RegionalSeparators());
+    const bool minimum = SelectionForm->CurrentBasisComboBox->currentIndex() == 1;
+    const CheckDevice checked = CheckDeviceFrom(DeviceSettings);
+    const SelectionTexts texts = ComposeSelectionTexts(
+        minimum ? SelectParametersAtMinimumCurrent(network, SharedResult, device, MinimumParameters(checked), checked.time)
+                : SelectParameters(network, SharedResult, device),
+        RegionalSeparators(), minimum);
     EXPECT_EQ(SelectionForm->NoteLabel->text(), texts.note);
     EXPECT_EQ(SelectionForm->IokzLabel->text(), texts.iokz);
     EXPECT_EQ(SelectionForm->TokSRLabel->text(), texts.tokSR);
@@ -162,13 +178,101 @@ TEST_F(SelectionWindowTest, MenuOpensTheWindowRecomputedAtEveryShowing)
     DeviceDefenceForm->KZAVComboBox->setEditText(QStringLiteral("1.2"));
     DeviceDefenceForm->OKDDBitBtnClick();  // 192 A
     const QString second = MarginShownByTheMenu();
-    const auto margin = [](double tripCurrent) {
-        const double shown = std::floor(SharedResult.Iokz / tripCurrent * 100) / 100;
+    // Of Iк1 min, the window's default.
+    const double minimum = MinimumCurrentNow(MainForm->CurrentNetwork()).minimumCurrent;
+    const auto margin = [minimum](double tripCurrent) {
+        const double shown = std::floor(minimum / tripCurrent * 100) / 100;
         return QString::fromStdString(FormatGrouped(shown, 2, RegionalSeparators()));
     };
     EXPECT_EQ(first, margin(176));
     EXPECT_EQ(second, margin(192));
     EXPECT_FALSE(SelectionForm->isVisible());
+}
+
+// The trial's final circuit: copper PVC 4 mm², 49 m behind the initial transformer, breaker D25
+// (Iср 550 A) at Iокз 457 A and Iк1 min 346 A. "Подбор" opens at Iк1 min, and its advice trips at
+// the minimum current too; the program's Iокз, chosen in the list, would advise 20 A, which the
+// minimum current does not trip. Every caption names the current the answers follow.
+TEST_F(SelectionWindowTest, MinimumCurrentIsTheDefaultBasisAndTheCaptionsFollowTheChoice)
+{
+    MainForm->KindPerformLineComboBoxes[0]->setEditText(QStringLiteral("Кабель с ПВХ изоляцией"));
+    MainForm->StuffLineComboBoxes[0]->setEditText(QStringLiteral("Медь"));
+    MainForm->FfLineComboBoxes[0]->setEditText(QStringLiteral("4"));
+    MainForm->FnLineComboBoxes[0]->setEditText(QStringLiteral("4"));
+    MainForm->LengthLineEdits[0]->setText(QStringLiteral("49"));
+    MainForm->StartButtonClick();
+    DeviceDefenceForm->TokAVnomComboBox->setEditText(QStringLiteral("25"));
+    DeviceDefenceForm->TokNRComboBox->setEditText(QStringLiteral("20 (\"D\")"));
+    DeviceDefenceForm->OKDDBitBtnClick();
+    ASSERT_EQ(DeviceSettings.TokSR, 550);
+    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
+
+    struct Shown {
+        QString basis, currentCaption, current, marginCaption, rating, curve, currentAxis;
+        bool operator==(const Shown&) const = default;
+    };
+    const auto shown = [] {
+        QChart* chart = SelectionForm->SelectionChartView->chart();
+        return Shown{SelectionForm->CurrentBasisComboBox->currentText(), SelectionForm->CurrentCaptionLabel->text(),
+                     SelectionForm->IokzLabel->text(), SelectionForm->MarginCaptionLabel->text(),
+                     SelectionForm->RatingLabel->text(), chart->series().value(0)->name(),
+                     chart->axes(Qt::Vertical).value(0)->titleText()};
+    };
+    // Opened from the menu; the list is switched with the keyboard while the window is open.
+    std::vector<Shown> seen;
+    QTimer watch;
+    watch.setInterval(10);
+    const QDeadlineTimer deadline(3000);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == SelectionForm) {
+            watch.stop();
+            QComboBox* basis = SelectionForm->CurrentBasisComboBox;
+            seen.push_back(shown());
+            basis->setFocus();
+            QTest::keyClick(basis, Qt::Key_Up);
+            seen.push_back(shown());
+            QTest::keyClick(basis, Qt::Key_Down);
+            seen.push_back(shown());
+            QTest::mouseClick(SelectionForm->CloseButton, Qt::LeftButton);
+        } else if (deadline.hasExpired()) {
+            watch.stop();
+            ADD_FAILURE() << "the window did not come";
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+        }
+    });
+    watch.start();
+    MainForm->SelectionMenu->trigger();
+    ASSERT_EQ(seen.size(), 3u);
+    const Shown minimum{QStringLiteral("по Iк1 min"), QStringLiteral("Наименьший ток КЗ:"), QStringLiteral("Iк1 min=346 А"),
+                        QStringLiteral("Запас Iк1 min / Iср:"), QStringLiteral("13 А"), QStringLiteral("Iк1 min"),
+                        QStringLiteral("Iк1 min, А")};
+    const Shown program{QStringLiteral("по Iокз программы"), QStringLiteral("Ток однофазного КЗ:"),
+                        QStringLiteral("Iокз=457 А"), QStringLiteral("Запас Iокз / Iср:"), QStringLiteral("20 А"),
+                        QStringLiteral("Iокз"), QStringLiteral("Iокз, А")};
+    const auto text = [](const Shown& s) {
+        return QStringList{s.basis, s.currentCaption, s.current, s.marginCaption, s.rating, s.curve, s.currentAxis}
+            .join(QStringLiteral(" | "))
+            .toStdString();
+    };
+    EXPECT_EQ(text(seen[0]), text(minimum));
+    EXPECT_EQ(text(seen[1]), text(program));
+    EXPECT_EQ(text(seen[2]), text(minimum));
+    for (QLabel* caption : {SelectionForm->CurrentCaptionLabel, SelectionForm->MarginCaptionLabel}) {
+        EXPECT_LE(TextWidth(caption), caption->width()) << caption->text().toStdString();
+        EXPECT_FALSE(caption->accessibleDescription().isEmpty());
+    }
+
+    // The advice at Iк1 min trips at both currents; the advice at Iокз only at the program's.
+    const auto tripsWithRating = [](const char* rating) {
+        DeviceDefenceForm->TokAVnomComboBox->setEditText(QString::fromLatin1(rating));
+        DeviceDefenceForm->OKDDBitBtnClick();
+        const bool program = MainForm->StatusDDLabel->text() == QStringLiteral("Срабатывание за нормативное время");
+        return std::pair{program, MinimumCurrentNow(MainForm->CurrentNetwork()).trips};
+    };
+    EXPECT_EQ(tripsWithRating("13"), std::pair(true, true));
+    EXPECT_EQ(tripsWithRating("20"), std::pair(true, false));
 }
 
 TEST_F(SelectionWindowTest, ChartFollowsTheChosenLine)
@@ -227,6 +331,7 @@ TEST_F(SelectionWindowTest, ChartMarksTheGreatestLengthAndGroupsItsFigures)
     DeviceDefenceForm->OKDDBitBtnClick();  // 176 A
     EnterPaperCable("100");
     MainForm->StartButtonClick();
+    SelectionForm->CurrentBasisComboBox->setCurrentIndex(0);  // the program's Iокз
     SelectionForm->Refresh();
     const QString greatest = SelectionForm->GreatestLengthLabels[0]->text();
     EXPECT_EQ(greatest, QStringLiteral("1\u00A0308,5"));

@@ -640,6 +640,42 @@ TEST_F(DeviceFormTest, TripCurrentFollowsTheRegionalDecimalSeparator)
     EXPECT_EQ(ResultForm->KZLabel->text(), QString("Кз=1.1"));
 }
 
+// Texts put back into the window (a reopened point) stand as they were confirmed: their fuse type
+// counts as checked, so neither leaving the type field nor "Да" replaces the rating by the type's
+// default, whichever type the window checked before.
+TEST_F(DeviceFormTest, ShownTextsAreConfirmedAsTheyStand)
+{
+    struct Case {
+        QString type, rating, before;
+        double tokSR;
+    };
+    const Case cases[] = {{"НПН", "16", "ППН", 88}, {"ПН2", "40", "НПН", 550}, {"ППН", "100", "ПН2", 660}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type.toStdString());
+        form->show();
+        ChooseFuse(c.before, "63", "1.1", "Тср < 5 с");
+        Click(form->OKDDBitBtn);
+        ASSERT_EQ(DeviceSettings.TypePP, FuseTypeNames().indexOf(c.before) + 1);
+
+        DeviceWindowTexts texts = form->WindowTexts();
+        texts.fuseType = c.type.toStdString();
+        texts.fuseRating = c.rating.toStdString();
+        form->ShowTexts(texts);
+        form->show();
+        QApplication::setActiveWindow(form);
+        form->TypePPComboBox->setFocus();
+        QTest::keyClick(form->TypePPComboBox, Qt::Key_Tab);
+        QApplication::processEvents();
+        EXPECT_EQ(form->TokPPComboBox->currentText(), c.rating);
+        Click(form->OKDDBitBtn);
+        EXPECT_EQ(form->result(), QDialog::Accepted);
+        EXPECT_TRUE(form->WindowTexts() == texts);
+        EXPECT_EQ(DeviceSettings.TokPP, c.rating.toDouble());
+        EXPECT_EQ(DeviceSettings.TokSR, c.tokSR);
+    }
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
 // --- Reset and cancel --------------------------------------------------------------------------
 
 TEST_F(DeviceFormTest, ResetClearsTheDeviceTextsAndKeepsTheInputs)

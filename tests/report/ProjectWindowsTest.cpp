@@ -2,7 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -18,6 +20,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <sstream>
 
 #include "AskNumberUnit.h"
 #include "DeleteAllReportUnit.h"
@@ -103,6 +106,186 @@ TEST_F(ProjectWindowsTest, AddedPointKeepsItsInputsAndReopensToTheSameResult)
     EXPECT_EQ(SharedResult.Iokz, record.iokz);
     EXPECT_EQ(CurrentPointRow("К-1"), added);
     EXPECT_TRUE(SameRecord(CurrentPointRecord(), record));
+}
+
+namespace {
+
+// One device as the engineer enters it in the device window.
+struct DeviceEntry {
+    const char* name;
+    bool breaker;
+    QString rated, release;
+    bool releaseGiven;
+    QString breakerFactor;
+    QString fuseType, fuseRating, fuseFactor, fuseTime;
+    double tripCurrent;   // Iср the window gives, A
+    QString typeBefore;   // the fuse type the window holds when the point is reopened
+};
+
+// Types `text` over the whole text of `list`, one key at a time, with the focus in it.
+void TypeInto(QComboBox* list, const QString& text)
+{
+    QApplication::setActiveWindow(list->window());
+    list->setFocus();
+    list->lineEdit()->selectAll();
+    for (QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, list, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+// Near the left edge, where the indicator of a radio button or a check box is.
+void ClickIndicator(QAbstractButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+// Every field of a device record, for a readable comparison.
+std::string Described(const ProtectiveDeviceSettings& d)
+{
+    std::ostringstream text;
+    text.precision(17);
+    text << "TypeDD " << d.TypeDD << ", TokAVnom " << d.TokAVnom << ", KNR " << d.KNR << ", KZAV " << d.KZAV
+         << ", TokNR " << d.TokNR << ", TypePP " << d.TypePP << ", TimePP " << d.TimePP << ", TokPP " << d.TokPP
+         << ", TokSR " << d.TokSR;
+    return text.str();
+}
+
+// Enters `device` into the open device window through its controls and presses "Да".
+void EnterDevice(const DeviceEntry& device)
+{
+    TDeviceDefenceForm* window = DeviceDefenceForm;
+    if (device.breaker) {
+        ClickIndicator(window->AVRadioButton);
+        TypeInto(window->TokAVnomComboBox, device.rated);
+        if (window->TokNRCheckBox->isChecked() != device.releaseGiven)
+            ClickIndicator(window->TokNRCheckBox);
+        TypeInto(window->TokNRComboBox, device.release);
+        TypeInto(window->KZAVComboBox, device.breakerFactor);
+    } else {
+        ClickIndicator(window->PPRadioButton);
+        TypeInto(window->TypePPComboBox, device.fuseType);
+        QTest::keyClick(window->TypePPComboBox, Qt::Key_Return);   // checked: the type's rating list
+        TypeInto(window->TokPPComboBox, device.fuseRating);
+        TypeInto(window->KZPPComboBox, device.fuseFactor);
+        TypeInto(window->TimePPComboBox, device.fuseTime);
+    }
+    QTest::mouseClick(window->OKDDBitBtn, Qt::LeftButton);
+}
+
+}  // namespace
+
+// A reopened point comes back with exactly the device it was stored with, every field of every
+// kind: entered through the device window, kept in the project file, put back by "Открыть точку в
+// главном окне" from the grid's context menu and confirmed again by a click on "Да". Before each
+// reopening the window holds a fuse of another type, as it does after other work: the stored type
+// must take its place as the checked one, or "Да" gives the rating list's default instead of the
+// stored rating (НПН 16 A came back as НПН 63 A).
+TEST_F(ProjectWindowsTest, ReopenedPointKeepsItsDeviceThroughTheProjectFileAndDa)
+{
+    const QString time5 = QStringLiteral("Тср < 5 с"), time04 = QStringLiteral("Тср < 0,4 с");
+    const DeviceEntry entries[] = {
+        {"fuse ППН 100 A, 5 s", false, "", "", false, "", "ППН", "100", "1.2", time5, 0, "НПН"},
+        {"fuse ПН2 40 A, 0.4 s", false, "", "", false, "", "ПН2", "40", "1.0", time04, 0, "ППН"},
+        {"fuse НПН 16 A, 5 s, the trial's point", false, "", "", false, "", "НПН", "16", "1.1", time5, 88, "ППН"},
+        {"breaker B 25 A", true, "25", "5 (\"B\")", false, "1.15", "", "", "", "", 0, "ПН2"},
+        {"breaker with a release current of 440 A", true, "40", "440", true, "1.05", "", "", "", "", 0, "НПН"},
+    };
+    MainForm->show();
+    NetworkDescription network = InitialNetworkDescription();
+    network.Lines[0] = {"Кабель с ПВХ изоляцией", "Медь", "4", "4", "60", "нет"};
+    std::vector<PointRecord> stored;
+    for (const DeviceEntry& entry : entries) {
+        SCOPED_TRACE(entry.name);
+        MainForm->ShowNetwork(network);
+        WhenModalShows([&entry](QWidget*) { EnterDevice(entry); });
+        QTest::mouseClick(MainForm->DDButton, Qt::LeftButton);
+        ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("; ").toStdString();
+        ASSERT_GT(DeviceSettings.TokSR, 0);
+        if (entry.tripCurrent > 0) {
+            EXPECT_EQ(DeviceSettings.TokSR, entry.tripCurrent);
+        }
+        MainForm->StartButtonClick();
+        AskNumberForm->NumberEdit->setText(QStringLiteral("Т-%1").arg(stored.size() + 1));
+        AskNumberForm->OKButtonClick();
+        stored.push_back(RecordOfRow(static_cast<int>(stored.size())));
+        const DeviceWindowTexts& texts = stored.back().deviceTexts;
+        EXPECT_EQ(texts.breaker, entry.breaker);
+        if (entry.breaker) {
+            EXPECT_EQ(texts.ratedCurrent, entry.rated.toStdString());
+            EXPECT_EQ(texts.release, entry.release.toStdString());
+            EXPECT_EQ(texts.releaseCurrentGiven, entry.releaseGiven);
+            EXPECT_EQ(texts.breakerFactor, entry.breakerFactor.toStdString());
+        } else {
+            EXPECT_EQ(texts.fuseType, entry.fuseType.toStdString());
+            EXPECT_EQ(texts.fuseRating, entry.fuseRating.toStdString());
+            EXPECT_EQ(texts.fuseFactor, entry.fuseFactor.toStdString());
+            EXPECT_EQ(texts.fuseTime, entry.fuseTime.toStdString());
+        }
+    }
+
+    // Through the project file: saved, the report emptied, the project opened again.
+    const ReportRows rows = ReportForm->Rows();
+    QTemporaryDir folder;
+    dialogs.projectSaveNames = {folder.filePath(QStringLiteral("школа"))};
+    ASSERT_TRUE(ReportForm->SaveProjectButtonClick());
+    ReportForm->DeleteAllRows();
+    dialogs.threeWayAnswers = {Dialogs::Answer::No};   // should opening ask about the emptied report
+    dialogs.projectOpenNames = {folder.filePath(QStringLiteral("школа.zpr"))};
+    ReportForm->OpenProjectButtonClick();
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("; ").toStdString();
+    ASSERT_EQ(ReportForm->Rows(), rows);
+
+    QTableView* grid = ReportForm->ReportStringGrid;
+    for (std::size_t row = 0; row < std::size(entries); ++row) {
+        const DeviceEntry& entry = entries[row];
+        SCOPED_TRACE(entry.name);
+        const PointRecord& record = stored[row];
+        EXPECT_TRUE(SameRecord(RecordOfRow(static_cast<int>(row)), record));
+
+        // Other work first: a fuse of another type confirmed in the device window.
+        const DeviceEntry before{"", false, "", "", false, "", entry.typeBefore, "63", "1.1", time5, 0, ""};
+        WhenModalShows([&before](QWidget*) { EnterDevice(before); });
+        QTest::mouseClick(MainForm->DDButton, Qt::LeftButton);
+        ASSERT_EQ(DeviceDefenceForm->TypePPComboBox->currentText(), entry.typeBefore);
+
+        // "Открыть точку в главном окне" from the context menu of the point's row.
+        ReportForm->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(ReportForm));
+        const QPoint cell = grid->visualRect(grid->model()->index(static_cast<int>(row), 0)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+        QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, cell, grid->viewport()->mapToGlobal(cell));
+        QApplication::sendEvent(grid->viewport(), &menuRequest);
+        ASSERT_TRUE(ReportForm->PointMenu->isVisible());
+        QTest::mouseClick(ReportForm->PointMenu, Qt::LeftButton, {},
+                          ReportForm->PointMenu->actionGeometry(ReportForm->ReopenPointAction).center());
+        EXPECT_FALSE(ReportForm->isVisible());
+        EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("; ").toStdString();
+
+        const auto expectStored = [&](const char* when) {
+            SCOPED_TRACE(when);
+            const DeviceWindowTexts shown = DeviceDefenceForm->WindowTexts();
+            EXPECT_EQ(shown.fuseType, record.deviceTexts.fuseType);
+            EXPECT_EQ(shown.fuseRating, record.deviceTexts.fuseRating);
+            EXPECT_TRUE(shown == record.deviceTexts);
+            EXPECT_EQ(Described(DeviceSettings), Described(record.device));
+            EXPECT_EQ(MainForm->StatusDDLabel->text().toStdString(), record.verdict);
+            EXPECT_EQ(SharedResult.Iokz, record.iokz);
+            EXPECT_TRUE(SameRecord(CurrentPointRecord(), record));
+        };
+        expectStored("reopened");
+
+        // The device window opened and confirmed as it stands.
+        WhenModalShows([](QWidget*) { QTest::mouseClick(DeviceDefenceForm->OKDDBitBtn, Qt::LeftButton); });
+        QTest::mouseClick(MainForm->DDButton, Qt::LeftButton);
+        EXPECT_EQ(DeviceDefenceForm->result(), QDialog::Accepted);
+        expectStored("confirmed with Да");
+
+        // "Заменить точку текущим расчетом..." stores the same point again.
+        SelectRow(static_cast<int>(row));
+        dialogs.answers = {true};
+        ReportForm->ReplacePointAction->trigger();
+        EXPECT_TRUE(SameRecord(RecordOfRow(static_cast<int>(row)), record));
+    }
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("; ").toStdString();
 }
 
 TEST_F(ProjectWindowsTest, RecordsTravelWithTheirRowsAndOkzRowsHaveNone)
