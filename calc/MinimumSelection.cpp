@@ -101,22 +101,10 @@ SelectionAnswers SelectParametersAtMinimumCurrent(const NetworkDescription& netw
             answers.refusal = minimum.message;
         return answers;
     }
-    answers.calculated = true;
-    answers.iokz = minimum.minimumCurrent;
-    for (int n = 0; n < LineSectionCount; ++n) {
-        answers.lines[n].active = chain->sections[n].active;
-        answers.lines[n].length = chain->sections[n].length;
-    }
     const double tripCurrent = device.tripCurrent;
-    if (device.kind == SelectionDevice::Kind::None || !(tripCurrent > 0))
+    const double current = minimum.minimumCurrent;
+    if (!StartAnswers(*chain, current, device, current >= tripCurrent, answers))
         return answers;
-    answers.device = true;
-    answers.tripCurrent = tripCurrent;
-    answers.margin = answers.iokz / tripCurrent;
-    // As at the program's Iокз: a quotient rounded up to 1 must not promise a trip that is not there.
-    if (!(answers.iokz >= tripCurrent))
-        answers.margin = std::min(answers.margin, std::nextafter(1.0, 0.0));
-    AnswerRating(device, answers.iokz, answers);
     for (int n = 0; n < LineSectionCount; ++n) {
         if (!answers.lines[n].active)
             continue;

@@ -262,6 +262,27 @@ double CandidateTripCurrent(const SelectionDevice& device, std::size_t rating)
     return 0;
 }
 
+bool StartAnswers(const SelectionChain& chain, double current, const SelectionDevice& device, bool trips,
+                  SelectionAnswers& answers)
+{
+    answers.calculated = true;
+    answers.iokz = current;
+    for (int n = 0; n < LineSectionCount; ++n) {
+        answers.lines[n].active = chain.sections[n].active;
+        answers.lines[n].length = chain.sections[n].length;
+    }
+    const double tripCurrent = device.tripCurrent;
+    if (device.kind == SelectionDevice::Kind::None || !(tripCurrent > 0))
+        return false;
+    answers.device = true;
+    answers.tripCurrent = tripCurrent;
+    answers.margin = current / tripCurrent;
+    if (!trips)
+        answers.margin = std::min(answers.margin, std::nextafter(1.0, 0.0));
+    AnswerRating(device, current, answers);
+    return true;
+}
+
 SelectionAnswers SelectParameters(const NetworkDescription& network, const ShortCircuitResult& result,
                                   const SelectionDevice& device)
 {
@@ -269,22 +290,9 @@ SelectionAnswers SelectParameters(const NetworkDescription& network, const Short
     const std::optional<SelectionChain> chain = ReadSelectionChain(network, result);
     if (!chain)
         return answers;
-    answers.calculated = true;
-    answers.iokz = result.Iokz;
-    for (int n = 0; n < LineSectionCount; ++n) {
-        answers.lines[n].active = chain->sections[n].active;
-        answers.lines[n].length = chain->sections[n].length;
-    }
     const double tripCurrent = device.tripCurrent;
-    if (device.kind == SelectionDevice::Kind::None || !(tripCurrent > 0))
+    if (!StartAnswers(*chain, result.Iokz, device, Trips(result.Iokz, tripCurrent), answers))
         return answers;
-    answers.device = true;
-    answers.tripCurrent = tripCurrent;
-    answers.margin = result.Iokz / tripCurrent;
-    // A quotient rounded up to 1 must not promise a trip that the verdict refuses.
-    if (!Trips(result.Iokz, tripCurrent))
-        answers.margin = std::min(answers.margin, std::nextafter(1.0, 0.0));
-    AnswerRating(device, result.Iokz, answers);
     for (int n = 0; n < LineSectionCount; ++n) {
         if (!answers.lines[n].active)
             continue;

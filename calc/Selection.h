@@ -129,6 +129,12 @@ void AnswerSmallestSection(const std::string& material, const std::string& lineT
 
 // The largest rating of `device` (or release current) that still trips at `current`, into `answers`.
 void AnswerRating(const SelectionDevice& device, double current, SelectionAnswers& answers);
+// What both sets of answers begin with, at `current` (the program's Iокз or Iк1 min): the chain's
+// sections, and for a device with a trip current its margin (held below 1 when `trips` is false, so
+// that a quotient rounded up does not promise a trip) and its largest rating. False when there is
+// no such device and the lines' answers are not to be sought.
+bool StartAnswers(const SelectionChain& chain, double current, const SelectionDevice& device, bool trips,
+                  SelectionAnswers& answers);
 
 // Every answer for the calculated network and the confirmed device.
 SelectionAnswers SelectParameters(const NetworkDescription& network, const ShortCircuitResult& result,
