@@ -259,22 +259,16 @@ TEST_F(CheckWindowTest, NetworkPowerBelowOneMegavoltAmpereIsRefusedOnEnter)
     const MinimumCurrentParameters before = CheckForm->Parameters;
     const QString current = CheckForm->MinimumCurrentLabel->text();
     QLineEdit* field = CheckForm->NetworkPowerEdit;
-    for (const char* typed : {"1e-300", "0.5"}) {
-        SCOPED_TRACE(typed);
-        dialogs.messages.clear();
-        QTest::mouseClick(field, Qt::LeftButton);
-        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(field, QString::fromLatin1(typed));
-        QTest::keyClick(field, Qt::Key_Return);
-        ASSERT_EQ(dialogs.messages.size(), 1);
-        EXPECT_EQ(dialogs.messages[0], QStringLiteral("Неверная мощность короткого замыкания питающей сети. Введите "
-                                                      "величину в диапазоне 1..100000 МВ·А (0 или пусто - сеть не "
-                                                      "учитывается)"));
-        EXPECT_TRUE(field->hasFocus());
-        EXPECT_EQ(field->text(), QString::fromLatin1(typed));
-        EXPECT_TRUE(CheckForm->Parameters == before);
-        EXPECT_EQ(CheckForm->MinimumCurrentLabel->text(), current);
-    }
+    // The message itself and the table of refused values are checked by the parameter tests.
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, QStringLiteral("1e-300"));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(field->hasFocus());
+    EXPECT_EQ(field->text(), QStringLiteral("1e-300"));
+    EXPECT_TRUE(CheckForm->Parameters == before);
+    EXPECT_EQ(CheckForm->MinimumCurrentLabel->text(), current);
     // Ctrl+↓ in the c_min field lists the standard's two values.
     CheckForm->CMinEdit->setFocus();
     QTest::keyClick(CheckForm->CMinEdit, Qt::Key_Down, Qt::ControlModifier);
